@@ -1,0 +1,25 @@
+# GoogleTest for every preset, and morvane_add_gtest() to register a test executable.
+#
+# Natively the packaged GoogleTest is used and every test case becomes its own CTest test.
+# In the i686 cross build GoogleTest is built from /usr/src/googletest, and each executable is one
+# CTest test run under Wine (CMAKE_CROSSCOMPILING_EMULATOR): one Wine start per executable, not per case.
+include(GoogleTest)
+
+if(CMAKE_CROSSCOMPILING)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+function(morvane_add_gtest target)
+  target_link_libraries(${target} PRIVATE GTest::gtest GTest::gtest_main)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES TIMEOUT 900)
+  else()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
+  endif()
+endfunction()
