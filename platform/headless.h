@@ -1,0 +1,239 @@
+// Headless window layer: the subset of the Win32 dialog interface that the program uses, with the
+// real names, types and values, working on in-memory controls built from the dialog template of
+// ui/morvane.rc. Everything is synchronous and single-threaded, as on the one GUI thread.
+// The second half declares the hooks that tests use to act as the user and to look inside.
+#ifndef MORVANE_PLATFORM_HEADLESS_H
+#define MORVANE_PLATFORM_HEADLESS_H
+
+#include <cstddef>
+#include <cstdint>
+
+// ---- Types ----
+#define WINAPI
+#define CALLBACK
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef unsigned int UINT;
+typedef char CHAR;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+typedef intptr_t LRESULT;
+typedef intptr_t INT_PTR;
+typedef uintptr_t UINT_PTR;
+struct HWND__;
+typedef HWND__* HWND;
+struct HINSTANCE__;
+typedef HINSTANCE__* HINSTANCE;
+typedef HINSTANCE HMODULE;
+struct HFONT__;
+typedef HFONT__* HFONT;
+typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+#define TRUE 1
+#define FALSE 0
+#define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xffff))
+#define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xffff))
+#define MAKELONG(a, b) ((LONG)(((WORD)(((UINT_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((UINT_PTR)(b)) & 0xffff))) << 16))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKEINTRESOURCEA(i) ((LPSTR)((UINT_PTR)((WORD)(i))))
+#define IS_INTRESOURCE(r) ((((UINT_PTR)(r)) >> 16) == 0)
+
+// ---- Window, dialog and control styles ----
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_BORDER 0x00800000L
+#define WS_CAPTION 0x00C00000L
+#define WS_VSCROLL 0x00200000L
+#define WS_HSCROLL 0x00100000L
+#define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
+#define WS_GROUP 0x00020000L
+#define WS_TABSTOP 0x00010000L
+#define WS_MINIMIZEBOX 0x00020000L
+#define WS_MAXIMIZEBOX 0x00010000L
+#define WS_EX_STATICEDGE 0x00020000L
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+#define DS_CENTER 0x0800L
+#define ES_LEFT 0x0000L
+#define ES_MULTILINE 0x0004L
+#define ES_AUTOVSCROLL 0x0040L
+#define ES_AUTOHSCROLL 0x0080L
+#define ES_OEMCONVERT 0x0400L
+#define ES_READONLY 0x0800L
+#define ES_WANTRETURN 0x1000L
+#define ES_NUMBER 0x2000L
+#define SS_LEFT 0x0000L
+#define SS_RIGHT 0x0002L
+#define SS_ICON 0x0003L
+#define SS_SUNKEN 0x1000L
+#define BS_PUSHBUTTON 0x0000L
+#define BS_DEFPUSHBUTTON 0x0001L
+#define BS_AUTORADIOBUTTON 0x0009L
+#define BS_TYPEMASK 0x000FL
+#define BS_FLAT 0x8000L
+#define CBS_DROPDOWNLIST 0x0003L
+
+// ---- Messages, notifications and constants ----
+#define WM_DESTROY 0x0002
+#define WM_CLOSE 0x0010
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_SETFONT 0x0030
+#define WM_GETFONT 0x0031
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_REPLACESEL 0x00C2
+#define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_SETREADONLY 0x00CF
+#define EM_GETLIMITTEXT 0x00D5
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_CLICK 0x00F5
+#define CB_ADDSTRING 0x0143
+#define CB_GETCOUNT 0x0146
+#define CB_GETCURSEL 0x0147
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
+#define CB_SETCURSEL 0x014E
+#define CB_ERR (-1)
+#define BN_CLICKED 0
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
+#define CBN_SELCHANGE 1
+#define CBN_SELENDOK 9
+#define BST_UNCHECKED 0
+#define BST_CHECKED 1
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWL_ID (-12)
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOW 5
+#define IDOK 1
+#define IDCANCEL 2
+#define LF_FACESIZE 32
+#define FW_NORMAL 400
+#define FW_BOLD 700
+#define ANSI_CHARSET 0
+#define DEFAULT_CHARSET 1
+
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+};
+
+// ---- Functions ----
+// Creates the dialog of the template (only IDD_MAIN exists), sends WM_INITDIALOG with init_param and
+// runs the modal loop: the driver set by headless_set_modal_driver acts as the user. Returns 0 once the
+// dialog has been destroyed; -1 when the template is unknown or the driver returned with the dialog
+// still open (the layer then destroys it).
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
+// Creates the dialog of the template modelessly, sends WM_INITDIALOG, returns the dialog (null if unknown).
+HWND CreateDialogParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
+// Sends WM_DESTROY to the dialog procedure, then frees the window and its controls; ends a modal loop.
+BOOL DestroyWindow(HWND window);
+// True while the handle names a live window.
+BOOL IsWindow(HWND window);
+// The control with this id on the dialog, or null.
+HWND GetDlgItem(HWND dialog, int id);
+// The id of a control.
+int GetDlgCtrlID(HWND control);
+// Copies at most limit - 1 characters and a NUL into buffer; returns the count copied (0 when limit is 0).
+UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int limit);
+// WM_SETTEXT to the control: text up to its first NUL.
+BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
+// Sets the control's text to the value in decimal (signed when is_signed).
+BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL is_signed);
+// Reads the control's text as a decimal number; 0 and *translated FALSE when it holds none.
+UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL is_signed);
+LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Checks the radio button `check` and clears the others of first..last; sends no notification.
+BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
+// BM_GETCHECK of the control.
+UINT IsDlgButtonChecked(HWND dialog, int id);
+// SW_HIDE / SW_SHOW...; returns whether the window was visible before.
+BOOL ShowWindow(HWND window, int command);
+BOOL IsWindowVisible(HWND window);
+// GWL_STYLE, GWL_EXSTYLE or GWL_ID.
+LONG GetWindowLongA(HWND window, int index);
+int GetWindowTextA(HWND window, LPSTR buffer, int limit);
+BOOL SetWindowTextA(HWND window, LPCSTR text);
+// A font made from the description; kept until the process ends.
+HFONT CreateFontIndirectA(const LOGFONTA* description);
+HMODULE GetModuleHandleA(LPCSTR name);
+
+// ---- Test hooks ----
+// One WM_COMMAND that a control sent to its dialog.
+struct headless_notification {
+    int id;
+    int code;
+};
+// Receives the live dialog while the modal loop runs; acts as the user and normally closes the dialog.
+typedef void (*headless_modal_driver)(HWND dialog);
+
+// Sets the driver of the next DialogBoxParamA calls (null: the loop ends at once).
+void headless_set_modal_driver(headless_modal_driver driver);
+// Types the bytes one key at a time into the control at its caret, as the keyboard does: read-only
+// blocks, ES_NUMBER refuses non-digits, the limit refuses keys past it, '\b' is backspace, '\r' in a
+// multi-line edit starts a new line ("\r\n"); other bytes below 0x20 and 0x7f are ignored.
+// Each accepted key raises EN_UPDATE and EN_CHANGE.
+void headless_type(HWND control, const char* keys);
+// Selects all text of the control and types the keys over it.
+void headless_type_over(HWND control, const char* keys);
+// Pastes the text over the selection as the clipboard does: read-only blocks, the limit cuts the text,
+// ES_NUMBER does not filter. Raises EN_UPDATE and EN_CHANGE once when the text changed.
+void headless_paste(HWND control, const char* text);
+// Clicks the button (BM_CLICK).
+void headless_click(HWND dialog, int id);
+// Chooses the combo item as the user does: selects it, then CBN_SELENDOK and CBN_SELCHANGE.
+void headless_choose_combo_item(HWND dialog, int id, int index);
+// Presses Esc: WM_COMMAND IDCANCEL to the dialog.
+void headless_press_escape(HWND dialog);
+// Clicks the close box: WM_CLOSE to the dialog.
+void headless_click_close_box(HWND dialog);
+// The control's whole text (valid until its next change) and its length.
+const char* headless_text(HWND control);
+size_t headless_text_length(HWND control);
+// The font sent to the control with WM_SETFONT, or null while it uses the dialog font.
+const LOGFONTA* headless_font(HWND control);
+// The dialog font of the template (face, size in points, weight, italic, charset).
+const char* headless_dialog_font_face(HWND dialog);
+int headless_dialog_font_points(HWND dialog);
+// The window's class name as the template gives it ("Edit", "Static", "Button", "ComboBox").
+const char* headless_class_name(HWND window);
+// Number of controls of the dialog and the control at a template position (0-based), or null.
+int headless_control_count(HWND dialog);
+HWND headless_control_at(HWND dialog, int index);
+// The WM_COMMAND notifications delivered since the last clear, in order, for every dialog.
+size_t headless_notification_count();
+headless_notification headless_notification_at(size_t index);
+void headless_clear_notifications();
+
+#endif
