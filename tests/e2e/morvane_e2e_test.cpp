@@ -1,0 +1,263 @@
+// The real program, started as its own process and driven through its window messages.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "morvane_process.h"
+#include "ui/resource.h"
+
+class Morvane : public ::testing::Test {
+protected:
+    morvane_process program = {};
+    HWND dialog = nullptr;
+
+    void SetUp() override
+    {
+        program = start_morvane();
+        dialog = program.dialog;
+        ASSERT_NE(dialog, nullptr) << "no dialog window of " << MORVANE_EXE;
+    }
+    void TearDown() override
+    {
+        if (dialog && IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        finish(program);
+    }
+
+    std::string text(int id) const { return control_text(dialog, id); }
+    std::string status() const { return text(IDC_STATUS); }
+    std::string counters() const
+    {
+        return text(IDC_HEX_COUNT) + " " + text(IDC_BYTE_COUNT) + " " + text(IDC_BASEX_COUNT) + " " +
+               text(IDC_BIGNUM_BITS);
+    }
+    void type(int id, const char* keys) { type_text(dialog, id, keys); }
+    void replace(int id, const char* keys) { replace_text(dialog, id, keys); }
+    void click(int id) { click_button(dialog, id); }
+    // Only the field given may be edited.
+    void expect_only_editable(int field) const
+    {
+        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(is_read_only(dialog, id), id != field) << id;
+    }
+};
+
+static const int POW2_ONLY[] = {IDC_REV, IDC_H2BIN, IDC_BIN2H, IDC_C2BIN,
+                                IDC_BYTE_UNIT_LABEL, IDC_BYTE_UNIT, IDC_POW2_LABEL, IDC_POW2_BITS};
+static const int BASEX_ONLY[] = {IDC_SRC_HEX, IDC_SRC_ASCII, IDC_SRC_BASEX, IDC_DEFAULT_TABLE_TEXT,
+                                 IDC_CUSTOM_TABLE_TEXT, IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE,
+                                 IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
+
+TEST_F(Morvane, OpensWith34ControlsInBaseXModeRadix64AndHexAsSource)
+{
+    EXPECT_EQ(child_count(dialog), 34);
+    EXPECT_EQ(status(), "CHECKED HEX.");
+    EXPECT_EQ(text(IDC_BASE_NUMBER), "64");
+    EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/");
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "");
+    EXPECT_EQ(text(IDC_POW2_BITS), "32");
+    EXPECT_EQ(text(IDC_BYTE_UNIT), "4");
+    EXPECT_EQ(counters(), "0 0 0 0");
+    expect_only_editable(IDC_HEX);
+    for (int id : BASEX_ONLY) EXPECT_TRUE(is_visible(dialog, id)) << id;
+    for (int id : POW2_ONLY) EXPECT_FALSE(is_visible(dialog, id)) << id;
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_MODE, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_SRC_HEX, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_USE_DEFAULT_TABLE, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Morvane, EachSourceFieldDrivesTheOtherTwo)
+{
+    replace(IDC_BASE_NUMBER, "10");
+    const struct { int radio; int field; const char* entered; const char* hex; const char* ascii;
+                   const char* basex; const char* status; const char* counters; } cases[] = {
+        {IDC_SRC_HEX, IDC_HEX, "41 42", "4142", "AB", "16706", "HEX Changed OK.", "4 2 5 15"},
+        {IDC_SRC_ASCII, IDC_ASCII, "ABC", "414243", "ABC", "4276803", "ASCII Changed OK.", "6 3 7 23"},
+        {IDC_SRC_BASEX, IDC_BASEX, "256", "100", "\x01", "256", "BASE(X) Changed OK.", "3 2 3 9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entered);
+        click(c.radio);
+        expect_only_editable(c.field);
+        replace(c.field, c.entered);
+        EXPECT_EQ(text(IDC_HEX), c.hex);
+        EXPECT_EQ(text(IDC_ASCII), c.ascii);
+        EXPECT_EQ(text(IDC_BASEX), c.basex);
+        EXPECT_EQ(status(), c.status);
+        EXPECT_EQ(counters(), c.counters);
+    }
+}
+
+TEST_F(Morvane, RadixTypedAsOneThenSixIsRefusedThenTaken)
+{
+    type(IDC_HEX, "0041");
+    replace(IDC_BASE_NUMBER, "1");
+    EXPECT_EQ(status(), "Invalid Base Number, should be [2,60] or 64.");
+    EXPECT_EQ(text(IDC_BASEX), "AEE");
+    type(IDC_BASE_NUMBER, "6");
+    EXPECT_EQ(status(), "Not enough chars for custom base table ...");
+    EXPECT_EQ(text(IDC_BASEX), "41");
+    EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), "0123456789ABCDEF");
+
+    for (const char* invalid : {"", "0", "61", "63", "65", "99"}) {
+        SCOPED_TRACE(invalid);
+        replace(IDC_BASE_NUMBER, invalid);
+        EXPECT_EQ(status(), "Invalid Base Number, should be [2,60] or 64.");
+        EXPECT_EQ(text(IDC_BASEX), "41");
+        EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), "0123456789ABCDEF");
+    }
+    replace(IDC_BASE_NUMBER, "07");
+    EXPECT_EQ(text(IDC_BASEX), "122");  // 65 in radix 7
+    EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), "0123456");
+}
+
+TEST_F(Morvane, CustomAlphabetIsTypedStoredChosenAndRefusedWithRepeats)
+{
+    replace(IDC_BASE_NUMBER, "4");
+    type(IDC_HEX, "1B");
+    EXPECT_EQ(text(IDC_BASEX), "123");
+    for (const char* key : {"w", "x", "y"}) {
+        type(IDC_CUSTOM_TABLE_TEXT, key);
+        EXPECT_EQ(status(), "Not enough chars for custom base table ...") << key;
+    }
+    type(IDC_CUSTOM_TABLE_TEXT, "z");
+    EXPECT_EQ(status(), "Custom base table updated ...");
+    type(IDC_CUSTOM_TABLE_TEXT, "q");  // limited to the radix
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "wxyz");
+
+    click(IDC_USE_CUSTOM_TABLE);
+    EXPECT_EQ(status(), "Using custom base table.");
+    EXPECT_EQ(text(IDC_BASEX), "xyz");
+
+    replace(IDC_CUSTOM_TABLE_TEXT, "abab");
+    EXPECT_EQ(status(), "Custom base table has repeated chars ...");
+    EXPECT_EQ(text(IDC_BASEX), "xyz");
+    click(IDC_USE_CUSTOM_TABLE);
+    EXPECT_EQ(status(), "Custom base table is not full.");
+
+    click(IDC_USE_DEFAULT_TABLE);
+    EXPECT_EQ(status(), "Using default base table.");
+    EXPECT_EQ(text(IDC_BASEX), "123");
+}
+
+TEST_F(Morvane, StoredAlphabetReturnsWithItsRadix)
+{
+    replace(IDC_BASE_NUMBER, "16");
+    replace(IDC_CUSTOM_TABLE_TEXT, "ghijklmnopqrstuv");
+    EXPECT_EQ(status(), "Custom base table updated ...");
+    replace(IDC_BASE_NUMBER, "10");
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "");
+    EXPECT_EQ(status(), "Not enough chars for custom base table ...");
+    replace(IDC_BASE_NUMBER, "16");
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "ghijklmnopqrstuv");
+    EXPECT_EQ(status(), "Custom base table updated ...");
+}
+
+TEST_F(Morvane, UseCustomBeforeAnyAlphabetReportsAndKeepsTheFields)
+{
+    type(IDC_HEX, "414243");
+    click(IDC_USE_CUSTOM_TABLE);
+    EXPECT_EQ(status(), "Custom base table is not full.");
+    EXPECT_EQ(text(IDC_BASEX), "QUJD");
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_USE_CUSTOM_TABLE, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Morvane, BaseXSourceIsReadAgainAfterARadixChange)
+{
+    replace(IDC_BASE_NUMBER, "10");
+    click(IDC_SRC_BASEX);
+    type(IDC_BASEX, "1239");
+    replace(IDC_BASE_NUMBER, "8");
+    EXPECT_EQ(text(IDC_BASEX), "123");
+    EXPECT_EQ(text(IDC_HEX), "53");
+    EXPECT_EQ(text(IDC_ASCII), "S");
+}
+
+TEST_F(Morvane, RevHexFromAsciiSourceAndClearAll)
+{
+    click(IDC_SRC_ASCII);
+    type(IDC_ASCII, "ABC");
+    click(IDC_REV_HEX);
+    EXPECT_EQ(status(), "HEX String Reversed.");
+    EXPECT_EQ(text(IDC_HEX), "434241");
+    EXPECT_EQ(text(IDC_ASCII), "CBA");
+    expect_only_editable(IDC_ASCII);
+
+    click(IDC_CLEAR_ALL);
+    EXPECT_EQ(status(), "Idle.");
+    for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(text(id), "") << id;
+    EXPECT_EQ(counters(), "0 0 0 23");
+    click(IDC_REV_HEX);
+    EXPECT_EQ(status(), "Idle.");
+}
+
+TEST_F(Morvane, Base2nModeUnlocksIndependentFieldsAndItsButtonsReverse)
+{
+    type(IDC_HEX, "414243");
+    choose_mode(dialog, 1);
+    EXPECT_EQ(status(), "Use Base 2^n");
+    expect_only_editable(0);
+    for (int id : POW2_ONLY) EXPECT_TRUE(is_visible(dialog, id)) << id;
+    for (int id : BASEX_ONLY) EXPECT_FALSE(is_visible(dialog, id)) << id;
+
+    type(IDC_ASCII, "zz");
+    type(IDC_HEX, "99");
+    EXPECT_EQ(text(IDC_BASEX), "QUJD");
+    EXPECT_EQ(counters(), "6 3 4 23");
+
+    for (int button : {IDC_REV, IDC_H2BIN, IDC_BIN2H, IDC_C2BIN}) {
+        SCOPED_TRACE(button);
+        click(button);
+        EXPECT_EQ(status(), "HEX String Reversed.");
+        EXPECT_EQ(text(IDC_HEX), button == IDC_H2BIN || button == IDC_C2BIN ? "414243" : "434241");
+    }
+    replace(IDC_POW2_BITS, "33");
+    EXPECT_EQ(text(IDC_BYTE_UNIT), "8");
+    replace(IDC_POW2_BITS, "4294967295");
+    EXPECT_EQ(text(IDC_BYTE_UNIT), "536870912");
+    replace(IDC_BYTE_UNIT, "3");
+    EXPECT_EQ(text(IDC_BYTE_UNIT), "3");
+}
+
+TEST_F(Morvane, ModeRoundTripAndRepeatedConfirmationKeepTheSource)
+{
+    click(IDC_SRC_BASEX);
+    choose_mode(dialog, 0);  // already in force
+    expect_only_editable(IDC_BASEX);
+    EXPECT_EQ(status(), "CHECKED Base(X).");
+
+    choose_mode(dialog, 1);
+    choose_mode(dialog, 1);
+    expect_only_editable(0);
+    choose_mode(dialog, 0);
+    EXPECT_EQ(status(), "Use base x (2 - 64)");
+    expect_only_editable(IDC_BASEX);
+    for (int id : BASEX_ONLY) EXPECT_TRUE(is_visible(dialog, id)) << id;
+}
+
+TEST_F(Morvane, KilobytesOfHexConvertToRadix10)
+{
+    replace(IDC_BASE_NUMBER, "10");
+    std::string hex(2000, 'F');  // 2^8000 - 1 has 2409 decimal digits
+    replace(IDC_HEX, hex.c_str());
+    EXPECT_EQ(counters(), "2000 1000 2409 8000");
+    std::string basex = text(IDC_BASEX);
+    EXPECT_EQ(basex.size(), 2409u);
+    EXPECT_EQ(basex.substr(basex.size() - 4), "9375");  // 2^8000 ends in ...9376
+}
+
+TEST(MorvaneExit, EveryWayOfClosingEndsTheProgramWithCode0)
+{
+    const struct { const char* how; UINT message; WPARAM wparam; } ways[] = {
+        {"Esc", WM_COMMAND, IDCANCEL},
+        {"WM_CLOSE", WM_CLOSE, 0},
+        {"close box", WM_SYSCOMMAND, SC_CLOSE},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        morvane_process program = start_morvane();
+        ASSERT_NE(program.dialog, nullptr);
+        type_text(program.dialog, IDC_HEX, "414243");
+        PostMessageA(program.dialog, way.message, way.wparam, 0);
+        EXPECT_EQ(wait_for_exit(program, 10000), 0);
+        finish(program);
+    }
+}

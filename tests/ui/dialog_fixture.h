@@ -1,0 +1,69 @@
+#pragma once
+// A main dialog opened through the headless window layer, with helpers that act as the user.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "engine/alphabets.h"
+#include "engine/state.h"
+#include "platform/headless.h"
+#include "ui/dialog.h"
+#include "ui/resource.h"
+
+class MainDialog : public ::testing::Test {
+protected:
+    HWND dialog = nullptr;
+
+    void SetUp() override
+    {
+        // Stored custom alphabets outlive a dialog; each test starts as a fresh process would.
+        std::memset(custom_tables, 0, sizeof custom_tables);
+        std::memset(custom_reverse, 0, sizeof custom_reverse);
+        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                    main_dialog_proc, 0);
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    void TearDown() override
+    {
+        if (dialog && IsWindow(dialog)) headless_press_escape(dialog);
+    }
+
+    HWND control(int id) const { return GetDlgItem(dialog, id); }
+    std::string text(int id) const { return headless_text(control(id)); }
+    std::string status() const { return text(IDC_STATUS); }
+    bool read_only(int id) const { return (GetWindowLongA(control(id), GWL_STYLE) & ES_READONLY) != 0; }
+    bool visible(int id) const { return IsWindowVisible(control(id)) != 0; }
+    bool checked(int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+    // Typing at the caret, and typing over the whole text ("\b" alone empties the edit).
+    void type(int id, const char* keys) { headless_type(control(id), keys); }
+    void type_over(int id, const char* keys) { headless_type_over(control(id), keys); }
+    // Types at the end of the text, wherever the program's last write left the caret.
+    void append(int id, const char* keys)
+    {
+        WPARAM end = (WPARAM)headless_text_length(control(id));
+        SendMessageA(control(id), EM_SETSEL, end, (LPARAM)end);
+        type(id, keys);
+    }
+    // Pastes over the whole text at once (one change notification; ES_NUMBER does not filter).
+    void paste_over(int id, const char* text)
+    {
+        SendMessageA(control(id), EM_SETSEL, 0, -1);
+        headless_paste(control(id), text);
+    }
+    void click(int id) { headless_click(dialog, id); }
+    void choose_mode(int item) { headless_choose_combo_item(dialog, IDC_MODE, item); }
+
+    // The radix as a user types it: each key runs the radix command with what the edit holds then.
+    void set_radix(const char* digits) { type_over(IDC_BASE_NUMBER, digits); }
+    void select_source(int radio) { click(radio); }
+
+    // The four counters in the order HEX, bytes, BASE(X), bits.
+    std::string counters() const
+    {
+        return text(IDC_HEX_COUNT) + " " + text(IDC_BYTE_COUNT) + " " + text(IDC_BASEX_COUNT) + " " +
+               text(IDC_BIGNUM_BITS);
+    }
+};
