@@ -1,0 +1,15 @@
+// Radix change entry: equal word bases copy, any other pair goes through the conversion.
+#include "mp/instance.h"
+#include "mp/number.h"
+#include "mp/radix.h"
+
+void cbase(bignum x, uint32_t old_word_base, bignum y)
+{
+    const mp_context* ctx = current_context();
+    if (ctx->error_number) return;
+    if (old_word_base == ctx->word_base) {
+        copy_number(x, y);
+        return;
+    }
+    cbase_schoolbook(x, old_word_base, y);
+}

@@ -1,0 +1,48 @@
+// Single digits of a number in the current packing.
+#include "mp/instance.h"
+#include "mp/number.h"
+#include "mp/text_in.h"
+#include "mp/text_out.h"
+
+uint32_t digit_at(bignum x, int32_t i)
+{
+    const mp_context* ctx = current_context();
+    uint32_t w = x->digits[(i - 1) / ctx->digits_per_word];
+    if (ctx->digits_per_word == 1) return w;
+    const int32_t place = (i - 1) % ctx->digits_per_word;
+    for (int32_t p = 0; p < place; ++p) w /= ctx->digit_base;
+    return w % ctx->digit_base;
+}
+
+void putdig(uint32_t n, bignum x, int32_t i)
+{
+    mp_context* ctx = current_context();
+    if (ctx->error_number) return;
+    trace_enter(ROUTINE_PUTDIG);
+    const int32_t k = (i - 1) / ctx->digits_per_word;
+    const int32_t place = (i - 1) % ctx->digits_per_word;
+    const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
+    // The bound is tested before the digit is read, so that no word past the capacity is touched.
+    if (k >= bound) {
+        report_error(3);
+        trace_leave();
+        return;
+    }
+    uint32_t old_digit = digit_at(x, i);
+    for (int32_t p = 0; p < place; ++p) {
+        n *= ctx->digit_base;
+        old_digit *= ctx->digit_base;
+    }
+    x->digits[k] += n - old_digit;
+    if (k >= word_count(x)) x->length_word = static_cast<uint32_t>(k + 1) | (x->length_word & SIGN_BIT);
+    strip_leading_zeros(x);
+    trace_leave();
+}
+
+int32_t digit_count(bignum x)
+{
+    if (x->length_word == 0) return 0;
+    int32_t n = word_count(x) * current_context()->digits_per_word;
+    while (n > 0 && digit_at(x, n) == 0) n--;
+    return n;
+}

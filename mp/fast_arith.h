@@ -1,0 +1,80 @@
+// Word-array arithmetic for the fast radix change.
+//
+// A number here is a plain array of uint32_t words, least significant first, with an explicit length; no
+// sign, no length word, no instance. The word base is carried by a fast_base record: 2^32 (given as 0) or
+// a base B with 2^15 < B <= 2^31, the range of the word bases that non-binary packings use. Every word of
+// a base-B array is below B. Routines never allocate: the caller passes result arrays and scratch.
+//
+// Algorithms and costs (n = words of the longer operand):
+// - add, subtract, compare, multiply by one word: one pass, O(n).
+// - fast_mul_basecase: column-wise (product scanning) schoolbook multiplication, O(n^2): every column is
+//   summed in a 96-bit accumulator of 32x32->64-bit products, then reduced once (base 2^32: a shift;
+//   base B: two divisions by B through a precomputed reciprocal natively, plain 64-bit division on
+//   32-bit targets).
+// - fast_mul: Karatsuba (subtractive form, |a0 - a1| * |b0 - b1|), O(n^1.585), for any word base; below
+//   KARATSUBA_THRESHOLD words it uses the schoolbook product; a much longer first operand is cut into
+//   pieces of the second operand's length.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Operand length (words of the shorter operand) below which fast_mul uses the schoolbook product.
+// Measured with BM_fast_mul_basecase against BM_fast_mul (bench/bench_fast.cpp).
+constexpr size_t KARATSUBA_THRESHOLD = 40;
+
+// A word base: base 0 stands for 2^32. reciprocal = floor((2^64 - 1) / base) for base B, unused for 2^32.
+struct fast_base {
+    uint32_t base;
+    uint64_t reciprocal;
+};
+
+// Fills b for word base `base` (0 = 2^32, otherwise 2^15 < base <= 2^31).
+void fast_base_init(fast_base* b, uint32_t base);
+
+// Quotient of t by the base B of b (not 2^32); the remainder goes to *rem. Natively one multiplication by
+// the reciprocal and at most one correction (the estimate is never more than one too small).
+inline uint64_t fast_div_word(uint64_t t, const fast_base* b, uint32_t* rem)
+{
+#if defined(__SIZEOF_INT128__)
+    uint64_t q = static_cast<uint64_t>((static_cast<unsigned __int128>(t) * b->reciprocal) >> 64);
+    uint64_t r = t - q * b->base;
+    if (r >= b->base) {
+        ++q;
+        r -= b->base;
+    }
+    *rem = static_cast<uint32_t>(r);
+    return q;
+#else
+    *rem = static_cast<uint32_t>(t % b->base);
+    return t / b->base;
+#endif
+}
+
+// Length of a[0..n) without its leading zero words.
+size_t fast_strip(const uint32_t* a, size_t n);
+
+// -1, 0 or +1 as a[0..an) <, =, > b[0..bn) (leading zero words allowed on either side).
+int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn);
+
+// r[0..an) = a[0..an) + b[0..bn), an >= bn; returns the carry out (0 or 1). r may be a or b (same place).
+uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base);
+
+// r[0..an) = a[0..an) - b[0..bn), an >= bn; returns the borrow out (0 or 1). r may be a or b (same place).
+uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base);
+
+// r[0..n) = a[0..n) * m + c, for m, c below the base; returns the carry word (below the base). r may be a.
+uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uint32_t c, const fast_base* base);
+
+// r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, bn <= 65536 (the column sums then fit the
+// accumulator); r must not overlap a or b (a may be b). Schoolbook product scanning.
+void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
+                       const fast_base* base);
+
+// Scratch words that fast_mul needs for a first operand of n words.
+size_t fast_mul_scratch_words(size_t n);
+
+// r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1; r must not overlap a, b or scratch (a may be b).
+// scratch holds fast_mul_scratch_words(an) words. Karatsuba above KARATSUBA_THRESHOLD.
+void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
+              uint32_t* scratch);

@@ -1,0 +1,301 @@
+// Radix change by divide and conquer over cached powers of the word bases; see fast_radix.h.
+#include "mp/fast_radix.h"
+
+#include "mp/fast_arith.h"
+
+// floor(log2(B)) of the smallest base B the workspace is sized for (B > 2^15).
+static const int SMALLEST_WORD_BITS = 15;
+
+static int word_bits_of(uint32_t base)
+{
+    int bits = 0;
+    while ((base >> 1) >> bits != 0)
+        ++bits;
+    return bits;
+}
+
+static bool is_power_of_two(uint32_t base) { return (base & (base - 1)) == 0; }
+
+// Words that hold a value below 2^(32 n) in a base of at least 2^word_bits, with one word to spare for
+// the sum of two such bounds (hi * P + lo).
+static size_t to_bound(size_t n, int word_bits) { return (32 * n) / static_cast<size_t>(word_bits) + 2; }
+
+// Words that hold a value below B^n (B <= 2^31) in binary, with the same spare.
+static size_t from_bound(size_t n) { return n + 2; }
+
+// The level k of the split of n words (n > leaf): s = leaf * 2^k is the largest such s below n.
+static int split_level(size_t n, size_t leaf)
+{
+    int k = 0;
+    while ((leaf << (k + 1)) < n)
+        ++k;
+    return k;
+}
+
+// Levels of powers that inputs of up to n words use.
+static int levels_for(size_t n, size_t leaf) { return n > leaf ? split_level(n, leaf) + 1 : 0; }
+
+static size_t max_of(size_t a, size_t b) { return a > b ? a : b; }
+
+// Scratch words for inputs of up to leaf * 2^levels words (words of a result of s input words: bound(s)):
+// level k keeps the converted high part and the product, and runs the high part's own conversion or the
+// multiplication behind them; the table build needs the multiplication's scratch and leaf + 1 words.
+static size_t scratch_for(int levels, size_t leaf, size_t (*bound)(size_t, int), int word_bits)
+{
+    size_t need = leaf + 1;
+    for (int k = 0; k < levels; ++k) {
+        size_t s = leaf << k;
+        size_t below = need;
+        need = bound(s, word_bits) +
+               max_of(below, bound(2 * s, word_bits) + fast_mul_scratch_words(bound(s, word_bits)));
+    }
+    return need;
+}
+
+static size_t from_bound_bits(size_t n, int) { return from_bound(n); }
+
+size_t fast_workspace_words(size_t max_in)
+{
+    const int to_levels = levels_for(max_in, TO_RADIX_LEAF);
+    const int from_levels = levels_for(max_in, FROM_RADIX_LEAF);
+    size_t words = 0;
+    for (int k = 0; k < to_levels; ++k)
+        words += to_bound(TO_RADIX_LEAF << k, SMALLEST_WORD_BITS);
+    for (int k = 0; k < from_levels; ++k)
+        words += from_bound(FROM_RADIX_LEAF << k);
+    return words + max_of(scratch_for(to_levels, TO_RADIX_LEAF, to_bound, SMALLEST_WORD_BITS),
+                          scratch_for(from_levels, FROM_RADIX_LEAF, from_bound_bits, 0));
+}
+
+void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_in)
+{
+    w->max_in = max_in;
+    w->to_levels = levels_for(max_in, TO_RADIX_LEAF);
+    w->from_levels = levels_for(max_in, FROM_RADIX_LEAF);
+    w->to_radix.base = 0;
+    w->to_radix.levels = 0;
+    w->from_radix.base = 0;
+    w->from_radix.levels = 0;
+    uint32_t* at = block;
+    for (int k = 0; k < w->to_levels; ++k) {
+        w->to_radix.power[k] = at;
+        at += to_bound(TO_RADIX_LEAF << k, SMALLEST_WORD_BITS);
+    }
+    for (int k = 0; k < w->from_levels; ++k) {
+        w->from_radix.power[k] = at;
+        at += from_bound(FROM_RADIX_LEAF << k);
+    }
+    w->scratch = at;
+    w->scratch_words = fast_workspace_words(max_in) - static_cast<size_t>(at - block);
+}
+
+size_t fast_to_radix_words(size_t n, uint32_t base)
+{
+    const int bits = word_bits_of(base);
+    if (is_power_of_two(base))
+        return (32 * n + static_cast<size_t>(bits) - 1) / static_cast<size_t>(bits) + 1;
+    return to_bound(n, bits);
+}
+
+size_t fast_from_radix_words(size_t n) { return from_bound(n); }
+
+// Binary words to b-bit words (base 2^b): the bits regrouped, O(n).
+static size_t to_bit_groups(uint32_t* out, const uint32_t* x, size_t n, int bits)
+{
+    const uint32_t mask = (1u << bits) - 1;
+    uint64_t pending = 0;
+    int have = 0;
+    size_t m = 0;
+    for (size_t i = 0; i < n; ++i) {
+        pending |= static_cast<uint64_t>(x[i]) << have;
+        have += 32;
+        while (have >= bits) {
+            out[m++] = static_cast<uint32_t>(pending) & mask;
+            pending >>= bits;
+            have -= bits;
+        }
+    }
+    if (have > 0)
+        out[m++] = static_cast<uint32_t>(pending);
+    return fast_strip(out, m);
+}
+
+// b-bit words (base 2^b) to binary words, O(n).
+static size_t from_bit_groups(uint32_t* out, const uint32_t* y, size_t n, int bits)
+{
+    uint64_t pending = 0;
+    int have = 0;
+    size_t m = 0;
+    for (size_t i = 0; i < n; ++i) {
+        pending |= static_cast<uint64_t>(y[i]) << have;
+        have += bits;
+        if (have >= 32) {
+            out[m++] = static_cast<uint32_t>(pending);
+            pending >>= 32;
+            have -= 32;
+        }
+    }
+    if (have > 0)
+        out[m++] = static_cast<uint32_t>(pending);
+    return fast_strip(out, m);
+}
+
+// Horner's rule in base B: out = x[0..n) (binary), built from the top word down as acc * 2^32 + word.
+static size_t to_radix_leaf(uint32_t* out, const uint32_t* x, size_t n, const fast_base* b)
+{
+    size_t m = 0;
+    for (size_t i = n; i-- > 0;) {
+        uint64_t carry = x[i]; // every step stays below 2^63: out[j] < 2^31, carry < 2^49
+        for (size_t j = 0; j < m; ++j) {
+            uint32_t rem;
+            carry = fast_div_word((static_cast<uint64_t>(out[j]) << 32) + carry, b, &rem);
+            out[j] = rem;
+        }
+        while (carry != 0) {
+            uint32_t rem;
+            carry = fast_div_word(carry, b, &rem);
+            out[m++] = rem;
+        }
+    }
+    return m;
+}
+
+// Horner's rule in binary: out = y[0..n) (base B), built from the top word down as acc * B + word.
+static size_t from_radix_leaf(uint32_t* out, const uint32_t* y, size_t n, uint32_t base)
+{
+    size_t m = 0;
+    for (size_t i = n; i-- > 0;) {
+        uint64_t carry = y[i];
+        for (size_t j = 0; j < m; ++j) {
+            uint64_t t = static_cast<uint64_t>(out[j]) * base + carry;
+            out[j] = static_cast<uint32_t>(t);
+            carry = t >> 32;
+        }
+        if (carry != 0)
+            out[m++] = static_cast<uint32_t>(carry);
+    }
+    return m;
+}
+
+// Builds the levels of p up to `levels` for base B (level 0 by first, then each by squaring the one below).
+// first(out) writes level 0 and returns its length.
+static void build_powers(fast_power_table* p, uint32_t base, int levels, const fast_base* arith,
+                         uint32_t* scratch, size_t (*first)(uint32_t*, uint32_t, uint32_t*))
+{
+    if (p->base != base) {
+        p->base = base;
+        p->levels = 0;
+    }
+    for (; p->levels < levels; ++p->levels) {
+        const int k = p->levels;
+        if (k == 0) {
+            p->length[0] = first(p->power[0], base, scratch);
+        } else {
+            const size_t len = p->length[k - 1];
+            fast_mul(p->power[k], p->power[k - 1], len, p->power[k - 1], len, arith, scratch);
+            p->length[k] = fast_strip(p->power[k], 2 * len);
+        }
+    }
+}
+
+// (2^32)^TO_RADIX_LEAF in base B: the binary words 0 ... 0 1 converted by Horner's rule.
+static size_t first_to_power(uint32_t* out, uint32_t base, uint32_t* scratch)
+{
+    for (size_t i = 0; i < TO_RADIX_LEAF; ++i)
+        scratch[i] = 0;
+    scratch[TO_RADIX_LEAF] = 1;
+    fast_base b;
+    fast_base_init(&b, base);
+    return to_radix_leaf(out, scratch, TO_RADIX_LEAF + 1, &b);
+}
+
+// B^FROM_RADIX_LEAF in binary: 1 multiplied by B that many times.
+static size_t first_from_power(uint32_t* out, uint32_t base, uint32_t*)
+{
+    size_t m = 1;
+    out[0] = 1;
+    for (size_t i = 0; i < FROM_RADIX_LEAF; ++i) {
+        uint64_t carry = 0;
+        for (size_t j = 0; j < m; ++j) {
+            uint64_t t = static_cast<uint64_t>(out[j]) * base + carry;
+            out[j] = static_cast<uint32_t>(t);
+            carry = t >> 32;
+        }
+        if (carry != 0)
+            out[m++] = static_cast<uint32_t>(carry);
+    }
+    return m;
+}
+
+// One step of either direction: out = convert(hi) * power[k] + convert(lo), where the caller's convert
+// writes lo straight into out and hi into scratch. `bound` sizes a converted part; arith is the target base.
+struct radix_step {
+    const fast_power_table* powers;
+    const fast_base* arith;
+    size_t leaf;
+    int word_bits;
+    size_t (*bound)(size_t, int);
+    size_t (*leaf_convert)(uint32_t*, const uint32_t*, size_t, const fast_base*);
+    const fast_base* source; // the source word base, for the leaf conversion
+};
+
+static size_t convert(uint32_t* out, const uint32_t* x, size_t n, const radix_step* st, uint32_t* scratch)
+{
+    n = fast_strip(x, n);
+    if (n <= st->leaf)
+        return st->leaf_convert(out, x, n, st->source);
+    const int k = split_level(n, st->leaf);
+    const size_t s = st->leaf << k;
+    const uint32_t* power = st->powers->power[k];
+    const size_t pl = st->powers->length[k];
+
+    const size_t ml = convert(out, x, s, st, scratch); // lo < power, so ml <= pl
+    for (size_t i = ml; i < pl; ++i)
+        out[i] = 0;
+    uint32_t* high = scratch;
+    uint32_t* rest = scratch + st->bound(n - s, st->word_bits);
+    const size_t mh = convert(high, x + s, n - s, st, rest);
+    uint32_t* product = rest;
+    uint32_t* mul_scratch = product + pl + mh;
+    if (pl >= mh)
+        fast_mul(product, power, pl, high, mh, st->arith, mul_scratch);
+    else
+        fast_mul(product, high, mh, power, pl, st->arith, mul_scratch);
+    fast_add(out, product, pl + mh, out, pl, st->arith);
+    return fast_strip(out, pl + mh);
+}
+
+static size_t to_leaf(uint32_t* out, const uint32_t* x, size_t n, const fast_base* target)
+{
+    return to_radix_leaf(out, x, n, target);
+}
+
+static size_t from_leaf(uint32_t* out, const uint32_t* y, size_t n, const fast_base* source)
+{
+    return from_radix_leaf(out, y, n, source->base);
+}
+
+size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w)
+{
+    if (is_power_of_two(base))
+        return to_bit_groups(out, x, fast_strip(x, n), word_bits_of(base));
+    fast_base target;
+    fast_base_init(&target, base);
+    n = fast_strip(x, n);
+    build_powers(&w->to_radix, base, levels_for(n, TO_RADIX_LEAF), &target, w->scratch, first_to_power);
+    const radix_step st = {&w->to_radix, &target, TO_RADIX_LEAF, word_bits_of(base), to_bound, to_leaf, &target};
+    return convert(out, x, n, &st, w->scratch);
+}
+
+size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base, fast_workspace* w)
+{
+    if (is_power_of_two(base))
+        return from_bit_groups(out, y, fast_strip(y, n), word_bits_of(base));
+    fast_base binary, source;
+    fast_base_init(&binary, 0);
+    fast_base_init(&source, base);
+    n = fast_strip(y, n);
+    build_powers(&w->from_radix, base, levels_for(n, FROM_RADIX_LEAF), &binary, w->scratch, first_from_power);
+    const radix_step st = {&w->from_radix, &binary, FROM_RADIX_LEAF, 0, from_bound_bits, from_leaf, &source};
+    return convert(out, y, n, &st, w->scratch);
+}

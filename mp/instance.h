@@ -1,0 +1,54 @@
+// Internal interface of the library instance: error reporting, the routine trace and memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "mp/mp.h"
+
+// Routine codes of the trace; routine_names gives their names.
+enum routine_code : int32_t {
+    ROUTINE_NORMALISE = 4,
+    ROUTINE_DIVIDE = 6,
+    ROUTINE_CBASE = 13,
+    ROUTINE_MPVAR = 23,
+    ROUTINE_PUTDIG = 26,
+    ROUTINE_ADD = 27,
+    ROUTINE_MPSYS = 29,
+    ROUTINE_FPACK = 31,
+    ROUTINE_MP_SHIFT = 33,
+    ROUTINE_OTSTR = 75,
+    ROUTINE_INSTR = 76,
+    ROUTINE_COTSTR = 77,
+    ROUTINE_CINSTR = 78,
+    ROUTINE_SET_IO_BUFFER_SIZE = 142,
+};
+constexpr int32_t ROUTINE_COUNT = 173;
+constexpr int32_t TRACE_DEPTH = 24;
+constexpr int32_t ERROR_COUNT = 28;
+
+// Name of a routine code for the trace ("your program" for 0, "" for codes this library never pushes).
+const char* routine_name(int32_t code);
+// Report text of an error code, ending in a newline; "Undefined error\n" outside 1-28.
+const char* error_message(int32_t code);
+
+// With errors_return set, records code in error_number; otherwise prints the error report with the
+// routine trace on standard output and ends the process with status 1.
+void report_error(int32_t code);
+// Writes a NUL-terminated string to standard output one character at a time.
+void print_text(const char* text);
+// Writes the trace line of the routine just entered: one '-' per level, '>', the name.
+void print_trace_entry();
+// Enters the trace with a routine code (stored while the depth is below 24, printed when tracing).
+void trace_enter(int32_t code);
+// Leaves the trace (every way out of a traced routine).
+void trace_leave();
+
+// Zeroed allocation of count x size bytes; null while an error is recorded, error 8 when memory runs out.
+void* alloc_zeroed(size_t count, size_t size);
+// Frees a non-null block.
+void release_memory(void* block);
+// Overwrites bytes with zeros in a way the compiler keeps before a release.
+void wipe_memory(void* block, size_t bytes);
+// The zeroed instance record, by plain allocation (no error report); null on failure.
+mp_context* alloc_context_record();

@@ -1,0 +1,191 @@
+// Reading numbers from text: the digits are stored straight into the packed words of the number.
+#include <cstdio>
+
+#include "mp/flash.h"
+#include "mp/instance.h"
+#include "mp/number.h"
+#include "mp/radix.h"
+#include "mp/text_in.h"
+
+namespace {
+
+constexpr int NO_VALUE = -1;
+constexpr int SKIPPED = -2;
+
+// Value of a character as a digit of radix base, NO_VALUE, or SKIPPED (radix 64 only).
+int character_value(uint32_t base, unsigned char c)
+{
+    if (base == 64) {
+        if (c >= 'A' && c <= 'Z') return c - 'A';
+        if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+        if (c >= '0' && c <= '9') return c - '0' + 52;
+        if (c == '+') return 62;
+        if (c == '/') return 63;
+        if (c == '=' || c <= 32) return SKIPPED;
+        return NO_VALUE;
+    }
+    if (base > 60) return c;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'z') return base <= 16 ? c - 'a' + 10 : c - 'a' + 36;
+    return NO_VALUE;
+}
+
+// Fills io_buffer with one line from input_stream and NUL-terminates it; false on error 17.
+bool read_stream_line(mp_context* ctx)
+{
+    int32_t count = 0;
+    int ch;
+    while ((ch = std::fgetc(ctx->input_stream)) != EOF) {
+        ctx->io_buffer[count++] = static_cast<char>(ch);
+        if (count >= ctx->io_buffer_length) {
+            report_error(17);
+            return false;
+        }
+        if (ch == '\n' || ch == '\0') break;
+    }
+    ctx->io_buffer[count] = '\0';
+    return true;
+}
+
+// Length of the text: up to its terminator, or input_length characters. -1 on error 17.
+int32_t text_length(mp_context* ctx, const char* text)
+{
+    const bool in_buffer = text == ctx->io_buffer;
+    if (ctx->input_length == 0) {
+        if (ctx->input_from_stream && !read_stream_line(ctx)) return -1;
+        const bool newline_ends = ctx->digit_base <= 60;
+        int32_t length = 0;
+        while (text[length] != '\0' && !(newline_ends && text[length] == '\n')) {
+            length++;
+            if (in_buffer && length >= ctx->io_buffer_length) {
+                report_error(17);
+                return -1;
+            }
+        }
+        return length;
+    }
+    if (in_buffer && ctx->input_length >= ctx->io_buffer_length) {
+        report_error(17);
+        return -1;
+    }
+    if (ctx->input_from_stream) {
+        int32_t count = 0;
+        int ch;
+        while (count < ctx->input_length && (ch = std::fgetc(ctx->input_stream)) != EOF) {
+            ctx->io_buffer[count++] = static_cast<char>(ch);
+        }
+        ctx->input_length = count;
+    }
+    return ctx->input_length;
+}
+
+} // namespace
+
+int instr(bignum x, const char* s)
+{
+    mp_context* ctx = current_context();
+    if (ctx == nullptr) {
+        report_error(18);
+        return 0;
+    }
+    if (ctx->error_number) return 0;
+    trace_enter(ROUTINE_INSTR);
+    const uint32_t base = ctx->digit_base;
+    if (base == 0 || base > 256) report_error(1);
+    if (!ctx->instance_ready) report_error(18);
+    if (ctx->error_number) {
+        trace_leave();
+        return 0;
+    }
+    clear_number(x);
+    const char* text = ctx->input_from_stream ? ctx->io_buffer : s;
+    int32_t length = text_length(ctx, text);
+    if (length < 0) {
+        trace_leave();
+        return 0;
+    }
+    int32_t start = 0;
+    bool negative = false;
+    if (base <= 60 && length >= 1) {
+        if (text[length - 1] == '/') length--;
+        while (start < length && text[start] == ' ') start++;
+        if (start < length && text[start] == '-') {
+            negative = true;
+            start++;
+        }
+        if (start < length && text[start] == '+') start++;
+    }
+    bignum marker_number = ctx->scratch0;
+    bool marker = false;
+    int32_t position = 0;
+    for (int32_t i = length - 1; i >= start && !ctx->error_number; --i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (base <= 60 && !marker && (c == '/' || c == '.')) {
+            if (c == '/') {
+                copy_number(x, marker_number);
+                clear_number(x);
+                position = 0;
+            } else {
+                clear_number(marker_number);
+                putdig(1, marker_number, position + 1);
+            }
+            marker = true;
+            continue;
+        }
+        const int value = character_value(base, c);
+        if (value == SKIPPED) continue;
+        if (value == NO_VALUE || static_cast<uint32_t>(value) >= base) {
+            report_error(5);
+            trace_leave();
+            return 0;
+        }
+        position++;
+        putdig(static_cast<uint32_t>(value), x, position);
+    }
+    set_sign(negative ? -1 : +1, x);
+    strip_leading_zeros(x);
+    strip_leading_zeros(marker_number);
+    if (marker) fpack(x, marker_number, x);
+    ctx->input_length = 0;
+    trace_leave();
+    return length;
+}
+
+int cinstr(bignum x, const char* s)
+{
+    mp_context* ctx = current_context();
+    if (ctx == nullptr) {
+        report_error(18);
+        return 0;
+    }
+    if (ctx->error_number) return 0;
+    trace_enter(ROUTINE_CINSTR);
+    const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
+    if (io_radix == 1 || io_radix > 0x80000000u) {
+        report_error(6); // radix 1 would never finish choosing a packing
+        trace_leave();
+        return 0;
+    }
+    const uint32_t working_radix = ctx->digit_base;
+    choose_word_base(io_radix);
+    const uint32_t text_word_base = ctx->word_base;
+    ctx->overflow_check = 0;
+    const int count = instr(ctx->scratch6, s);
+    ctx->overflow_check = 1;
+    if (!ctx->error_number) {
+        const uint32_t length_word = ctx->scratch6->length_word;
+        const int32_t numerator = static_cast<int32_t>(length_word & NUMERATOR_MASK);
+        const int32_t denominator = static_cast<int32_t>((length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT);
+        if (numerator > ctx->max_words || denominator > ctx->max_words) {
+            report_error(3);
+            choose_word_base(working_radix);
+            trace_leave();
+            return 0;
+        }
+    }
+    choose_word_base(working_radix);
+    if (!ctx->error_number) cbase(ctx->scratch6, text_word_base, x);
+    trace_leave();
+    return count;
+}
