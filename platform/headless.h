@@ -59,6 +59,7 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WS_TABSTOP 0x00010000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
+#define WS_EX_NOPARENTNOTIFY 0x00000004L
 #define WS_EX_STATICEDGE 0x00020000L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
@@ -77,6 +78,7 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define SS_SUNKEN 0x1000L
 #define BS_PUSHBUTTON 0x0000L
 #define BS_DEFPUSHBUTTON 0x0001L
+#define BS_RADIOBUTTON 0x0004L
 #define BS_AUTORADIOBUTTON 0x0009L
 #define BS_TYPEMASK 0x000FL
 #define BS_FLAT 0x8000L
@@ -90,8 +92,10 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_GETTEXTLENGTH 0x000E
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
+#define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define WM_PASTE 0x0302
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
 #define EM_REPLACESEL 0x00C2
@@ -190,25 +194,25 @@ HFONT CreateFontIndirectA(const LOGFONTA* description);
 HMODULE GetModuleHandleA(LPCSTR name);
 
 // ---- Test hooks ----
-// One WM_COMMAND that a control sent to its dialog.
+// One WM_COMMAND that reached a dialog procedure.
 struct headless_notification {
     int id;
     int code;
 };
-// Receives the live dialog while the modal loop runs; acts as the user and normally closes the dialog.
-typedef void (*headless_modal_driver)(HWND dialog);
+// Acts as the user while the modal loop of DialogBoxParamA runs, and normally closes the dialog.
+typedef void (*headless_modal_driver)(HWND dialog, void* context);
 
-// Sets the driver of the next DialogBoxParamA calls (null: the loop ends at once).
-void headless_set_modal_driver(headless_modal_driver driver);
-// Types the bytes one key at a time into the control at its caret, as the keyboard does: read-only
-// blocks, ES_NUMBER refuses non-digits, the limit refuses keys past it, '\b' is backspace, '\r' in a
-// multi-line edit starts a new line ("\r\n"); other bytes below 0x20 and 0x7f are ignored.
-// Each accepted key raises EN_UPDATE and EN_CHANGE.
+// Sets the driver (and its context) of the following DialogBoxParamA calls; null: the loop ends at once.
+void headless_set_modal_driver(headless_modal_driver driver, void* context);
+// Types the bytes one key at a time at the caret (WM_CHAR each): read-only blocks every key, ES_NUMBER
+// refuses non-digits, a key past the limit raises EN_MAXTEXT and changes nothing, '\b' is backspace,
+// '\r' and '\n' give "\r\n" and '\t' a tab in multi-line edits; other bytes below 0x20, and 0x7f, are
+// ignored, as are line breaks and tabs in single-line edits. Each key taken raises EN_UPDATE, EN_CHANGE.
 void headless_type(HWND control, const char* keys);
-// Selects all text of the control and types the keys over it.
+// Selects all text of the control, then types the keys.
 void headless_type_over(HWND control, const char* keys);
-// Pastes the text over the selection as the clipboard does: read-only blocks, the limit cuts the text,
-// ES_NUMBER does not filter. Raises EN_UPDATE and EN_CHANGE once when the text changed.
+// Pastes the text over the selection (WM_PASTE): read-only blocks, the limit cuts the text (EN_MAXTEXT),
+// ES_NUMBER does not filter; raises EN_UPDATE and EN_CHANGE once.
 void headless_paste(HWND control, const char* text);
 // Clicks the button (BM_CLICK).
 void headless_click(HWND dialog, int id);
@@ -221,17 +225,15 @@ void headless_click_close_box(HWND dialog);
 // The control's whole text (valid until its next change) and its length.
 const char* headless_text(HWND control);
 size_t headless_text_length(HWND control);
-// The font sent to the control with WM_SETFONT, or null while it uses the dialog font.
+// The description of the font the control draws with (WM_GETFONT): WM_SETFONT's or the dialog font's.
 const LOGFONTA* headless_font(HWND control);
-// The dialog font of the template (face, size in points, weight, italic, charset).
-const char* headless_dialog_font_face(HWND dialog);
-int headless_dialog_font_points(HWND dialog);
-// The window's class name as the template gives it ("Edit", "Static", "Button", "ComboBox").
+// The window's class name: as the template gives it ("Edit", "Static", "Button", "ComboBox"),
+// "#32770" for the dialog.
 const char* headless_class_name(HWND window);
-// Number of controls of the dialog and the control at a template position (0-based), or null.
+// Number of controls of the dialog, and the control at a template position (0-based) or null.
 int headless_control_count(HWND dialog);
 HWND headless_control_at(HWND dialog, int index);
-// The WM_COMMAND notifications delivered since the last clear, in order, for every dialog.
+// The WM_COMMAND messages that reached any dialog procedure since the last clear or dialog creation.
 size_t headless_notification_count();
 headless_notification headless_notification_at(size_t index);
 void headless_clear_notifications();

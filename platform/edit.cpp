@@ -1,0 +1,138 @@
+// Edit controls: text, selection, limit, read-only and number styles, typing and pasting.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/window.h"
+
+namespace {
+
+bool is_multiline(HWND edit) {
+    return (edit->style & ES_MULTILINE) != 0;
+}
+
+bool is_read_only(HWND edit) {
+    return (edit->style & ES_READONLY) != 0;
+}
+
+size_t selection_start(HWND edit) {
+    return std::min({edit->anchor, edit->caret, edit->text.size()});
+}
+
+size_t selection_end(HWND edit) {
+    return std::min(std::max(edit->anchor, edit->caret), edit->text.size());
+}
+
+void raise_change(HWND edit) {
+    window_notify(edit, EN_UPDATE);
+    window_notify(edit, EN_CHANGE);
+}
+
+// Replaces the selection with the first n bytes of text, cut to what the limit leaves room for
+// (EN_MAXTEXT first when cut); the caret ends after the insert. Always raises the change pair.
+void replace_selection(HWND edit, const char* text, size_t n) {
+    size_t kept = edit->text.size() - (selection_end(edit) - selection_start(edit));
+    size_t room = edit->limit > kept ? edit->limit - kept : 0;
+    if (n > room) {
+        window_notify(edit, EN_MAXTEXT);
+        if (!window_is_live(edit)) return;
+        n = room;
+    }
+    size_t start = selection_start(edit);
+    edit->text.replace(start, selection_end(edit) - start, text, n);
+    edit->anchor = edit->caret = start + n;
+    raise_change(edit);
+}
+
+// Backspace: the selection, else the character before the caret ("\r\n" as one in multi-line edits).
+void erase_backwards(HWND edit) {
+    size_t start = selection_start(edit);
+    if (start == selection_end(edit)) {
+        if (start == 0) return;
+        size_t width = is_multiline(edit) && start >= 2 && edit->text[start - 1] == '\n' &&
+                               edit->text[start - 2] == '\r'
+                           ? 2
+                           : 1;
+        edit->anchor = start - width;
+        edit->caret = start;
+    }
+    replace_selection(edit, "", 0);
+}
+
+void type_key(HWND edit, unsigned char key) {
+    if (is_read_only(edit)) return;
+    if (key == '\b') {
+        erase_backwards(edit);
+    } else if (key == '\r' || key == '\n') {
+        if (is_multiline(edit)) replace_selection(edit, "\r\n", 2);
+    } else if (key == '\t') {
+        if (is_multiline(edit)) replace_selection(edit, "\t", 1);
+    } else if (key >= 0x20 && key != 0x7f) {
+        if ((edit->style & ES_NUMBER) && (key < '0' || key > '9')) return;
+        char c = (char)key;
+        replace_selection(edit, &c, 1);
+    }
+}
+
+}  // namespace
+
+LRESULT edit_message(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_SETTEXT:
+        edit->text = lparam ? reinterpret_cast<const char*>(lparam) : "";
+        edit->anchor = edit->caret = 0;
+        if (!is_multiline(edit)) raise_change(edit);
+        return TRUE;
+    case WM_CHAR:
+        type_key(edit, (unsigned char)wparam);
+        return 0;
+    case EM_SETSEL:
+        if ((UINT)wparam == (UINT)-1) {
+            edit->anchor = edit->caret;
+        } else {
+            edit->anchor = std::min<size_t>((UINT)wparam, edit->text.size());
+            edit->caret = std::min<size_t>((UINT)lparam, edit->text.size());
+        }
+        return 0;
+    case EM_GETSEL: {
+        DWORD start = (DWORD)selection_start(edit), end = (DWORD)selection_end(edit);
+        if (wparam) *reinterpret_cast<DWORD*>(wparam) = start;
+        if (lparam) *reinterpret_cast<DWORD*>(lparam) = end;
+        return MAKELONG(start, end);
+    }
+    case EM_REPLACESEL: {
+        const char* text = lparam ? reinterpret_cast<const char*>(lparam) : "";
+        replace_selection(edit, text, strlen(text));
+        return 0;
+    }
+    case EM_LIMITTEXT: {
+        size_t limit = (UINT)wparam ? (UINT)wparam : 0xFFFFFFFFu;
+        edit->limit = is_multiline(edit) ? limit : std::min<size_t>(limit, 0x7FFFFFFE);
+        return 0;
+    }
+    case EM_GETLIMITTEXT:
+        return (LRESULT)edit->limit;
+    case EM_SETREADONLY:
+        if (wparam)
+            edit->style |= ES_READONLY;
+        else
+            edit->style &= ~(DWORD)ES_READONLY;
+        return TRUE;
+    default:
+        return plain_text_message(edit, message, wparam, lparam);
+    }
+}
+
+void headless_type(HWND control, const char* keys) {
+    for (; *keys && window_is_live(control); ++keys)
+        SendMessageA(control, WM_CHAR, (unsigned char)*keys, 1);
+}
+
+void headless_type_over(HWND control, const char* keys) {
+    SendMessageA(control, EM_SETSEL, 0, -1);
+    headless_type(control, keys);
+}
+
+void headless_paste(HWND control, const char* text) {
+    if (!window_is_live(control) || control->kind != KIND_EDIT || is_read_only(control)) return;
+    replace_selection(control, text, strlen(text));
+}
