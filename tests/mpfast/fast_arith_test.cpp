@@ -1,0 +1,125 @@
+// Word-array arithmetic: products (schoolbook, Karatsuba, unbalanced pieces) against an independent
+// row-by-row product, carries and borrows through maximal words, division by the word base.
+#include <gtest/gtest.h>
+
+#include "mp/fast_arith.h"
+#include "oracle.h"
+
+namespace {
+
+// Word bases of the packings: 2^32, 10^9, 60^5, 3^19, the smallest (radix 46341), a prime (radix 2^31 - 1)
+// and a power of two (radix 8).
+const uint32_t BASES[] = {0, 1000000000u, 777600000u, 1162261467u, 46341u, 2147483647u, 1u << 30};
+
+words multiply(const words& a, const words& b, uint32_t base, bool schoolbook)
+{
+    fast_base fb;
+    fast_base_init(&fb, base);
+    const words& x = a.size() >= b.size() ? a : b;
+    const words& y = a.size() >= b.size() ? b : a;
+    words r(x.size() + y.size(), 0xDEADBEEF);
+    words scratch(fast_mul_scratch_words(x.size()) + 1, 0xDEADBEEF);
+    if (schoolbook)
+        fast_mul_basecase(r.data(), x.data(), x.size(), y.data(), y.size(), &fb);
+    else
+        fast_mul(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, scratch.data());
+    EXPECT_EQ(scratch.back(), 0xDEADBEEF) << "scratch overrun";
+    return stripped(r);
+}
+
+TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
+{
+    // Shapes around the Karatsuba threshold, the unbalanced split and deep recursion.
+    const size_t T = KARATSUBA_THRESHOLD;
+    const std::pair<size_t, size_t> shapes[] = {
+        {1, 1}, {7, 3}, {T - 1, T - 1}, {T, T}, {T + 1, T}, {2 * T, T}, {2 * T + 1, T}, {2 * T - 1, 2 * T - 1},
+        {3 * T, T + 1}, {5 * T + 3, T + 2}, {4 * T, 4 * T}, {4 * T + 1, 2 * T + 1}, {9 * T + 7, 9 * T}, {700, 351},
+        {1000, 999}, {1200, 41}};
+    std::mt19937 rng(11);
+    for (uint32_t base : BASES) {
+        for (auto [an, bn] : shapes) {
+            for (int kind = 0; kind < VALUE_KINDS; ++kind) {
+                words a = make_value(rng, an, kind, base), b = make_value(rng, bn, (kind + 1) % VALUE_KINDS, base);
+                words expected = reference_product(a, b, base);
+                EXPECT_EQ(multiply(a, b, base, false), expected) << "base " << base << " " << an << "x" << bn;
+                if (bn < 200) {
+                    EXPECT_EQ(multiply(a, b, base, true), expected) << "schoolbook base " << base;
+                }
+                EXPECT_EQ(multiply(a, a, base, false), reference_product(a, a, base)) << "square base " << base;
+            }
+        }
+    }
+}
+
+TEST(FastArith, AddAndSubtractCarryThroughMaximalWords)
+{
+    for (uint32_t base : BASES) {
+        fast_base fb;
+        fast_base_init(&fb, base);
+        const uint32_t top = base == 0 ? UINT32_MAX : base - 1;
+        // (W^5 - 1) + 1 = W^5: zeros and a carry out; W^5 - 1 back: maxima and a borrow out.
+        words a(5, top), one = {1}, r(5, 7);
+        EXPECT_EQ(fast_add(r.data(), a.data(), 5, one.data(), 1, &fb), 1u);
+        EXPECT_EQ(r, words(5, 0));
+        EXPECT_EQ(fast_sub(r.data(), r.data(), 5, one.data(), 1, &fb), 1u);
+        EXPECT_EQ(r, words(5, top));
+        // Same-length sums of maxima: (W^3 - 1) * 2 = W^3 + (W^3 - 2).
+        words m(3, top), s(3, 0);
+        EXPECT_EQ(fast_add(s.data(), m.data(), 3, m.data(), 3, &fb), 1u);
+        EXPECT_EQ(s, (words{top - 1, top, top}));
+        // A borrow through words equal to the subtrahend: W^2 + 5 - (W^2 - 1) ... as 3 - 2 word numbers.
+        words x = {5, 0, 1}, y = {top, top}, d(3, 9);
+        EXPECT_EQ(fast_sub(d.data(), x.data(), 3, y.data(), 2, &fb), 0u);
+        EXPECT_EQ(d, (words{6, 0, 0}));
+        EXPECT_EQ(fast_compare(x.data(), 3, y.data(), 2), 1);
+        EXPECT_EQ(fast_compare(y.data(), 2, x.data(), 3), -1);
+        words padded = {5, 0, 1, 0, 0};
+        EXPECT_EQ(fast_compare(x.data(), 3, padded.data(), 5), 0);
+    }
+}
+
+TEST(FastArith, MultiplyByWordCarriesInTheBase)
+{
+    std::mt19937 rng(5);
+    for (uint32_t base : BASES) {
+        fast_base fb;
+        fast_base_init(&fb, base);
+        for (int kind = 0; kind < VALUE_KINDS; ++kind) {
+            words a = make_value(rng, 37, kind, base);
+            uint32_t m = base == 0 ? UINT32_MAX : base - 1, c = m;
+            words r(a.size() + 1);
+            r[a.size()] = fast_mul_word(r.data(), a.data(), a.size(), m, c, &fb);
+            words expected = reference_product(a, words{m}, base);
+            // + c: add the carry-in word through the reference too.
+            words sum = expected;
+            sum.resize(r.size() + 1, 0);
+            fast_add(sum.data(), sum.data(), sum.size(), words{c}.data(), 1, &fb);
+            EXPECT_EQ(stripped(r), stripped(sum)) << "base " << base;
+        }
+    }
+}
+
+TEST(FastArith, DivisionByTheBaseIsExactNearEveryMultiple)
+{
+    for (uint32_t base : BASES) {
+        if (base == 0)
+            continue;
+        fast_base fb;
+        fast_base_init(&fb, base);
+        const uint64_t quotients[] = {0, 1, 2, 0xFFFFFFFFull, 1ull << 32, (UINT64_MAX / base) - 1, UINT64_MAX / base};
+        for (uint64_t q : quotients)
+            for (uint64_t r : {uint64_t{0}, uint64_t{1}, uint64_t{base} - 1}) {
+                if (q == UINT64_MAX / base && r > UINT64_MAX - q * base)
+                    continue;
+                uint64_t t = q * base + r;
+                uint32_t rem = 0;
+                EXPECT_EQ(fast_div_word(t, &fb, &rem), t / base) << t;
+                EXPECT_EQ(rem, t % base) << t;
+            }
+        uint32_t rem = 0;
+        EXPECT_EQ(fast_div_word(UINT64_MAX, &fb, &rem), UINT64_MAX / base);
+        EXPECT_EQ(rem, UINT64_MAX % base);
+    }
+}
+
+} // namespace
