@@ -7,11 +7,6 @@
 #include "ui/font.h"
 #include "ui/resource.h"
 
-// The library holds numbers of 65536 hex digits (32768 bytes) and writes texts of up to 262144
-// characters: the radix-2 form of 32767 bytes fits.
-static const int32_t LIBRARY_DIGITS = 65536;
-static const int32_t LIBRARY_TEXT_SIZE = 262144;
-
 // The dialog-wide state as it is before the first control is set; the same for every dialog opened.
 static void reset_dialog_state()
 {
@@ -25,9 +20,11 @@ static void reset_dialog_state()
 
 void init_dialog(HWND dialog)
 {
+    // Sized by the engine: room to read the BASE(X) text of the largest data in any radix, and a text
+    // buffer as large as basex_text (the radix-2 form of 32767 bytes fits).
     mpsys(LIBRARY_DIGITS, 16);
     current_context()->io_base = 16;
-    set_io_buffer_size(LIBRARY_TEXT_SIZE);
+    set_io_buffer_size((int32_t)BASEX_TEXT_SIZE);
     work_number = mpvar(0);
     reset_dialog_state();
     build_base64_digit_map();

@@ -17,9 +17,13 @@ protected:
         dialog = program.dialog;
         ASSERT_NE(dialog, nullptr) << "no dialog window of " << MORVANE_EXE;
     }
+    // Esc as the keyboard delivers it: posted, so that the dialog's own loop sees the window go.
     void TearDown() override
     {
-        if (dialog && IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        if (dialog && IsWindow(dialog)) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            EXPECT_EQ(wait_for_exit(program, 10000), 0);
+        }
         finish(program);
     }
 
@@ -250,6 +254,27 @@ TEST_F(Morvane, KilobytesOfHexConvertToRadix10)
     std::string basex = text(IDC_BASEX);
     EXPECT_EQ(basex.size(), 2409u);
     EXPECT_EQ(basex.substr(basex.size() - 4), "9375");  // 2^8000 ends in ...9376
+}
+
+TEST(MorvaneStart, ArgumentsAreIgnored)
+{
+    morvane_process program = start_morvane("--radix 10 C:\\data.bin");
+    ASSERT_NE(program.dialog, nullptr);
+    RECT plain = {}, with_arguments = {};
+    GetWindowRect(program.dialog, &with_arguments);
+    EXPECT_EQ(control_text(program.dialog, IDC_BASE_NUMBER), "64");
+    EXPECT_EQ(control_text(program.dialog, IDC_STATUS), "CHECKED HEX.");
+    PostMessageA(program.dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(wait_for_exit(program, 10000), 0);
+    finish(program);
+
+    program = start_morvane();
+    ASSERT_NE(program.dialog, nullptr);
+    GetWindowRect(program.dialog, &plain);
+    EXPECT_TRUE(EqualRect(&plain, &with_arguments));
+    PostMessageA(program.dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(wait_for_exit(program, 10000), 0);
+    finish(program);
 }
 
 TEST(MorvaneExit, EveryWayOfClosingEndsTheProgramWithCode0)

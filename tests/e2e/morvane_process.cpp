@@ -36,12 +36,12 @@ static BOOL CALLBACK match_process_window(HWND window, LPARAM param)
     return TRUE;
 }
 
-morvane_process start_morvane()
+morvane_process start_morvane(const char* arguments)
 {
     morvane_process process = {};
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    std::string command = "\"" + program_path() + "\"";
+    std::string command = "\"" + program_path() + "\" " + arguments;
     std::vector<char> command_line(command.begin(), command.end());
     command_line.push_back('\0');
     if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,

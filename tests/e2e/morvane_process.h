@@ -11,8 +11,9 @@ struct morvane_process {
     HWND dialog;
 };
 
-// Starts the program (path from the build) and waits for its dialog; dialog is null on failure.
-morvane_process start_morvane();
+// Starts the program (path from the build) with the arguments given and waits for its dialog;
+// dialog is null on failure.
+morvane_process start_morvane(const char* arguments = "");
 // Waits up to timeout_ms for the process to end; returns its exit code, or -1 while it still runs.
 long wait_for_exit(morvane_process& process, DWORD timeout_ms);
 // Ends a process that is still running and releases its handles.
