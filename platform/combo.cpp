@@ -13,8 +13,13 @@ LRESULT combo_message(HWND combo, UINT message, WPARAM wparam, LPARAM lparam) {
     case CB_GETCOUNT:
         return count;
     case CB_SETCURSEL:
-        combo->selection = index >= 0 && index < count ? index : -1;
-        return combo->selection >= 0 ? combo->selection : CB_ERR;
+        // -1 clears the selection; any other index out of range leaves it as it was
+        if (index >= 0 && index < count) {
+            combo->selection = index;
+            return index;
+        }
+        if (index == -1) combo->selection = -1;
+        return CB_ERR;
     case CB_GETCURSEL:
         return combo->selection;
     case CB_GETLBTEXT:

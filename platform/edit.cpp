@@ -28,8 +28,10 @@ void raise_change(HWND edit) {
 }
 
 // Replaces the selection with the first n bytes of text, cut to what the limit leaves room for
-// (EN_MAXTEXT first when cut); the caret ends after the insert. Always raises the change pair.
+// (EN_MAXTEXT first when cut); the caret ends after the insert. Raises the change pair whenever
+// something was asked for, even when the limit refused it all; replacing nothing by nothing is silent.
 void replace_selection(HWND edit, const char* text, size_t n) {
+    if (n == 0 && selection_start(edit) == selection_end(edit)) return;
     size_t kept = edit->text.size() - (selection_end(edit) - selection_start(edit));
     size_t room = edit->limit > kept ? edit->limit - kept : 0;
     if (n > room) {
@@ -58,8 +60,26 @@ void erase_backwards(HWND edit) {
     replace_selection(edit, "", 0);
 }
 
+// Enter in a read-only multi-line edit only moves the caret: to the start of the next line, or of
+// the current one when it is the last (lines end with "\n"; wrapped lines are not modelled).
+void move_to_next_line(HWND edit) {
+    const std::string& text = edit->text;
+    size_t caret = std::min(edit->caret, text.size());
+    size_t next = text.find('\n', caret);
+    if (next != std::string::npos) {
+        caret = next + 1;
+    } else {
+        size_t previous = caret == 0 ? std::string::npos : text.rfind('\n', caret - 1);
+        caret = previous == std::string::npos ? 0 : previous + 1;
+    }
+    edit->anchor = edit->caret = caret;
+}
+
 void type_key(HWND edit, unsigned char key) {
-    if (is_read_only(edit)) return;
+    if (is_read_only(edit)) {
+        if ((key == '\r' || key == '\n') && is_multiline(edit)) move_to_next_line(edit);
+        return;
+    }
     if (key == '\b') {
         erase_backwards(edit);
     } else if (key == '\r' || key == '\n') {

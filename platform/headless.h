@@ -207,7 +207,9 @@ void headless_set_modal_driver(headless_modal_driver driver, void* context);
 // Types the bytes one key at a time at the caret (WM_CHAR each): read-only blocks every key, ES_NUMBER
 // refuses non-digits, a key past the limit raises EN_MAXTEXT and changes nothing, '\b' is backspace,
 // '\r' and '\n' give "\r\n" and '\t' a tab in multi-line edits; other bytes below 0x20, and 0x7f, are
-// ignored, as are line breaks and tabs in single-line edits. Each key taken raises EN_UPDATE, EN_CHANGE.
+// ignored, as are line breaks and tabs in single-line edits. Each key that reaches the text (refused
+// at the limit included) raises EN_UPDATE, EN_CHANGE. Enter in a read-only multi-line edit moves the
+// caret to the next line.
 void headless_type(HWND control, const char* keys);
 // Selects all text of the control, then types the keys.
 void headless_type_over(HWND control, const char* keys);

@@ -1,0 +1,93 @@
+// The dialog window: visibility, fonts per control, destruction and the modal loop.
+#include <cstring>
+#include <string>
+
+#include "tests/platform/recording_dialog.h"
+#include "tests/platform/user_actions.h"
+#include "ui/resource.h"
+
+using DialogWindow = RecordingDialog;
+
+TEST_F(DialogWindow, ShowWindowTogglesVisibleStyleAndReportsThePreviousState) {
+    // the template has no WS_VISIBLE: a modeless dialog stays hidden until shown
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_FALSE(IsWindowVisible(control(IDC_REV)));
+    EXPECT_EQ(style(IDC_REV) & WS_VISIBLE, WS_VISIBLE);
+    ShowWindow(dialog, SW_SHOW);
+    EXPECT_TRUE(IsWindowVisible(control(IDC_REV)));
+    EXPECT_TRUE(ShowWindow(control(IDC_REV), SW_HIDE));
+    EXPECT_FALSE(ShowWindow(control(IDC_REV), SW_HIDE));
+    EXPECT_EQ(style(IDC_REV) & WS_VISIBLE, 0);
+    EXPECT_FALSE(IsWindowVisible(control(IDC_REV)));
+    EXPECT_FALSE(ShowWindow(control(IDC_REV), SW_SHOW));
+    EXPECT_TRUE(IsWindowVisible(control(IDC_REV)));
+    EXPECT_TRUE(recorded.empty());
+}
+
+TEST_F(DialogWindow, SetFontChangesOnlyThatControlsFont) {
+    LOGFONTA description{};
+    description.lfHeight = -12;
+    description.lfWeight = FW_BOLD;
+    strcpy(description.lfFaceName, "Courier New");
+    HFONT font = CreateFontIndirectA(&description);
+    ASSERT_NE(font, nullptr);
+    HFONT dialog_font = (HFONT)SendMessageA(control(IDC_HEX), WM_GETFONT, 0, 0);
+    SendDlgItemMessageA(dialog, IDC_CUSTOM_TABLE_TEXT, WM_SETFONT, (WPARAM)font, TRUE);
+    EXPECT_EQ((HFONT)SendDlgItemMessageA(dialog, IDC_CUSTOM_TABLE_TEXT, WM_GETFONT, 0, 0), font);
+    EXPECT_EQ((HFONT)SendDlgItemMessageA(dialog, IDC_DEFAULT_TABLE_TEXT, WM_GETFONT, 0, 0), dialog_font);
+    LOGFONTA set = font_of(control(IDC_CUSTOM_TABLE_TEXT));
+    EXPECT_EQ(set.lfHeight, -12);
+    EXPECT_EQ(set.lfWeight, FW_BOLD);
+    EXPECT_STREQ(set.lfFaceName, "Courier New");
+    EXPECT_NE(font_of(control(IDC_DEFAULT_TABLE_TEXT)).lfWeight, FW_BOLD);
+}
+
+TEST_F(DialogWindow, DestroyWindowSendsWmDestroyAndEndsTheHandles) {
+    HWND hex = control(IDC_HEX);
+    EXPECT_TRUE(DestroyWindow(dialog));
+    ASSERT_EQ(recorded.size(), 1u);
+    EXPECT_EQ(recorded[0].message, (UINT)WM_DESTROY);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_FALSE(IsWindow(hex));
+    EXPECT_FALSE(DestroyWindow(dialog));
+}
+
+TEST_F(DialogWindow, DestroyFromInsideANotificationEndsTheRestQuietly) {
+    reactions = {{IDC_BASE_NUMBER, EN_UPDATE, [](HWND d) { DestroyWindow(d); }}};
+    SetDlgItemTextA(dialog, IDC_BASE_NUMBER, "5");
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(command_trace(), std::vector<std::string>{std::to_string(IDC_BASE_NUMBER) + ":" + std::to_string(EN_UPDATE)});
+}
+
+namespace {
+
+struct modal_case {
+    const char* name;
+    void (*act)(HWND dialog);
+};
+
+}  // namespace
+
+TEST(ModalDialog, ClosingWaysEndTheModalLoopOnceTheProcedureDestroysTheDialog) {
+    const modal_case cases[] = {
+        {"close box", [](HWND d) { SendMessageA(d, WM_CLOSE, 0, 0); }},
+        {"escape", [](HWND d) { SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }},
+        {"typing, then escape",
+         [](HWND d) {
+             SendDlgItemMessageA(d, IDC_HEX, WM_CHAR, 'a', 1);
+             SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+         }},
+    };
+    for (const modal_case& c : cases) {
+        recorded.clear();
+        reactions.clear();
+        destroy_on_close = true;
+        EXPECT_EQ(run_modal(c.act), 0) << c.name;
+        destroy_on_close = false;
+        ASSERT_GE(recorded.size(), 3u) << c.name;
+        EXPECT_EQ(recorded.front().message, (UINT)WM_INITDIALOG) << c.name;
+        EXPECT_EQ(recorded.back().message, (UINT)WM_DESTROY) << c.name;
+        const recorded_message& closing = recorded[recorded.size() - 2];
+        EXPECT_TRUE(closing.message == WM_CLOSE || (closing.message == WM_COMMAND && closing.id == IDCANCEL)) << c.name;
+    }
+}
