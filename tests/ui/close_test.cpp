@@ -38,13 +38,15 @@ TEST_F(Closing, EnterChangesNothing)
 
 TEST(ModalDialog, ReturnsOnceTheUserPressesEsc)
 {
-    headless_set_modal_driver([](HWND d) {
-        headless_type(GetDlgItem(d, IDC_HEX), "41");
-        headless_press_escape(d);
-    });
+    headless_set_modal_driver(
+        [](HWND d, void*) {
+            headless_type(GetDlgItem(d, IDC_HEX), "41");
+            headless_press_escape(d);
+        },
+        nullptr);
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      main_dialog_proc, 0);
-    headless_set_modal_driver(nullptr);
+    headless_set_modal_driver(nullptr, nullptr);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(current_context(), nullptr);
 }

@@ -23,6 +23,7 @@ protected:
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                     main_dialog_proc, 0);
         ASSERT_NE(dialog, nullptr);
+        ShowWindow(dialog, SW_SHOW);  // as the modal dialog call does
     }
 
     void TearDown() override

@@ -92,6 +92,10 @@ TEST_F(StartUp, GivesOnlyTheTwoAlphabetEditsTheBold12PixelFont)
         EXPECT_EQ(font->lfItalic, 0);
         EXPECT_EQ(font->lfCharSet, ANSI_CHARSET);
     }
-    for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX, IDC_STATUS, IDC_BASE_NUMBER})
-        EXPECT_EQ(headless_font(control(id)), nullptr) << id;
+    for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX, IDC_STATUS, IDC_BASE_NUMBER}) {
+        const LOGFONTA* font = headless_font(control(id));  // the dialog's own font
+        ASSERT_NE(font, nullptr) << id;
+        EXPECT_LT(font->lfWeight, FW_BOLD) << id;
+        EXPECT_NE(font->lfHeight, -12) << id;
+    }
 }
