@@ -110,6 +110,8 @@ TEST_F(RefreshCycle, FieldsCountersAndStatusForEachSource)
         {IDC_ASCII, 64, "AB", {"4142", "AB", "QUI", ASCII_OK, "4 2 3 15"}},
         {IDC_ASCII, 10, "AB", {"4142", "AB", "16706", ASCII_OK, "4 2 5 15"}},
         {IDC_ASCII, 10, "", {"", "", "", ASCII_OK, "0 0 0 0"}},
+        {IDC_ASCII, 16, "\xC3\xA9\xE0\xFF", {"C3A9E0FF", "\xC3\xA9\xE0\xFF", "C3A9E0FF", ASCII_OK, "8 4 8 32"}},
+        {IDC_HEX, 64, "e9fe", {"e9fe", "\xE9\xFE", "6f4", HEX_OK, "4 2 3 16"}},
         {IDC_BASEX, 10, "256", {"100", "\x01", "256", BASEX_OK, "3 2 3 9"}},
         {IDC_BASEX, 10, "", {"0", "", "", BASEX_OK, "1 1 0 0"}},
         {IDC_BASEX, 64, "", {"", "", "", BASEX_OK, "0 0 0 0"}},
