@@ -1,4 +1,5 @@
 // Radix change entry: equal word bases copy, any other pair goes through the conversion.
+#include "mp/fast_cbase.h"
 #include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/radix.h"
@@ -11,5 +12,6 @@ void cbase(bignum x, uint32_t old_word_base, bignum y)
         copy_number(x, y);
         return;
     }
+    if (fast_cbase(x, old_word_base, y)) return;
     cbase_schoolbook(x, old_word_base, y);
 }

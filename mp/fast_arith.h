@@ -11,17 +11,24 @@
 //   summed in a 96-bit accumulator of 32x32->64-bit products, then reduced once (base 2^32: a shift;
 //   base B: two divisions by B through a precomputed reciprocal natively, plain 64-bit division on
 //   32-bit targets).
-// - fast_mul: Karatsuba (subtractive form, |a0 - a1| * |b0 - b1|), O(n^1.585), for any word base; below
-//   KARATSUBA_THRESHOLD words it uses the schoolbook product; a much longer first operand is cut into
-//   pieces of the second operand's length.
+// - fast_mul: Karatsuba (subtractive form, |a0 - a1| * |b0 - b1|), O(n^1.585), for any word base, over
+//   the schoolbook product below a threshold; a much longer first operand is cut into pieces of the second
+//   operand's length. Where the compiler has a 128-bit integer (x86-64) the product runs on limbs of two
+//   words (binary: base 2^64; base B: w0 + w1 * B, base B^2), packed and unpacked in linear passes, with
+//   64x64->128-bit products summed in 192-bit columns and a base-B^2 column reduced by division by an
+//   invariant integer (normalised divisor, precomputed reciprocal); a quarter of the word products remain.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-// Operand length (words of the shorter operand) below which fast_mul uses the schoolbook product.
+// Shorter operand, in words, below which the one-word product is schoolbook rather than Karatsuba.
 // Measured with BM_fast_mul_basecase against BM_fast_mul (bench/bench_fast.cpp).
-constexpr size_t KARATSUBA_THRESHOLD = 40;
+constexpr size_t KARATSUBA_THRESHOLD = 64;
+// The same in two-word limbs, for the limb product of x86-64.
+constexpr size_t KARATSUBA_THRESHOLD_WIDE = 32;
+// Shorter operand, in words, from which x86-64 packs the operands into two-word limbs.
+constexpr size_t WIDE_PRODUCT_MIN = 12;
 
 // A word base: base 0 stands for 2^32. reciprocal = floor((2^64 - 1) / base) for base B, unused for 2^32.
 struct fast_base {

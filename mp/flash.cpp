@@ -24,12 +24,12 @@ void fpack(bignum n, bignum d, bignum f)
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
     trace_enter(ROUTINE_FPACK);
-    int64_t dc = word_count(d);
+    int64_t dc = stored_length(d);
     if (dc == 0) report_error(13);
     if (is_unit(d)) dc = 0;
     if (d == f) report_error(7);
     if (has_denominator(n) || has_denominator(d)) report_error(12);
-    int64_t nc = word_count(n);
+    int64_t nc = stored_length(n);
     if (is_unit(n)) nc = 0;
     if (nc + dc > ctx->max_words && (ctx->overflow_check || nc + dc > 2 * static_cast<int64_t>(ctx->max_words))) {
         report_error(13);

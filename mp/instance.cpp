@@ -1,6 +1,7 @@
 // The library instance: start-up, the text I/O buffer, numbers made for the caller, and shutting down.
 #include <cstdint>
 
+#include "mp/fast_cbase.h"
 #include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/workspace.h"
@@ -71,12 +72,15 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
     ctx->output_to_stream = 0;
     ctx->input_from_stream = 0;
     ctx->instance_ready = 1;
+    // Every scratch number owns the slot after its own, so it holds 2 * max_words + 3 words: cinstr
+    // carries a text of up to twice max_words words of its radix through scratch2 and scratch3.
     ctx->scratch0 = carve_scratch(ctx->workspace_block, 0);
     ctx->scratch2 = carve_scratch(ctx->workspace_block, 2);
-    ctx->scratch3 = carve_scratch(ctx->workspace_block, 3);
+    ctx->scratch3 = carve_scratch(ctx->workspace_block, 4);
     ctx->scratch6 = carve_scratch(ctx->workspace_block, 6);
     ctx->scratch8 = carve_scratch(ctx->workspace_block, 8);
     ctx->scratch10 = carve_scratch(ctx->workspace_block, 10);
+    if (ctx->workspace_block != nullptr) fast_cbase_start(ctx->max_words);
     ctx->call_depth--;
     return ctx;
 }
@@ -142,6 +146,7 @@ void release_context()
     ctx->instance_ready = 0;
     free_number_block(ctx->workspace_block, WORKSPACE_SLOTS, workspace_capacity(ctx->max_words));
     ctx->workspace_block = nullptr;
+    fast_cbase_stop();
     set_io_buffer_size(0);
     wipe_memory(ctx, sizeof(mp_context));
     release_memory(ctx);

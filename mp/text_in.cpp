@@ -173,19 +173,25 @@ int cinstr(bignum x, const char* s)
     ctx->overflow_check = 0;
     const int count = instr(ctx->scratch6, s);
     ctx->overflow_check = 1;
-    if (!ctx->error_number) {
-        const uint32_t length_word = ctx->scratch6->length_word;
-        const int32_t numerator = static_cast<int32_t>(length_word & NUMERATOR_MASK);
-        const int32_t denominator = static_cast<int32_t>((length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT);
-        if (numerator > ctx->max_words || denominator > ctx->max_words) {
-            report_error(3);
-            choose_word_base(working_radix);
-            trace_leave();
-            return 0;
-        }
-    }
     choose_word_base(working_radix);
-    if (!ctx->error_number) cbase(ctx->scratch6, text_word_base, x);
+    // The capacity applies to the number in the working packing: a text may take more words of its own
+    // radix than max_words. With overflow_check on, a value beyond max_words words is error 3.
+    bignum parsed = ctx->scratch6;
+    cbase(parsed, text_word_base, parsed);
+    if (ctx->error_number) {
+        trace_leave();
+        return count;
+    }
+    const int32_t numerator = static_cast<int32_t>(parsed->length_word & NUMERATOR_MASK);
+    const int32_t denominator = static_cast<int32_t>((parsed->length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT);
+    if (numerator > ctx->max_words || denominator > ctx->max_words || stored_length(parsed) > ctx->max_words) {
+        report_error(numerator > ctx->max_words || denominator > ctx->max_words ? 3 : 13);
+        clear_number(parsed);
+        trace_leave();
+        return 0;
+    }
+    copy_number(parsed, x);
+    clear_number(parsed);
     trace_leave();
     return count;
 }
