@@ -1,0 +1,18 @@
+# Fails unless the program imports only system DLLs (it is linked statically: no runtime DLL to ship).
+# Usage: cmake -DOBJDUMP=<objdump> -DPROGRAM=<exe> -P check_imports.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+if(NOT imports)
+  message(FATAL_ERROR "no imports found in ${PROGRAM}")
+endif()
+foreach(entry ${imports})
+  string(REPLACE "DLL Name: " "" dll "${entry}")
+  string(TOUPPER "${dll}" dll)
+  if(NOT dll MATCHES "^(KERNEL32|USER32|GDI32|MSVCRT)\\.DLL$")
+    message(FATAL_ERROR "${PROGRAM} imports ${dll}, which is not a system DLL")
+  endif()
+endforeach()
+message(STATUS "imports: ${imports}")
