@@ -1,5 +1,11 @@
 // Word-array arithmetic in base 2^32 or a base B: linear passes, schoolbook and Karatsuba products.
+//
+// Products run on limbs of two words where the compiler has a 128-bit type (x86-64): a binary limb is a
+// pair of words (base 2^64), a base-B limb the pair w0 + w1 * B (base B^2 <= 2^62), so a quarter of the
+// word products remain. Elsewhere (i686) they run on single words. One Karatsuba driver serves both.
 #include "mp/fast_arith.h"
+
+#include <cstring>
 
 void fast_base_init(fast_base* b, uint32_t base)
 {
@@ -7,17 +13,21 @@ void fast_base_init(fast_base* b, uint32_t base)
     b->reciprocal = base == 0 ? 0 : UINT64_MAX / base;
 }
 
-size_t fast_strip(const uint32_t* a, size_t n)
+namespace {
+
+// Limb arrays of either width. base 0 is 2^(limb bits); any other base is at most 2^(limb bits - 1),
+// so that the sum of two limbs and a carry never wraps.
+template <typename L> size_t strip(const L* a, size_t n)
 {
     while (n > 0 && a[n - 1] == 0)
         --n;
     return n;
 }
 
-int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn)
+template <typename L> int compare(const L* a, size_t an, const L* b, size_t bn)
 {
-    an = fast_strip(a, an);
-    bn = fast_strip(b, bn);
+    an = strip(a, an);
+    bn = strip(b, bn);
     if (an != bn)
         return an < bn ? -1 : 1;
     while (an > 0) {
@@ -28,59 +38,33 @@ int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn)
     return 0;
 }
 
-// Carries c (0 or 1) through a[i..an) into r; copies the rest when r is not a.
-static uint32_t carry_through(uint32_t* r, const uint32_t* a, size_t i, size_t an, uint32_t c, uint32_t base)
+template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, L base)
 {
-    for (; c != 0 && i < an; ++i) {
-        uint32_t s = a[i] + 1;
-        c = base == 0 ? s == 0 : s == base;
-        r[i] = c != 0 ? 0 : s;
-    }
-    if (r != a)
-        for (; i < an; ++i)
-            r[i] = a[i];
-    return c;
-}
-
-uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
-{
-    uint32_t c = 0;
+    L c = 0;
     size_t i = 0;
-    if (base->base == 0) {
+    if (base == 0) {
         for (; i < bn; ++i) {
-            uint64_t s = static_cast<uint64_t>(a[i]) + b[i] + c;
-            r[i] = static_cast<uint32_t>(s);
-            c = static_cast<uint32_t>(s >> 32);
+            L s = a[i] + c;
+            L carry = s < c;
+            s += b[i];
+            c = carry | (s < b[i]);
+            r[i] = s;
+        }
+        for (; c != 0 && i < an; ++i) {
+            r[i] = a[i] + 1;
+            c = r[i] == 0;
         }
     } else {
-        const uint32_t B = base->base;
         for (; i < bn; ++i) {
-            uint32_t s = a[i] + b[i] + c; // below 2^32: both words are below 2^31
-            c = s >= B;
-            r[i] = c != 0 ? s - B : s;
+            L s = a[i] + b[i] + c;
+            c = s >= base;
+            r[i] = c != 0 ? s - base : s;
         }
-    }
-    return carry_through(r, a, i, an, c, base->base);
-}
-
-uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
-{
-    uint32_t c = 0;
-    size_t i = 0;
-    for (; i < bn; ++i) {
-        uint32_t t = b[i] + c; // b[i] + 1 only wraps to 0 in base 2^32, where it then borrows
-        uint32_t ai = a[i];
-        if (c != 0 && t == 0) {
-            r[i] = ai;
-            continue; // borrow stays 1
+        for (; c != 0 && i < an; ++i) {
+            L s = a[i] + 1;
+            c = s == base;
+            r[i] = c != 0 ? 0 : s;
         }
-        c = ai < t;
-        r[i] = c == 0 ? ai - t : ai + (base->base - t); // base 0: ai - t modulo 2^32
-    }
-    for (; c != 0 && i < an; ++i) {
-        uint32_t ai = a[i];
-        c = ai == 0;
-        r[i] = c != 0 ? (base->base == 0 ? UINT32_MAX : base->base - 1) : ai - 1;
     }
     if (r != a)
         for (; i < an; ++i)
@@ -88,47 +72,39 @@ uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, 
     return c;
 }
 
-uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uint32_t c, const fast_base* base)
+template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, L base)
 {
-    if (base->base == 0) {
-        uint64_t carry = c;
-        for (size_t i = 0; i < n; ++i) {
-            uint64_t t = static_cast<uint64_t>(a[i]) * m + carry;
-            r[i] = static_cast<uint32_t>(t);
-            carry = t >> 32;
+    const L top = base - 1; // base 0: the largest limb
+    L c = 0;
+    size_t i = 0;
+    for (; i < bn; ++i) {
+        L ai = a[i], t = b[i] + c; // wraps to 0 only for base 0, where it then borrows a whole limb
+        if (c != 0 && t == 0) {
+            r[i] = ai;
+            continue;
         }
-        return static_cast<uint32_t>(carry);
+        c = ai < t;
+        r[i] = c == 0 ? ai - t : ai + (base - t);
     }
-    uint64_t carry = c;
-    for (size_t i = 0; i < n; ++i) {
-        uint32_t rem;
-        carry = fast_div_word(static_cast<uint64_t>(a[i]) * m + carry, base, &rem);
-        r[i] = rem;
+    for (; c != 0 && i < an; ++i) {
+        c = a[i] == 0;
+        r[i] = c != 0 ? top : a[i] - 1;
     }
-    return static_cast<uint32_t>(carry);
+    if (r != a)
+        for (; i < an; ++i)
+            r[i] = a[i];
+    return c;
 }
 
-// Reduces the column sum hi * 2^64 + lo (its quotient by B below 2^64) to one base-B word; the quotient
-// stays in lo as the carry into the next column.
-static inline uint32_t reduce_column(uint64_t* lo, uint32_t* hi, const fast_base* b)
-{
-    uint32_t r1, digit;
-    uint64_t q1 = fast_div_word((static_cast<uint64_t>(*hi) << 32) | (*lo >> 32), b, &r1);
-    uint64_t q0 = fast_div_word((static_cast<uint64_t>(r1) << 32) | static_cast<uint32_t>(*lo), b, &digit);
-    *lo = (q1 << 32) + q0;
-    *hi = 0;
-    return digit;
-}
-
-void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
-                       const fast_base* base)
+// Column-reducing schoolbook products, one per limb width.
+void basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {
     const size_t columns = an + bn - 1;
     uint64_t lo = 0;
     uint32_t hi = 0;
     for (size_t k = 0; k < columns; ++k) {
         size_t i = k < bn ? 0 : k - bn + 1;
-        size_t last = k < an ? k : an - 1;
+        const size_t last = k < an ? k : an - 1;
         const uint32_t* bp = b + (k - i);
         for (; i <= last; ++i, --bp) {
             uint64_t p = static_cast<uint64_t>(a[i]) * *bp;
@@ -138,85 +114,287 @@ void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t
         if (base->base == 0) {
             r[k] = static_cast<uint32_t>(lo);
             lo = (lo >> 32) | (static_cast<uint64_t>(hi) << 32);
-            hi = 0;
         } else {
-            r[k] = reduce_column(&lo, &hi, base);
+            // hi * 2^64 + lo = q * B + digit; the quotient (below 2^64) carries into the next column.
+            uint32_t r1, digit;
+            uint64_t q1 = fast_div_word((static_cast<uint64_t>(hi) << 32) | (lo >> 32), base, &r1);
+            uint64_t q0 = fast_div_word((static_cast<uint64_t>(r1) << 32) | static_cast<uint32_t>(lo), base, &digit);
+            r[k] = digit;
+            lo = (q1 << 32) + q0;
         }
+        hi = 0;
     }
     r[columns] = static_cast<uint32_t>(lo);
 }
 
-size_t fast_mul_scratch_words(size_t n)
+// Limbs of the base: its word base, and what product scanning needs.
+struct word_limbs {
+    using limb = uint32_t;
+    uint32_t base;
+    const fast_base* words;
+};
+
+void basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const word_limbs* lb)
 {
-    size_t words = 0;
-    while (n >= KARATSUBA_THRESHOLD) {
+    basecase(r, a, an, b, bn, lb->words);
+}
+
+#if defined(__SIZEOF_INT128__)
+__extension__ typedef unsigned __int128 u128;
+
+// Two-word limbs: base 2^64 (base 0) or B^2. For B^2 the divisor normalised (shifted left until its top
+// bit is set) and its reciprocal floor((2^128 - 1) / d) - 2^64, for division by invariant integers.
+struct pair_limbs {
+    using limb = uint64_t;
+    uint64_t base;
+    uint64_t divisor;
+    uint64_t reciprocal;
+    int shift;
+};
+
+void pair_limbs_init(pair_limbs* p, uint32_t word_base)
+{
+    if (word_base == 0) {
+        *p = {0, 0, 0, 0};
+        return;
+    }
+    p->base = static_cast<uint64_t>(word_base) * word_base;
+    p->shift = __builtin_clzll(p->base);
+    p->divisor = p->base << p->shift;
+    p->reciprocal = static_cast<uint64_t>((((static_cast<u128>(~p->divisor)) << 64) | UINT64_MAX) / p->divisor);
+}
+
+// (u1 * 2^64 + u0) / base for u1 < base: the quotient, and the remainder in *rem.
+inline uint64_t divide_pair(uint64_t u1, uint64_t u0, const pair_limbs* p, uint64_t* rem)
+{
+    const int s = p->shift; // at least 1: base <= 2^62
+    const uint64_t n1 = (u1 << s) | (u0 >> (64 - s)), n0 = u0 << s, d = p->divisor;
+    const u128 q = static_cast<u128>(p->reciprocal) * n1 + ((static_cast<u128>(n1) << 64) | n0);
+    uint64_t q1 = static_cast<uint64_t>(q >> 64) + 1;
+    const uint64_t q0 = static_cast<uint64_t>(q);
+    uint64_t r = n0 - q1 * d;
+    if (r > q0) {
+        --q1;
+        r += d;
+    }
+    if (r >= d) {
+        ++q1;
+        r -= d;
+    }
+    *rem = r >> s;
+    return q1;
+}
+
+void basecase(uint64_t* r, const uint64_t* a, size_t an, const uint64_t* b, size_t bn, const pair_limbs* p)
+{
+    const size_t columns = an + bn - 1;
+    u128 lo = 0;
+    uint64_t hi = 0;
+    for (size_t k = 0; k < columns; ++k) {
+        size_t i = k < bn ? 0 : k - bn + 1;
+        const size_t last = k < an ? k : an - 1;
+        const uint64_t* bp = b + (k - i);
+        for (; i <= last; ++i, --bp) {
+            u128 prod = static_cast<u128>(a[i]) * *bp;
+            lo += prod;
+            hi += lo < prod;
+        }
+        if (p->base == 0) {
+            r[k] = static_cast<uint64_t>(lo);
+            lo = (lo >> 64) | (static_cast<u128>(hi) << 64);
+        } else {
+            // Column sums stay below 2^128 * base, so hi < base and the division by base is two steps.
+            uint64_t r1, digit;
+            const uint64_t q1 = divide_pair(hi, static_cast<uint64_t>(lo >> 64), p, &r1);
+            const uint64_t q0 = divide_pair(r1, static_cast<uint64_t>(lo), p, &digit);
+            r[k] = digit;
+            lo = (static_cast<u128>(q1) << 64) + q0;
+        }
+        hi = 0;
+    }
+    r[columns] = static_cast<uint64_t>(lo);
+}
+#endif
+
+template <typename Limbs> size_t karatsuba_scratch(size_t n, size_t threshold)
+{
+    size_t limbs = 0;
+    while (n >= threshold) {
         size_t h = (n + 1) / 2;
-        words += 6 * h + 2;
+        limbs += 6 * h + 2;
         n = h;
     }
-    return words;
+    return limbs;
 }
 
 // d[0..n) = |x[0..n) - y[0..yn)|, yn <= n; returns 1 when x < y.
-static int abs_difference(uint32_t* d, const uint32_t* x, size_t n, const uint32_t* y, size_t yn,
-                          const fast_base* base)
+template <typename L> int abs_difference(L* d, const L* x, size_t n, const L* y, size_t yn, L base)
 {
-    if (fast_compare(x, n, y, yn) >= 0) {
-        fast_sub(d, x, n, y, yn, base);
+    if (compare(x, n, y, yn) >= 0) {
+        sub(d, x, n, y, yn, base);
         return 0;
     }
-    size_t xn = fast_strip(x, n); // x < y, so x is no longer than y
-    fast_sub(d, y, yn, x, xn, base);
+    sub(d, y, yn, x, strip(x, n), base); // x < y, so x is no longer than y
     for (size_t i = yn; i < n; ++i)
         d[i] = 0;
     return 1;
 }
 
-// a is much longer than b: r = the sum of (b-sized pieces of a) * b, each shifted into place.
-static void mul_pieces(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
-                       const fast_base* base, uint32_t* scratch)
+// r[0..an+bn) = a * b for an >= bn >= 1: schoolbook below the threshold, pieces of b's length when a is
+// at least about twice as long, Karatsuba otherwise.
+template <typename Limbs>
+void karatsuba(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
+               size_t bn, const Limbs* lb, typename Limbs::limb* scratch, size_t threshold)
 {
-    uint32_t* piece = scratch;
-    uint32_t* next = scratch + 2 * bn;
-    fast_mul(r, a, bn, b, bn, base, next);
-    for (size_t done = bn; done < an; done += bn) {
-        size_t len = an - done < bn ? an - done : bn;
-        if (len == bn)
-            fast_mul(piece, a + done, len, b, bn, base, next);
-        else
-            fast_mul(piece, b, bn, a + done, len, base, next);
-        fast_add(r + done, piece, len + bn, r + done, bn, base); // no carry out: the product fits
+    using L = typename Limbs::limb;
+    const L base = static_cast<L>(lb->base);
+    if (bn < threshold) {
+        basecase(r, a, an, b, bn, lb);
+        return;
     }
+    const size_t h = (an + 1) / 2;
+    if (bn <= h) {
+        L* piece = scratch;
+        L* next = scratch + 2 * bn;
+        karatsuba(r, a, bn, b, bn, lb, next, threshold);
+        for (size_t done = bn; done < an; done += bn) {
+            const size_t len = an - done < bn ? an - done : bn;
+            if (len == bn)
+                karatsuba(piece, a + done, len, b, bn, lb, next, threshold);
+            else
+                karatsuba(piece, b, bn, a + done, len, lb, next, threshold);
+            add(r + done, piece, len + bn, r + done, bn, base); // no carry out: the product fits
+        }
+        return;
+    }
+    // a = a1 * W^h + a0, b = b1 * W^h + b0; a0 b1 + a1 b0 = a0 b0 + a1 b1 - (a0 - a1)(b0 - b1).
+    const size_t a1n = an - h, b1n = bn - h;
+    L* da = scratch;
+    L* db = da + h;
+    L* z1 = db + h;
+    L* t = z1 + 2 * h;
+    L* next = t + 2 * h + 2;
+    karatsuba(r, a, h, b, h, lb, next, threshold);
+    karatsuba(r + 2 * h, a + h, a1n, b + h, b1n, lb, next, threshold);
+    const int na = abs_difference(da, a, h, a + h, a1n, base);
+    const int nb = abs_difference(db, b, h, b + h, b1n, base);
+    karatsuba(z1, da, h, db, h, lb, next, threshold);
+    t[2 * h] = add(t, r, 2 * h, r + 2 * h, a1n + b1n, base);
+    if (na == nb)
+        sub(t, t, 2 * h + 1, z1, 2 * h, base);
+    else
+        add(t, t, 2 * h + 1, z1, 2 * h, base);
+    add(r + h, r + h, an + bn - h, t, strip(t, 2 * h + 1), base);
+}
+
+#if defined(__SIZEOF_INT128__)
+size_t limbs_of(size_t words) { return (words + 1) / 2; }
+
+// Words to two-word limbs: binary pairs, or w0 + w1 * B.
+void pack(uint64_t* out, const uint32_t* w, size_t n, uint32_t base)
+{
+    for (size_t i = 0; 2 * i < n; ++i) {
+        const uint64_t high = 2 * i + 1 < n ? w[2 * i + 1] : 0;
+        out[i] = base == 0 ? w[2 * i] | (high << 32) : w[2 * i] + high * base;
+    }
+}
+
+// The first n words of the limbs (the limbs beyond them are zero).
+void unpack(uint32_t* r, const uint64_t* l, size_t n, const fast_base* base)
+{
+    for (size_t i = 0; 2 * i < n; ++i) {
+        uint32_t low;
+        uint64_t high;
+        if (base->base == 0) {
+            low = static_cast<uint32_t>(l[i]);
+            high = l[i] >> 32;
+        } else {
+            high = fast_div_word(l[i], base, &low);
+        }
+        r[2 * i] = low;
+        if (2 * i + 1 < n)
+            r[2 * i + 1] = static_cast<uint32_t>(high);
+    }
+}
+
+uint64_t* aligned_limbs(uint32_t* p)
+{
+    const uintptr_t at = (reinterpret_cast<uintptr_t>(p) + 7) & ~static_cast<uintptr_t>(7);
+    return reinterpret_cast<uint64_t*>(at);
+}
+#endif
+
+} // namespace
+
+size_t fast_strip(const uint32_t* a, size_t n) { return strip(a, n); }
+
+int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn) { return compare(a, an, b, bn); }
+
+uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
+{
+    return add(r, a, an, b, bn, base->base);
+}
+
+uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
+{
+    return sub(r, a, an, b, bn, base->base);
+}
+
+uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uint32_t c, const fast_base* base)
+{
+    uint64_t carry = c;
+    if (base->base == 0) {
+        for (size_t i = 0; i < n; ++i) {
+            uint64_t t = static_cast<uint64_t>(a[i]) * m + carry;
+            r[i] = static_cast<uint32_t>(t);
+            carry = t >> 32;
+        }
+    } else {
+        for (size_t i = 0; i < n; ++i) {
+            uint32_t rem;
+            carry = fast_div_word(static_cast<uint64_t>(a[i]) * m + carry, base, &rem);
+            r[i] = rem;
+        }
+    }
+    return static_cast<uint32_t>(carry);
+}
+
+void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
+                       const fast_base* base)
+{
+    basecase(r, a, an, b, bn, base);
+}
+
+size_t fast_mul_scratch_words(size_t n)
+{
+#if defined(__SIZEOF_INT128__)
+    // Both operands and the product as limbs, the limb product's scratch, and one word for alignment.
+    const size_t limbs = 2 * limbs_of(n) + 2 * limbs_of(n) + karatsuba_scratch<pair_limbs>(limbs_of(n), KARATSUBA_THRESHOLD_WIDE);
+    return 2 * limbs + 2;
+#else
+    return karatsuba_scratch<word_limbs>(n, KARATSUBA_THRESHOLD);
+#endif
 }
 
 void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
               uint32_t* scratch)
 {
-    if (bn < KARATSUBA_THRESHOLD) {
-        fast_mul_basecase(r, a, an, b, bn, base);
+#if defined(__SIZEOF_INT128__)
+    if (bn >= WIDE_PRODUCT_MIN) {
+        pair_limbs p;
+        pair_limbs_init(&p, base->base);
+        const size_t la = limbs_of(an), lbn = limbs_of(bn);
+        uint64_t* a2 = aligned_limbs(scratch);
+        uint64_t* b2 = a2 + la;
+        uint64_t* r2 = b2 + lbn;
+        uint64_t* next = r2 + la + lbn;
+        pack(a2, a, an, base->base);
+        pack(b2, b, bn, base->base);
+        karatsuba(r2, a2, la, b2, lbn, &p, next, KARATSUBA_THRESHOLD_WIDE);
+        unpack(r, r2, an + bn, base);
         return;
     }
-    const size_t h = (an + 1) / 2;
-    if (bn <= h) {
-        mul_pieces(r, a, an, b, bn, base, scratch);
-        return;
-    }
-    // a = a1 * W^h + a0, b = b1 * W^h + b0; a0 b1 + a1 b0 = a0 b0 + a1 b1 - (a0 - a1)(b0 - b1).
-    const size_t a1n = an - h, b1n = bn - h;
-    uint32_t* da = scratch;
-    uint32_t* db = da + h;
-    uint32_t* z1 = db + h;
-    uint32_t* t = z1 + 2 * h;
-    uint32_t* next = t + 2 * h + 2;
-    fast_mul(r, a, h, b, h, base, next);
-    fast_mul(r + 2 * h, a + h, a1n, b + h, b1n, base, next);
-    int na = abs_difference(da, a, h, a + h, a1n, base);
-    int nb = abs_difference(db, b, h, b + h, b1n, base);
-    fast_mul(z1, da, h, db, h, base, next);
-    t[2 * h] = fast_add(t, r, 2 * h, r + 2 * h, a1n + b1n, base);
-    if (na == nb)
-        fast_sub(t, t, 2 * h + 1, z1, 2 * h, base);
-    else
-        fast_add(t, t, 2 * h + 1, z1, 2 * h, base);
-    fast_add(r + h, r + h, an + bn - h, t, fast_strip(t, 2 * h + 1), base);
+#endif
+    const word_limbs w = {base->base, base};
+    karatsuba(r, a, an, b, bn, &w, scratch, KARATSUBA_THRESHOLD);
 }

@@ -1,0 +1,117 @@
+// Fast radix change behind cbase; see fast_cbase.h.
+//
+// Why the conditions of fast_cbase keep the schoolbook results: that routine sums word * power over the
+// words, so its only failures are the overflow tests of add and multiply_by_word. Towards binary the
+// power B^n of an n-word part never needs more than n words (B < 2^32), so with parts of at most
+// max_words words nothing overflows; from binary with overflow_check off nothing is tested. With the
+// trace printing on, the schoolbook's add calls would print lines; then it runs itself.
+#include "mp/fast_cbase.h"
+
+#include <cstdlib>
+
+#include "mp/fast_radix.h"
+#include "mp/flash.h"
+#include "mp/instance.h"
+#include "mp/number.h"
+
+namespace {
+
+// The workspace of the one instance, and the instance it was obtained for.
+struct fast_cbase_state {
+    const mp_context* owner;
+    uint32_t* block;
+    size_t block_words;
+    fast_workspace work;
+};
+
+fast_cbase_state state = {nullptr, nullptr, 0, {}};
+
+// Words a double-length scratch number holds (the results are written into scratch8 and scratch10).
+size_t double_length(const mp_context* ctx) { return 2 * static_cast<size_t>(ctx->max_words) + 1; }
+
+// Words the conversion of n words may write (the result and what it uses on its way).
+size_t result_words(size_t n, uint32_t new_word_base)
+{
+    return new_word_base == 0 ? fast_from_radix_words(n) : fast_to_radix_words(n, new_word_base);
+}
+
+bool words_below(const uint32_t* w, size_t n, uint32_t base)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (w[i] >= base) return false;
+    return true;
+}
+
+// A part of x (numerator or denominator) that the fast conversion takes: short enough, its result fits a
+// double-length scratch number, and, from a base B, every word below B.
+bool part_fits(const mp_context* ctx, const uint32_t* w, size_t n, uint32_t old_word_base)
+{
+    if (n > state.work.max_in || result_words(n, ctx->word_base) > double_length(ctx)) return false;
+    return old_word_base == 0 || words_below(w, n, old_word_base);
+}
+
+bool applicable(const mp_context* ctx, bignum x, uint32_t old_word_base)
+{
+    if (state.owner != ctx || state.block == nullptr || ctx->trace_enabled) return false;
+    if ((old_word_base == 0) == (ctx->word_base == 0)) return false; // neither or both binary
+    if (ctx->word_base != 0 && ctx->overflow_check) return false;    // the power's overflow test is due
+    const uint32_t numerator = x->length_word & NUMERATOR_MASK;
+    const uint32_t denominator = (x->length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT;
+    const uint32_t integer_words = x->length_word & COUNT_MASK;
+    if (denominator == 0) return part_fits(ctx, x->digits, integer_words, old_word_base);
+    return part_fits(ctx, x->digits, numerator, old_word_base) &&
+           part_fits(ctx, x->digits + numerator, denominator, old_word_base);
+}
+
+// to = the value of the integer `from` (non-negative, words in old_word_base) in the current word base.
+void convert_part(const mp_context* ctx, bignum from, uint32_t old_word_base, bignum to)
+{
+    const size_t n = static_cast<size_t>(word_count(from));
+    clear_number(to);
+    const size_t written = result_words(n, ctx->word_base);
+    size_t m = ctx->word_base == 0 ? fast_from_radix(to->digits, from->digits, n, old_word_base, &state.work)
+                                   : fast_to_radix(to->digits, from->digits, n, ctx->word_base, &state.work);
+    for (size_t i = m; i < written; ++i)
+        to->digits[i] = 0; // words the conversion used on its way, beyond the result
+    to->length_word = static_cast<uint32_t>(m);
+}
+
+} // namespace
+
+void fast_cbase_start(int32_t max_words)
+{
+    fast_cbase_stop();
+    const size_t max_in = static_cast<size_t>(max_words);
+    const size_t words = fast_workspace_words(max_in);
+    state.block = static_cast<uint32_t*>(std::calloc(words, sizeof(uint32_t)));
+    if (state.block == nullptr) return;
+    state.block_words = words;
+    state.owner = current_context();
+    fast_workspace_init(&state.work, state.block, max_in);
+}
+
+void fast_cbase_stop()
+{
+    if (state.block != nullptr) {
+        wipe_memory(state.block, state.block_words * sizeof(uint32_t));
+        release_memory(state.block);
+    }
+    state = {nullptr, nullptr, 0, {}};
+}
+
+bool fast_cbase(bignum x, uint32_t old_word_base, bignum y)
+{
+    mp_context* ctx = current_context();
+    if (!applicable(ctx, x, old_word_base)) return false;
+    trace_enter(ROUTINE_CBASE);
+    const int sign = sign_of(x);
+    numerator_of(x, ctx->scratch2);
+    denominator_of(x, ctx->scratch3);
+    set_sign(+1, ctx->scratch2);
+    convert_part(ctx, ctx->scratch2, old_word_base, ctx->scratch10);
+    convert_part(ctx, ctx->scratch3, old_word_base, ctx->scratch8);
+    fpack(ctx->scratch10, ctx->scratch8, y);
+    set_sign(sign, y);
+    trace_leave();
+    return true;
+}
