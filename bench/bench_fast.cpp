@@ -55,9 +55,9 @@ void BM_fast_to_radix(benchmark::State& state)
 {
     const uint32_t base = word_base(static_cast<uint32_t>(state.range(0)));
     const size_t n = (static_cast<size_t>(state.range(1)) + 3) / 4;
-    std::vector<uint32_t> block(fast_workspace_words(8193));
+    std::vector<uint32_t> block(fast_workspace_words(8193, 16387));
     fast_workspace w;
-    fast_workspace_init(&w, block.data(), 8193);
+    fast_workspace_init(&w, block.data(), 8193, 16387);
     auto x = random_words(n, 0, 3);
     std::vector<uint32_t> out(fast_to_radix_words(n, base));
     for (auto _ : state)
@@ -68,9 +68,9 @@ void BM_fast_from_radix(benchmark::State& state)
 {
     const uint32_t base = word_base(static_cast<uint32_t>(state.range(0)));
     const size_t bytes = static_cast<size_t>(state.range(1));
-    std::vector<uint32_t> block(fast_workspace_words(8193));
+    std::vector<uint32_t> block(fast_workspace_words(8193, 16387));
     fast_workspace w;
-    fast_workspace_init(&w, block.data(), 8193);
+    fast_workspace_init(&w, block.data(), 8193, 16387);
     auto x = random_words((bytes + 3) / 4, 0, 3);
     std::vector<uint32_t> y(fast_to_radix_words(x.size(), base)), out(fast_from_radix_words(y.size()));
     const size_t m = fast_to_radix(y.data(), x.data(), x.size(), base, &w);
@@ -83,12 +83,12 @@ void BM_fast_to_radix_cold(benchmark::State& state)
 {
     const uint32_t base = word_base(static_cast<uint32_t>(state.range(0)));
     const size_t n = (static_cast<size_t>(state.range(1)) + 3) / 4;
-    std::vector<uint32_t> block(fast_workspace_words(8193));
+    std::vector<uint32_t> block(fast_workspace_words(8193, 16387));
     fast_workspace w;
     auto x = random_words(n, 0, 3);
     std::vector<uint32_t> out(fast_to_radix_words(n, base));
     for (auto _ : state) {
-        fast_workspace_init(&w, block.data(), 8193);
+        fast_workspace_init(&w, block.data(), 8193, 16387);
         benchmark::DoNotOptimize(fast_to_radix(out.data(), x.data(), n, base, &w));
     }
 }

@@ -1,12 +1,16 @@
 // Fast radix change behind cbase; see fast_cbase.h.
 //
 // Why the conditions of fast_cbase keep the schoolbook results: that routine sums word * power over the
-// words, so its only failures are the overflow tests of add and multiply_by_word. Towards binary the
-// power B^n of an n-word part never needs more than n words (B < 2^32), so with parts of at most
-// max_words words nothing overflows; from binary with overflow_check off nothing is tested. With the
+// words, so its only failures are the overflow tests of add and multiply_by_word, and the largest number
+// it forms is the running power after the last word, B^n for a part of n words. Towards binary with
+// overflow_check on, it fails exactly when B^n needs more than max_words words; the fast path takes only
+// parts for which n log2 B is clearly below that capacity and leaves the others (those that fail, and a
+// sliver too close to call in floating point) to the schoolbook routine, which then raises error 3 as
+// always. From binary the fast path runs only with overflow_check off, when nothing is tested. With the
 // trace printing on, the schoolbook's add calls would print lines; then it runs itself.
 #include "mp/fast_cbase.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "mp/fast_radix.h"
@@ -42,12 +46,23 @@ bool words_below(const uint32_t* w, size_t n, uint32_t base)
     return true;
 }
 
-// A part of x (numerator or denominator) that the fast conversion takes: short enough, its result fits a
-// double-length scratch number, and, from a base B, every word below B.
+// Whether B^n stays clearly within max_words binary words: n log2 B at least 2^-20 below 32 max_words
+// (far more than the rounding of the long double product, about 2^-45 here).
+bool power_within_capacity(size_t n, uint32_t base, int32_t max_words)
+{
+    const long double bits = static_cast<long double>(n) * std::log2(static_cast<long double>(base));
+    return bits < 32.0L * max_words - 1.0L / (1 << 20);
+}
+
+// A part of x (numerator or denominator) that the fast conversion takes: within the workspace, its result
+// fits a double-length scratch number, and, from a base B, every word below B and no overflow due.
 bool part_fits(const mp_context* ctx, const uint32_t* w, size_t n, uint32_t old_word_base)
 {
-    if (n > state.work.max_in || result_words(n, ctx->word_base) > double_length(ctx)) return false;
-    return old_word_base == 0 || words_below(w, n, old_word_base);
+    const size_t max_in = old_word_base == 0 ? state.work.max_to : state.work.max_from;
+    if (n > max_in || result_words(n, ctx->word_base) > double_length(ctx)) return false;
+    if (old_word_base == 0) return true;
+    if (ctx->overflow_check && !power_within_capacity(n, old_word_base, ctx->max_words)) return false;
+    return words_below(w, n, old_word_base);
 }
 
 bool applicable(const mp_context* ctx, bignum x, uint32_t old_word_base)
@@ -81,13 +96,15 @@ void convert_part(const mp_context* ctx, bignum from, uint32_t old_word_base, bi
 void fast_cbase_start(int32_t max_words)
 {
     fast_cbase_stop();
-    const size_t max_in = static_cast<size_t>(max_words);
-    const size_t words = fast_workspace_words(max_in);
+    // Binary parts come from numbers of max_words words; parts in a base B from text that instr may have
+    // read into a double-length scratch number.
+    const size_t max_to = static_cast<size_t>(max_words), max_from = 2 * max_to + 1;
+    const size_t words = fast_workspace_words(max_to, max_from);
     state.block = static_cast<uint32_t*>(std::calloc(words, sizeof(uint32_t)));
     if (state.block == nullptr) return;
     state.block_words = words;
     state.owner = current_context();
-    fast_workspace_init(&state.work, state.block, max_in);
+    fast_workspace_init(&state.work, state.block, max_to, max_from);
 }
 
 void fast_cbase_stop()

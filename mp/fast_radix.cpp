@@ -54,10 +54,10 @@ static size_t scratch_for(int levels, size_t leaf, size_t (*bound)(size_t, int),
 
 static size_t from_bound_bits(size_t n, int) { return from_bound(n); }
 
-size_t fast_workspace_words(size_t max_in)
+size_t fast_workspace_words(size_t max_to, size_t max_from)
 {
-    const int to_levels = levels_for(max_in, TO_RADIX_LEAF);
-    const int from_levels = levels_for(max_in, FROM_RADIX_LEAF);
+    const int to_levels = levels_for(max_to, TO_RADIX_LEAF);
+    const int from_levels = levels_for(max_from, FROM_RADIX_LEAF);
     size_t words = 0;
     for (int k = 0; k < to_levels; ++k)
         words += to_bound(TO_RADIX_LEAF << k, SMALLEST_WORD_BITS);
@@ -67,11 +67,12 @@ size_t fast_workspace_words(size_t max_in)
                           scratch_for(from_levels, FROM_RADIX_LEAF, from_bound_bits, 0));
 }
 
-void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_in)
+void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_to, size_t max_from)
 {
-    w->max_in = max_in;
-    w->to_levels = levels_for(max_in, TO_RADIX_LEAF);
-    w->from_levels = levels_for(max_in, FROM_RADIX_LEAF);
+    w->max_to = max_to;
+    w->max_from = max_from;
+    w->to_levels = levels_for(max_to, TO_RADIX_LEAF);
+    w->from_levels = levels_for(max_from, FROM_RADIX_LEAF);
     w->to_radix.base = 0;
     w->to_radix.levels = 0;
     w->from_radix.base = 0;
@@ -86,7 +87,7 @@ void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_in)
         at += from_bound(FROM_RADIX_LEAF << k);
     }
     w->scratch = at;
-    w->scratch_words = fast_workspace_words(max_in) - static_cast<size_t>(at - block);
+    w->scratch_words = fast_workspace_words(max_to, max_from) - static_cast<size_t>(at - block);
 }
 
 size_t fast_to_radix_words(size_t n, uint32_t base)

@@ -35,19 +35,20 @@ struct fast_power_table {
 
 // The workspace of the fast radix change: power tables and scratch, carved from one block of words.
 struct fast_workspace {
-    size_t max_in;               // longest input, in words, that the block is sized for
-    int to_levels, from_levels;  // levels the inputs of max_in words may need
+    size_t max_to, max_from;     // longest inputs, in words, of each direction that the block is sized for
+    int to_levels, from_levels;  // levels the longest inputs may need
     fast_power_table to_radix;   // P_k = (2^32)^(TO_RADIX_LEAF * 2^k) in base B
     fast_power_table from_radix; // Q_k = B^(FROM_RADIX_LEAF * 2^k) in base 2^32
     uint32_t* scratch;
     size_t scratch_words;
 };
 
-// Words of the block that fast_workspace_init needs for inputs of up to max_in words.
-size_t fast_workspace_words(size_t max_in);
+// Words of the block that fast_workspace_init needs for inputs of up to max_to binary words (towards a
+// base B) and max_from base-B words (towards binary).
+size_t fast_workspace_words(size_t max_to, size_t max_from);
 
-// Carves w from block (fast_workspace_words(max_in) words) and marks both tables empty.
-void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_in);
+// Carves w from block (fast_workspace_words(max_to, max_from) words) and marks both tables empty.
+void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_to, size_t max_from);
 
 // Result capacity, in words, that fast_to_radix needs for n binary words in word base `base`.
 size_t fast_to_radix_words(size_t n, uint32_t base);
@@ -56,11 +57,11 @@ size_t fast_to_radix_words(size_t n, uint32_t base);
 size_t fast_from_radix_words(size_t n);
 
 // out = the value of the binary words x[0..n) in base-B words; returns the words of the result in normal
-// form (0 for zero). n <= w->max_in, 2^15 < base <= 2^31, out has fast_to_radix_words(n, base) words and
+// form (0 for zero). n <= w->max_to, 2^15 < base <= 2^31, out has fast_to_radix_words(n, base) words and
 // does not overlap x or the workspace.
 size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w);
 
 // out = the value of the base-B words y[0..n) (each below base) in binary words; returns the words of the
-// result in normal form. n <= w->max_in, 2^15 < base <= 2^31, out has fast_from_radix_words(n) words and
+// result in normal form. n <= w->max_from, 2^15 < base <= 2^31, out has fast_from_radix_words(n) words and
 // does not overlap y or the workspace.
 size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base, fast_workspace* w);

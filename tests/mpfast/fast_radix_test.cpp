@@ -27,19 +27,19 @@ std::vector<uint32_t> radixes()
     return r;
 }
 
-// A workspace of max_in words with a guard zone behind it.
+// A workspace for inputs of max_to and max_from words, with a guard zone behind it.
 struct guarded_workspace {
     std::vector<uint32_t> block;
     size_t words;
     fast_workspace w;
 };
 
-std::unique_ptr<guarded_workspace> make_workspace(size_t max_in)
+std::unique_ptr<guarded_workspace> make_workspace(size_t max_to, size_t max_from)
 {
     auto g = std::make_unique<guarded_workspace>();
-    g->words = fast_workspace_words(max_in);
+    g->words = fast_workspace_words(max_to, max_from);
     g->block.assign(g->words + 64, GUARD);
-    fast_workspace_init(&g->w, g->block.data(), max_in);
+    fast_workspace_init(&g->w, g->block.data(), max_to, max_from);
     return g;
 }
 
@@ -91,7 +91,7 @@ std::vector<size_t> boundary_lengths(size_t limit)
 #if defined(MPFAST_HAVE_GMP)
 TEST(FastRadix, EveryLengthUpToCapacityMatchesGmpBothWays)
 {
-    auto g = make_workspace(MAX_WORDS);
+    auto g = make_workspace(MAX_WORDS, MAX_WORDS);
     const std::vector<uint32_t> rs = radixes();
     std::mt19937 rng(2026);
     size_t step = 0;
@@ -109,7 +109,7 @@ TEST(FastRadix, EveryLengthUpToCapacityMatchesGmpBothWays)
 
 TEST(FastRadix, StructuredValuesAtEverySplitMatchGmpInEveryRadix)
 {
-    auto g = make_workspace(MAX_WORDS);
+    auto g = make_workspace(MAX_WORDS, MAX_WORDS);
     std::mt19937 rng(7);
     for (uint32_t radix : radixes()) {
         const uint32_t base = word_base_of_radix(radix);
@@ -130,7 +130,7 @@ TEST(FastRadix, StructuredValuesAtEverySplitMatchGmpInEveryRadix)
 TEST(FastRadix, ShortValuesMatchSchoolbookConversionInEveryRadix)
 {
     // Every length through the first levels of the recursion, for every radix and shape.
-    auto g = make_workspace(MAX_WORDS);
+    auto g = make_workspace(MAX_WORDS, MAX_WORDS);
     std::mt19937 rng(3);
     for (uint32_t radix : radixes()) {
         const uint32_t base = word_base_of_radix(radix);
@@ -148,7 +148,7 @@ TEST(FastRadix, ShortValuesMatchSchoolbookConversionInEveryRadix)
 TEST(FastRadix, LongValuesMatchSchoolbookConversion)
 {
     // The deep levels against the schoolbook references (the only oracle on 32-bit Windows).
-    auto g = make_workspace(MAX_WORDS);
+    auto g = make_workspace(MAX_WORDS, MAX_WORDS);
     std::mt19937 rng(4);
     const uint32_t rs[] = {10, 60, 36, 3, 7, 8};
     size_t i = 0;
@@ -166,7 +166,7 @@ TEST(FastRadix, LongValuesMatchSchoolbookConversion)
 
 TEST(FastRadix, ZeroAndLeadingZeroWordsGiveNormalForm)
 {
-    auto g = make_workspace(64);
+    auto g = make_workspace(64, 64);
     words zero(20, 0);
     EXPECT_EQ(to_radix(zero, 1000000000u, &g->w), words{});
     EXPECT_EQ(from_radix(zero, 1000000000u, &g->w), words{});
@@ -179,18 +179,23 @@ TEST(FastRadix, ZeroAndLeadingZeroWordsGiveNormalForm)
 
 TEST(FastRadix, SmallWorkspacesHoldTheirLongestInput)
 {
-    // A block sized for max_in words converts values of every length up to max_in without overrun.
+    // A block sized for max_to and max_from words converts values of every length up to those without
+    // overrun, also when the two directions are sized differently.
     std::mt19937 rng(9);
-    for (size_t max_in : {1u, 2u, 16u, 17u, 33u, 100u, 257u}) {
-        auto g = make_workspace(max_in);
-        for (size_t n = 1; n <= max_in; ++n)
-            for (uint32_t base : {word_base_of_radix(46341), word_base_of_radix(10)}) {
+    const std::pair<size_t, size_t> sizes[] = {{1, 1}, {2, 5}, {16, 33}, {17, 17}, {33, 67}, {100, 1}, {257, 515}};
+    for (auto [max_to, max_from] : sizes) {
+        auto g = make_workspace(max_to, max_from);
+        for (uint32_t base : {word_base_of_radix(46341), word_base_of_radix(10)}) {
+            for (size_t n = 1; n <= max_to; ++n) {
                 words x = make_value(rng, n, 1, 0);
-                ASSERT_EQ(to_radix(x, base, &g->w), reference_to_radix(x, base)) << max_in << " " << n;
-                words y = make_value(rng, n, 1, base);
-                ASSERT_EQ(from_radix(y, base, &g->w), reference_from_radix(y, base)) << max_in << " " << n;
+                ASSERT_EQ(to_radix(x, base, &g->w), reference_to_radix(x, base)) << max_to << " " << n;
             }
-        EXPECT_TRUE(guard_intact(*g)) << max_in;
+            for (size_t n = 1; n <= max_from; ++n) {
+                words y = make_value(rng, n, 1, base);
+                ASSERT_EQ(from_radix(y, base, &g->w), reference_from_radix(y, base)) << max_from << " " << n;
+            }
+        }
+        EXPECT_TRUE(guard_intact(*g)) << max_to << " " << max_from;
     }
 }
 
