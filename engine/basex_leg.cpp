@@ -55,7 +55,8 @@ bool basex_to_bytes(int& byte_count, int& hex_count, int& basex_count)
         return true;
     }
     // The library never sees a text whose digit count alone shows that it is too big or too long
-    // for it to read; near the limit the number read decides. Leading zero digits are not passed on.
+    // for it to read; near the limit the number read decides. Leading zero digits are not passed on:
+    // the library counts every digit position against its capacity, zeros included.
     uint32_t first = skip_zero_digits(basex_text, count);
     uint32_t significant = count - first;
     basex_size_verdict verdict = judge_basex_digits(significant, current_base);
