@@ -45,10 +45,12 @@ static const char* refresh_from_hex(HWND dialog, int& byte_count, int& hex_count
 }
 
 // Reads the ASCII field as the bytes themselves and converts them; returns the status text.
+// At most MAX_DATA_BYTES are taken: the typing limit keeps the field within it, but another program
+// can put more text there, and the hex form of more bytes would not fit hex_text.
 static const char* refresh_from_ascii(HWND dialog, int& byte_count, int& hex_count, int& basex_count)
 {
     byte_count = static_cast<int>(GetDlgItemTextA(dialog, IDC_ASCII, reinterpret_cast<char*>(byte_data),
-                                                  BYTE_DATA_SIZE));
+                                                  MAX_DATA_BYTES + 1));
     ascii_to_all(byte_count, hex_count, basex_count);
     return "ASCII Changed OK.";
 }

@@ -295,6 +295,19 @@ TEST_F(RefreshCycle, FullCapacityHexConvertsInEveryRadixKind)
     }
 }
 
+// Typing stops at 32767 characters, but another program can put more into the field: the cycle takes
+// no more than the data limit, so the HEX text made from it still fits its buffer.
+TEST_F(RefreshCycle, AsciiTextBeyondTheDataLimitIsTakenUpToTheLimit)
+{
+    View v = refresh(IDC_ASCII, std::string(40000, 'Z'), 16);
+    EXPECT_EQ(v.status, ASCII_OK);
+    std::string hex_of_limit;
+    for (int i = 0; i < 32767; ++i)
+        hex_of_limit += "5A";
+    EXPECT_EQ(v.hex, hex_of_limit);
+    EXPECT_EQ(v.counts, "65534 32767 65534 262135");
+}
+
 #endif
 
 TEST_F(RefreshCycle, RefusedValueThroughRealControls)
