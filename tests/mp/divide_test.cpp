@@ -132,6 +132,30 @@ TEST_P(DivideTest, ExtremeWordsDivideExactly)
     }
 }
 
+// Operands where the quotient word estimated from the top words, even after its correction against the
+// divisor's second word, is one too large, so that the divisor is added back (found by search).
+TEST_F(MpTest, EstimateOneTooLargeIsAddedBack)
+{
+    struct { uint32_t radix; std::vector<uint32_t> dividend, divisor; } cases[] = {
+        {16, {0x7FFFFFFFu, 0, 0, 0x80000000u}, {0x80000000u, 0, 0x80000000u}},
+        {16, {4294967293u, 2147483649u, 4294967294u, 2147483647u}, {4294967295u, 2147483649u, 2147483648u}},
+        {10, {999999997, 999999998, 999999997, 1}, {999999998, 999999997, 999999998}},
+        {10, {500000001, 999999998, 499999999, 0}, {999999999, 999999997, 999999998}},
+    };
+    for (const auto& c : cases) {
+        start(1000, c.radix);
+        const byte_value a = value_from_words(c.dividend, ctx->word_base);
+        const byte_value b = value_from_words(c.divisor, ctx->word_base);
+        bignum x = number();
+        bignum y = number();
+        bignum z = number();
+        set_value(x, a);
+        set_value(y, b);
+        divide(x, y, z);
+        expect_division({a, false}, {b, false}, z, x);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(WordBases, DivideTest, ::testing::ValuesIn(working_radixes));
 
 TEST_F(MpTest, NormaliseBringsTheTopWordNearTheWordBase)

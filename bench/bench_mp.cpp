@@ -1,0 +1,115 @@
+// The library's text conversion (cinstr, cotstr) against GMP on the same random values: 32,767 random
+// bytes from a fixed seed, cut to the size of each row, in the working packing of radix 16.
+#include <benchmark/benchmark.h>
+#include <gmp.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "mp/mp.h"
+
+namespace {
+
+const int radixes[] = {10, 36, 60};
+const int sizes[] = {1024, 4096, 16384, 32767};
+
+// Hex text of the first `bytes` of the fixed random data (top byte made non-zero).
+std::string random_hex(size_t bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::mt19937 generator(32767);
+    std::vector<unsigned> data(32767);
+    for (unsigned& b : data) b = generator() & 0xFF;
+    if (data[0] == 0) data[0] = 1;
+    std::string hex;
+    for (size_t i = 0; i < bytes; ++i) {
+        hex += digits[data[i] >> 4];
+        hex += digits[data[i] & 15];
+    }
+    return hex;
+}
+
+// The library as the application starts it, with the value of the row read into number.
+struct library_row {
+    bignum number;
+    std::vector<char> text;
+};
+
+library_row start_library(size_t bytes)
+{
+    mp_context* ctx = mpsys(65536, 16);
+    set_io_buffer_size(262144);
+    library_row row{mpvar(0), std::vector<char>(300000)};
+    ctx->io_base = 16;
+    cinstr(row.number, random_hex(bytes).c_str());
+    return row;
+}
+
+void stop_library(library_row& row)
+{
+    release_number(row.number);
+    release_context();
+}
+
+void BM_cotstr(benchmark::State& state)
+{
+    library_row row = start_library(static_cast<size_t>(state.range(1)));
+    current_context()->io_base = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cotstr(row.number, row.text.data()));
+    }
+    stop_library(row);
+}
+
+void BM_cinstr(benchmark::State& state)
+{
+    library_row row = start_library(static_cast<size_t>(state.range(1)));
+    mp_context* ctx = current_context();
+    ctx->io_base = static_cast<int32_t>(state.range(0));
+    cotstr(row.number, row.text.data());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cinstr(row.number, row.text.data()));
+    }
+    stop_library(row);
+}
+
+void BM_gmp_get_str(benchmark::State& state)
+{
+    mpz_t z;
+    mpz_init_set_str(z, random_hex(static_cast<size_t>(state.range(1))).c_str(), 16);
+    const int radix = static_cast<int>(state.range(0));
+    std::vector<char> text(mpz_sizeinbase(z, radix) + 2);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(mpz_get_str(text.data(), radix, z));
+    }
+    mpz_clear(z);
+}
+
+void BM_gmp_set_str(benchmark::State& state)
+{
+    mpz_t z;
+    mpz_init_set_str(z, random_hex(static_cast<size_t>(state.range(1))).c_str(), 16);
+    const int radix = static_cast<int>(state.range(0));
+    std::vector<char> text(mpz_sizeinbase(z, radix) + 2);
+    mpz_get_str(text.data(), radix, z);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(mpz_set_str(z, text.data(), radix));
+    }
+    mpz_clear(z);
+}
+
+void radix_and_size_rows(benchmark::internal::Benchmark* b)
+{
+    for (int radix : radixes) {
+        for (int bytes : sizes) b->Args({radix, bytes});
+    }
+    b->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+BENCHMARK(BM_cotstr)->Apply(radix_and_size_rows);
+BENCHMARK(BM_cinstr)->Apply(radix_and_size_rows);
+BENCHMARK(BM_gmp_get_str)->Apply(radix_and_size_rows);
+BENCHMARK(BM_gmp_set_str)->Apply(radix_and_size_rows);
