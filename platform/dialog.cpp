@@ -49,8 +49,10 @@ HWND build_dialog(LPCSTR template_name, DLGPROC proc, LPARAM init_param) {
     const dialog_template& t = main_dialog_template;
     if (!IS_INTRESOURCE(template_name) || LOWORD(template_name) != t.id) return nullptr;
     HWND dialog = window_new(KIND_DIALOG);
-    dialog->style = t.style;
-    dialog->ex_style = t.ex_style;
+    // what the dialog manager adds to every dialog it makes, and to a modal frame
+    dialog->style = t.style | WS_CLIPSIBLINGS | DS_3DLOOK;
+    dialog->ex_style = t.ex_style | WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
+    if (t.style & DS_MODALFRAME) dialog->ex_style |= WS_EX_DLGMODALFRAME;
     dialog->class_name = "#32770";
     dialog->text = t.caption;
     dialog->proc = proc;

@@ -154,5 +154,6 @@ void headless_type_over(HWND control, const char* keys) {
 
 void headless_paste(HWND control, const char* text) {
     if (!window_is_live(control) || control->kind != KIND_EDIT || is_read_only(control)) return;
-    replace_selection(control, text, strlen(text));
+    size_t n = is_multiline(control) ? strlen(text) : strcspn(text, "\r\n");
+    replace_selection(control, text, n);
 }

@@ -46,6 +46,7 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // ---- Window, dialog and control styles ----
 #define WS_POPUP 0x80000000L
+#define WS_CLIPSIBLINGS 0x04000000L
 #define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
@@ -59,8 +60,12 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WS_TABSTOP 0x00010000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
+#define WS_EX_DLGMODALFRAME 0x00000001L
 #define WS_EX_NOPARENTNOTIFY 0x00000004L
+#define WS_EX_WINDOWEDGE 0x00000100L
+#define WS_EX_CONTROLPARENT 0x00010000L
 #define WS_EX_STATICEDGE 0x00020000L
+#define DS_3DLOOK 0x0004L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
 #define DS_CENTER 0x0800L
@@ -177,6 +182,8 @@ BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL is_signed);
 // Reads the control's text as a decimal number; 0 and *translated FALSE when it holds none.
 UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL is_signed);
 LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wparam, LPARAM lparam);
+// Delivers the message at once. A dialog whose procedure leaves WM_CLOSE to the default handling
+// (returns 0) and still exists gets WM_COMMAND IDCANCEL right after (the system posts it).
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // Checks the radio button `check` and clears the others of first..last; sends no notification.
 BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
@@ -213,8 +220,9 @@ void headless_set_modal_driver(headless_modal_driver driver, void* context);
 void headless_type(HWND control, const char* keys);
 // Selects all text of the control, then types the keys.
 void headless_type_over(HWND control, const char* keys);
-// Pastes the text over the selection (WM_PASTE): read-only blocks, the limit cuts the text (EN_MAXTEXT),
-// ES_NUMBER does not filter; raises EN_UPDATE and EN_CHANGE once.
+// Pastes the text over the selection (WM_PASTE): read-only blocks, a single-line edit takes the text
+// up to its first line break, the limit cuts it (EN_MAXTEXT), ES_NUMBER does not filter; raises
+// EN_UPDATE and EN_CHANGE once.
 void headless_paste(HWND control, const char* text);
 // Clicks the button (BM_CLICK).
 void headless_click(HWND dialog, int id);

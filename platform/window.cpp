@@ -95,6 +95,10 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     case KIND_DIALOG: {
         INT_PTR handled = window_call_dialog(window, message, wparam, lparam);
         if (handled || !window_is_live(window)) return handled;
+        if (message == WM_CLOSE) {
+            window_call_dialog(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return 0;
+        }
         return plain_text_message(window, message, wparam, lparam);
     }
     case KIND_EDIT:

@@ -42,6 +42,17 @@ TEST_F(DialogWindow, SetFontChangesOnlyThatControlsFont) {
     EXPECT_NE(font_of(control(IDC_DEFAULT_TABLE_TEXT)).lfWeight, FW_BOLD);
 }
 
+TEST_F(DialogWindow, CloseLeftToTheDefaultHandlingBecomesCancel) {
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    process_pending_messages(dialog);
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_EQ(recorded[0].message, (UINT)WM_CLOSE);
+    EXPECT_EQ(recorded[1].message, (UINT)WM_COMMAND);
+    EXPECT_EQ(recorded[1].id, IDCANCEL);
+    EXPECT_EQ(recorded[1].code, BN_CLICKED);
+    EXPECT_TRUE(IsWindow(dialog));
+}
+
 TEST_F(DialogWindow, DestroyWindowSendsWmDestroyAndEndsTheHandles) {
     HWND hex = control(IDC_HEX);
     EXPECT_TRUE(DestroyWindow(dialog));

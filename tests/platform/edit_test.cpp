@@ -166,6 +166,29 @@ TEST_F(EditControl, NumberStyleRefusesTypedNonDigitsSilentlyButNotOtherWrites) {
     EXPECT_EQ(text(IDC_BASE_NUMBER), "y9");
 }
 
+TEST_F(EditControl, PasteTakesOneLineIntoSingleLineEditsAndAllIntoMultiLineOnes) {
+    struct paste_case {
+        int id;
+        const char* pasted;
+        const char* expected;
+        bool notifies;  // pasting nothing over nothing is silent
+    } const cases[] = {
+        {IDC_CUSTOM_TABLE_TEXT, "a\r\nb", "a", true},
+        {IDC_CUSTOM_TABLE_TEXT, "x\ny", "x", true},
+        {IDC_CUSTOM_TABLE_TEXT, "\r\nz", "", false},
+        {IDC_ASCII, "p\r\nq", "p\r\nq", true},
+        {IDC_ASCII, "\x01\x7f\xff", "\x01\x7f\xff", true},
+    };
+    for (const paste_case& c : cases) {
+        SendMessageA(control(c.id), EM_SETREADONLY, FALSE, 0);
+        SetDlgItemTextA(dialog, c.id, "");
+        recorded.clear();
+        user_paste(control(c.id), c.pasted);
+        EXPECT_EQ(text(c.id), c.expected) << c.id << " " << c.pasted;
+        EXPECT_EQ(command_trace(), c.notifies ? change_pair(c.id) : std::vector<std::string>{}) << c.id << " " << c.pasted;
+    }
+}
+
 TEST_F(EditControl, ReadOnlyStyleFollowsSetReadOnlyAndBlocksOnlyTheUser) {
     HWND hex = control(IDC_HEX);
     EXPECT_EQ(style(IDC_HEX) & ES_READONLY, 0);

@@ -44,11 +44,14 @@ TEST(HeadlessModal, UnknownTemplatesAreRefused) {
 
 TEST_F(HeadlessHooks, EscapeAndCloseBoxReachTheProcedure) {
     headless_press_escape(dialog);
+    destroy_on_close = true;
     headless_click_close_box(dialog);
-    ASSERT_EQ(recorded.size(), 2u);
+    ASSERT_EQ(recorded.size(), 3u);
     EXPECT_EQ(recorded[0].message, (UINT)WM_COMMAND);
     EXPECT_EQ(recorded[0].id, IDCANCEL);
     EXPECT_EQ(recorded[1].message, (UINT)WM_CLOSE);
+    EXPECT_EQ(recorded[2].message, (UINT)WM_DESTROY);
+    EXPECT_FALSE(IsWindow(dialog));
 }
 
 TEST_F(HeadlessHooks, NotificationLogMatchesWhatTheProcedureSaw) {

@@ -52,8 +52,11 @@ TEST_F(TemplateDialog, CaptionStyleAndFontComeFromTheTemplate) {
     GetWindowTextA(dialog, caption, sizeof caption);
     EXPECT_STREQ(caption, "Morvane - v1.1");
     EXPECT_STREQ(main_dialog_template.caption, "Morvane - v1.1");
+    // the template's style, plus what the dialog manager adds to every dialog and a modal frame
+    EXPECT_EQ((DWORD)GetWindowLongA(dialog, GWL_STYLE), main_dialog_template.style | WS_CLIPSIBLINGS | DS_3DLOOK);
+    EXPECT_EQ((DWORD)GetWindowLongA(dialog, GWL_EXSTYLE), (DWORD)(WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME));
     const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    EXPECT_EQ((DWORD)GetWindowLongA(dialog, GWL_STYLE) & (frame | WS_THICKFRAME | WS_MAXIMIZEBOX), frame);
+    EXPECT_EQ(main_dialog_template.style & (frame | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_VISIBLE), frame);
     LOGFONTA font = font_of(control(IDC_HEX));
     EXPECT_STREQ(font.lfFaceName, "Courier New");
     EXPECT_EQ(font.lfHeight, -11);  // 8 points at 96 dots per inch

@@ -12,6 +12,9 @@ void user_paste(HWND control, const char* text);
 // Chooses the combo item with the keyboard (the list closed); needs at least two items.
 void user_choose(HWND dialog, int id, int index);
 
+// Lets messages the system posted arrive (real Windows); nothing is posted in the headless layer.
+void process_pending_messages(HWND dialog);
+
 // The dialog's controls in creation (template) order, and a window's class name.
 int control_count(HWND dialog);
 HWND control_at(HWND dialog, int index);

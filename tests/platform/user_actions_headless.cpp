@@ -17,6 +17,8 @@ void user_choose(HWND dialog, int id, int index) {
     headless_choose_combo_item(dialog, id, index);
 }
 
+void process_pending_messages(HWND) {}
+
 int control_count(HWND dialog) {
     return headless_control_count(dialog);
 }

@@ -37,6 +37,12 @@ void user_choose(HWND dialog, int id, int index) {
     SendMessageA(combo, WM_KEYDOWN, from_above ? VK_DOWN : VK_UP, 0);
 }
 
+void process_pending_messages(HWND dialog) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        if (!IsDialogMessageA(dialog, &message)) DispatchMessageA(&message);
+}
+
 int control_count(HWND dialog) {
     int n = 0;
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++n;
