@@ -38,33 +38,35 @@ template <typename L> int compare(const L* a, size_t an, const L* b, size_t bn)
     return 0;
 }
 
+// A type twice as wide as the limb, for sums with their carry.
+template <typename L> struct wide_of;
+template <> struct wide_of<uint32_t> {
+    using type = uint64_t;
+};
+
 template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, L base)
 {
+    using W = typename wide_of<L>::type;
+    constexpr int BITS = 8 * sizeof(L);
     L c = 0;
     size_t i = 0;
     if (base == 0) {
         for (; i < bn; ++i) {
-            L s = a[i] + c;
-            L carry = s < c;
-            s += b[i];
-            c = carry | (s < b[i]);
-            r[i] = s;
-        }
-        for (; c != 0 && i < an; ++i) {
-            r[i] = a[i] + 1;
-            c = r[i] == 0;
+            const W s = static_cast<W>(a[i]) + b[i] + c;
+            r[i] = static_cast<L>(s);
+            c = static_cast<L>(s >> BITS);
         }
     } else {
         for (; i < bn; ++i) {
-            L s = a[i] + b[i] + c;
+            const L s = a[i] + b[i] + c;
             c = s >= base;
-            r[i] = c != 0 ? s - base : s;
+            r[i] = s - (base & (L{0} - c));
         }
-        for (; c != 0 && i < an; ++i) {
-            L s = a[i] + 1;
-            c = s == base;
-            r[i] = c != 0 ? 0 : s;
-        }
+    }
+    for (; c != 0 && i < an; ++i) {
+        const L s = a[i] + 1;
+        c = s == base; // base 0: the sum wrapped to 0
+        r[i] = c != 0 ? 0 : s;
     }
     if (r != a)
         for (; i < an; ++i)
@@ -74,21 +76,26 @@ template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, 
 
 template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, L base)
 {
-    const L top = base - 1; // base 0: the largest limb
+    using W = typename wide_of<L>::type;
+    constexpr int BITS = 8 * sizeof(L);
     L c = 0;
     size_t i = 0;
-    for (; i < bn; ++i) {
-        L ai = a[i], t = b[i] + c; // wraps to 0 only for base 0, where it then borrows a whole limb
-        if (c != 0 && t == 0) {
-            r[i] = ai;
-            continue;
+    if (base == 0) {
+        for (; i < bn; ++i) {
+            const W d = static_cast<W>(a[i]) - b[i] - c;
+            r[i] = static_cast<L>(d);
+            c = static_cast<L>(d >> BITS) & 1; // the difference wrapped: a borrow
         }
-        c = ai < t;
-        r[i] = c == 0 ? ai - t : ai + (base - t);
+    } else {
+        for (; i < bn; ++i) {
+            const L d = a[i] - b[i] - c; // wraps when a[i] < b[i] + c; adding base brings it back
+            c = a[i] < static_cast<L>(b[i] + c);
+            r[i] = d + (base & (L{0} - c));
+        }
     }
     for (; c != 0 && i < an; ++i) {
         c = a[i] == 0;
-        r[i] = c != 0 ? top : a[i] - 1;
+        r[i] = c != 0 ? base - 1 : a[i] - 1; // base 0: the largest limb
     }
     if (r != a)
         for (; i < an; ++i)
@@ -141,6 +148,10 @@ void basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
 
 #if defined(__SIZEOF_INT128__)
 __extension__ typedef unsigned __int128 u128;
+
+template <> struct wide_of<uint64_t> {
+    using type = u128;
+};
 
 // Two-word limbs: base 2^64 (base 0) or B^2. For B^2 the divisor normalised (shifted left until its top
 // bit is set) and its reciprocal floor((2^128 - 1) / d) - 2^64, for division by invariant integers.
