@@ -227,3 +227,19 @@ TEST_F(MpTest, FailedWriteIntoIoBufferKeepsTheSignAndTerminatesTheText)
 }
 
 } // namespace
+
+namespace {
+
+// While an error is recorded no memory is obtained: the instance then holds no I/O buffer and no room.
+TEST_F(MpTest, IoBufferReplacedWhileAnErrorIsRecordedLeavesNoBuffer)
+{
+    ctx->errors_return = 1;
+    read_number(ctx->scratch10, "12 ", 10);
+    ASSERT_EQ(ctx->error_number, 5);
+    set_io_buffer_size(100);
+    EXPECT_EQ(ctx->io_buffer, nullptr);
+    EXPECT_EQ(ctx->io_buffer_length, 0);
+    EXPECT_EQ(ctx->call_depth, 0);
+}
+
+} // namespace
