@@ -1,6 +1,7 @@
 // Reading numbers from text: the digits are stored straight into the packed words of the number.
 #include <cstdio>
 
+#include "mp/fast_digits.h"
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
@@ -141,7 +142,9 @@ int instr(bignum x, const char* s)
             return 0;
         }
         position++;
-        putdig(static_cast<uint32_t>(value), x, position);
+        if (!fast_put_new_digit(static_cast<uint32_t>(value), x, position)) {
+            putdig(static_cast<uint32_t>(value), x, position);
+        }
     }
     set_sign(negative ? -1 : +1, x);
     strip_leading_zeros(x);

@@ -3,6 +3,7 @@
 
 #include "mp/arith.h"
 #include "mp/divide.h"
+#include "mp/fast_digits.h"
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
@@ -46,6 +47,23 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
     const bool small = base <= 60;
     const bool limited = !ctx->output_to_stream && sink.text == ctx->io_buffer;
     const int32_t n = digit_count(number);
+    if (fraction == 0 && !ctx->trace_enabled) {
+        // A whole number: each word split into its digits at once, the same characters in the same order.
+        const int32_t per_word = ctx->digits_per_word;
+        uint8_t digits[32];
+        for (int32_t j = n; j >= 1;) {
+            fast_word_digits(number->digits[(j - 1) / per_word], digits);
+            for (int32_t d = per_word - 1 - (j - 1) % per_word; d < per_word; ++d, --j) {
+                if (limited && sink.count >= ctx->io_buffer_length - 5) {
+                    report_error(17);
+                    return false;
+                }
+                emit(ctx, sink, digit_character(base, digits[d]));
+            }
+        }
+        clear_number(number); // every digit taken out, as the digit-by-digit loop leaves it
+        return true;
+    }
     for (int32_t j = n > fraction ? n : fraction; j >= 1; --j) {
         if (limited && sink.count >= ctx->io_buffer_length - 5) {
             report_error(17);
