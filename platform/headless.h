@@ -165,7 +165,8 @@ struct LOGFONTA {
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
 // Creates the dialog of the template modelessly, sends WM_INITDIALOG, returns the dialog (null if unknown).
 HWND CreateDialogParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
-// Sends WM_DESTROY to the dialog procedure, then frees the window and its controls; ends a modal loop.
+// Sends WM_DESTROY to the dialog procedure, then ends the window and its controls (their handles stop
+// working at once; the memory goes once no dialog procedure runs); ends a modal loop.
 BOOL DestroyWindow(HWND window);
 // True while the handle names a live window.
 BOOL IsWindow(HWND window);
@@ -181,23 +182,28 @@ BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL is_signed);
 // Reads the control's text as a decimal number; 0 and *translated FALSE when it holds none.
 UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL is_signed);
+// SendMessageA to the control with this id; 0 when there is none.
 LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wparam, LPARAM lparam);
 // Delivers the message at once. A dialog whose procedure leaves WM_CLOSE to the default handling
 // (returns 0) and still exists gets WM_COMMAND IDCANCEL right after (the system posts it).
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-// Checks the radio button `check` and clears the others of first..last; sends no notification.
+// Checks the control with id `check` and clears the others whose id lies in first..last (`check`
+// outside the range is not checked); sends no notification.
 BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
 // BM_GETCHECK of the control.
 UINT IsDlgButtonChecked(HWND dialog, int id);
-// SW_HIDE / SW_SHOW...; returns whether the window was visible before.
+// SW_HIDE clears WS_VISIBLE, any other command sets it; returns whether WS_VISIBLE was set before.
 BOOL ShowWindow(HWND window, int command);
+// True when the window and the dialog it sits on both have WS_VISIBLE.
 BOOL IsWindowVisible(HWND window);
 // GWL_STYLE, GWL_EXSTYLE or GWL_ID.
 LONG GetWindowLongA(HWND window, int index);
+// WM_GETTEXT / WM_SETTEXT to the window (the dialog's caption, a control's text).
 int GetWindowTextA(HWND window, LPSTR buffer, int limit);
 BOOL SetWindowTextA(HWND window, LPCSTR text);
 // A font made from the description; kept until the process ends.
 HFONT CreateFontIndirectA(const LOGFONTA* description);
+// The one module there is, whatever the name.
 HMODULE GetModuleHandleA(LPCSTR name);
 
 // ---- Test hooks ----
@@ -243,7 +249,8 @@ const char* headless_class_name(HWND window);
 // Number of controls of the dialog, and the control at a template position (0-based) or null.
 int headless_control_count(HWND dialog);
 HWND headless_control_at(HWND dialog, int index);
-// The WM_COMMAND messages that reached any dialog procedure since the last clear or dialog creation.
+// The WM_COMMAND messages that reached any dialog procedure since the last clear or dialog creation
+// (the latest 65536 of them).
 size_t headless_notification_count();
 headless_notification headless_notification_at(size_t index);
 void headless_clear_notifications();

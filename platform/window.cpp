@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <unordered_set>
 
@@ -13,7 +14,9 @@ std::unordered_set<HWND> live_windows;
 // that is still unwinding through a destroyed window never touches freed memory.
 std::vector<std::unique_ptr<HWND__>> all_windows;
 int procedure_depth = 0;
-std::vector<headless_notification> notification_log;
+// the most recent notifications only, so that long typing runs do not grow without bound
+const size_t NOTIFICATION_LOG_SIZE = 65536;
+std::deque<headless_notification> notification_log;
 
 }  // namespace
 
@@ -45,7 +48,10 @@ void window_release(HWND window) {
 
 INT_PTR window_call_dialog(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     if (!window_is_live(dialog) || !dialog->proc) return 0;
-    if (message == WM_COMMAND) notification_log.push_back({LOWORD(wparam), HIWORD(wparam)});
+    if (message == WM_COMMAND) {
+        if (notification_log.size() == NOTIFICATION_LOG_SIZE) notification_log.pop_front();
+        notification_log.push_back({LOWORD(wparam), HIWORD(wparam)});
+    }
     ++procedure_depth;
     INT_PTR result = dialog->proc(dialog, message, wparam, lparam);
     --procedure_depth;

@@ -102,3 +102,30 @@ TEST(ModalDialog, ClosingWaysEndTheModalLoopOnceTheProcedureDestroysTheDialog) {
         EXPECT_TRUE(closing.message == WM_CLOSE || (closing.message == WM_COMMAND && closing.id == IDCANCEL)) << c.name;
     }
 }
+
+TEST_F(DialogWindow, ProgramSettingsOfControlsNotifyNothing) {
+    struct setting {
+        const char* name;
+        int id;
+        UINT message;
+        WPARAM wparam;
+    } const settings[] = {
+        {"read-only on", IDC_HEX, EM_SETREADONLY, TRUE},
+        {"read-only off", IDC_ASCII, EM_SETREADONLY, FALSE},
+        {"limit", IDC_BASE_NUMBER, EM_LIMITTEXT, 2},
+        {"selection", IDC_CUSTOM_TABLE_TEXT, EM_SETSEL, 0},
+        {"check", IDC_SRC_HEX, BM_SETCHECK, BST_CHECKED},
+        {"combo item", IDC_MODE, CB_ADDSTRING, 0},
+        {"static text", IDC_HEX_COUNT, WM_SETTEXT, 0},
+        {"button text", IDC_REV, WM_SETTEXT, 0},
+    };
+    for (const setting& s : settings) {
+        recorded.clear();
+        SendDlgItemMessageA(dialog, s.id, s.message, s.wparam, s.message == EM_SETSEL ? -1 : (LPARAM) "7");
+        EXPECT_TRUE(recorded.empty()) << s.name;
+    }
+    recorded.clear();
+    ShowWindow(control(IDC_SRC_HEX), SW_HIDE);
+    SendDlgItemMessageA(dialog, IDC_STATUS, WM_SETFONT, SendMessageA(control(IDC_HEX), WM_GETFONT, 0, 0), TRUE);
+    EXPECT_TRUE(recorded.empty());
+}
