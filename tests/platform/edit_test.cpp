@@ -60,6 +60,25 @@ TEST_F(EditControl, NotificationOfAWriteMadeInsideAHandlerNestsInsideIt) {
     EXPECT_EQ(recorded[3].text, "xyz");
 }
 
+TEST_F(EditControl, WritingAnEditFromItsOwnChangeReentersWithoutAGuard) {
+    static int rewrites;
+    rewrites = 0;
+    reactions = {{IDC_POW2_BITS, EN_CHANGE, [](HWND d) {
+                      if (rewrites++ < 2) SetDlgItemTextA(d, IDC_POW2_BITS, rewrites == 1 ? "b" : "c");
+                  }}};
+    user_type(control(IDC_POW2_BITS), "1");
+    std::vector<std::string> expected;
+    for (int i = 0; i < 3; ++i)
+        for (const std::string& s : change_pair(IDC_POW2_BITS)) expected.push_back(s);
+    EXPECT_EQ(command_trace(), expected);
+    ASSERT_EQ(recorded.size(), 6u);
+    EXPECT_EQ(recorded[1].depth, 1);
+    EXPECT_EQ(recorded[3].depth, 2);
+    EXPECT_EQ(recorded[5].depth, 3);
+    EXPECT_EQ(recorded[5].text, "c");
+    EXPECT_EQ(text(IDC_POW2_BITS), "c");
+}
+
 TEST_F(EditControl, TypingAndReplaceSelNotifyInEveryEdit) {
     for (int id : multi_line_edits) {
         SendMessageA(control(id), EM_SETREADONLY, FALSE, 0);
