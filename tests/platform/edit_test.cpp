@@ -293,6 +293,7 @@ TEST_F(EditControl, TypedKeysByKindOfEdit) {
         {IDC_ASCII, "x\r\ny", "\b", "x\r\n"},
         {IDC_ASCII, "x\r\n", "\b", "x"},
         {IDC_CUSTOM_TABLE_TEXT, "abc", "\b\b", "a"},
+        {IDC_BASE_NUMBER, "64", "\b1", "61"},  // digits-only edits still take backspace
     };
     for (const key_case& c : cases) {
         SendMessageA(control(c.id), EM_SETREADONLY, FALSE, 0);
