@@ -26,7 +26,7 @@
 // Measured with BM_fast_mul_basecase against BM_fast_mul (bench/bench_fast.cpp).
 constexpr size_t KARATSUBA_THRESHOLD = 64;
 // The same in two-word limbs, for the limb product of x86-64.
-constexpr size_t KARATSUBA_THRESHOLD_WIDE = 32;
+constexpr size_t KARATSUBA_THRESHOLD_WIDE = 48;
 // Shorter operand, in words, from which x86-64 packs the operands into two-word limbs.
 constexpr size_t WIDE_PRODUCT_MIN = 12;
 

@@ -4,15 +4,53 @@
 #include "mp/fast_arith.h"
 #include "mp/number.h"
 
-void fast_word_digits(uint32_t w, uint8_t* digits)
+namespace {
+
+// The current packing's digit_base and what the digit routines derive from it, kept until it changes.
+struct digit_tables {
+    uint32_t base;
+    int32_t per_word;
+    int bits;                 // log2 of a power-of-two digit_base, else 0
+    fast_base divisor;        // digit_base, for splitting words by division
+    uint64_t word_of;         // ceil(2^40 / digits_per_word): the word of a digit without dividing
+    uint32_t place_value[32]; // digit_base^p for each place p in a word
+};
+
+digit_tables tables = {};
+
+const digit_tables& current_tables()
 {
     const mp_context* ctx = current_context();
-    fast_base b;
-    fast_base_init(&b, ctx->digit_base);
+    if (tables.base != ctx->digit_base || tables.per_word != ctx->digits_per_word) {
+        tables.base = ctx->digit_base;
+        tables.per_word = ctx->digits_per_word;
+        tables.bits = 0;
+        if ((tables.base & (tables.base - 1)) == 0)
+            while ((1u << tables.bits) < tables.base) ++tables.bits;
+        fast_base_init(&tables.divisor, tables.base);
+        tables.word_of = ((uint64_t{1} << 40) + static_cast<uint64_t>(tables.per_word) - 1) / static_cast<uint64_t>(tables.per_word);
+        uint32_t value = 1;
+        for (int32_t p = 0; p < tables.per_word && p < 32; ++p, value *= tables.base)
+            tables.place_value[p] = value;
+    }
+    return tables;
+}
+
+} // namespace
+
+void fast_word_digits(uint32_t w, uint8_t* digits)
+{
+    const digit_tables& t = current_tables();
+    if (t.bits != 0) {
+        const uint32_t mask = t.base - 1;
+        for (int32_t p = t.per_word; p-- > 0; w >>= t.bits)
+            digits[p] = static_cast<uint8_t>(w & mask);
+        return;
+    }
     uint64_t rest = w;
-    for (int32_t p = ctx->digits_per_word; p-- > 0;) {
+    for (int32_t p = t.per_word; p-- > 0;) {
         uint32_t digit;
-        rest = fast_div_word(rest, &b, &digit);
+        rest = fast_div_word(rest, &t.divisor, &digit);
         digits[p] = static_cast<uint8_t>(digit);
     }
 }
@@ -20,14 +58,15 @@ void fast_word_digits(uint32_t w, uint8_t* digits)
 bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
 {
     const mp_context* ctx = current_context();
-    if (ctx->trace_enabled) return false;
-    const int32_t per_word = ctx->digits_per_word;
-    const int32_t k = (i - 1) / per_word;
+    if (ctx->trace_enabled || i < 1 || i > (1 << 22)) return false;
+    const digit_tables& t = current_tables();
+    // (i - 1) / digits_per_word by the scaled reciprocal: exact for i - 1 below 2^22 and at most 32 digits
+    // per word (the rounding adds under 2^-18, less than the 1/32 a quotient's fraction stays below 1).
+    const int32_t k = static_cast<int32_t>((static_cast<uint64_t>(i - 1) * t.word_of) >> 40);
+    const int32_t place = i - 1 - k * t.per_word;
     const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
     if (k >= bound) return false;
-    for (int32_t p = (i - 1) % per_word; p > 0; --p)
-        v *= ctx->digit_base;
-    x->digits[k] += v;
+    x->digits[k] += v * t.place_value[place];
     // putdig raises the count to k + 1 and strips zero words: with nothing above, a non-zero word k
     // becomes the top word, and a zero one leaves the count as it was.
     if (x->digits[k] != 0 && k >= word_count(x))

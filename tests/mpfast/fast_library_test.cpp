@@ -192,7 +192,7 @@ TEST_F(FastLibraryTest, WritingAndReadingMatchTheSchoolbookPathsInEveryRadix)
                 const std::string what = "radix " + std::to_string(radix) + ", " + hex.substr(0, 12);
                 expect_same([&] { return write(radix); }, "write " + what);
                 const std::string text = write(radix).text;
-                if (radix <= 60)
+                if (radix <= 60 || radix == 64) // the raw-byte radixes may write NUL bytes
                     expect_same([&] { return read(radix, text.c_str()); }, "read " + what);
             }
         }
