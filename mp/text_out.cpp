@@ -182,8 +182,10 @@ int cotstr(bignum x, char* s)
     const uint32_t working_radix = ctx->digit_base;
     const uint32_t working_word_base = ctx->word_base;
     choose_word_base(io_radix);
-    // Without scratch numbers there is nothing to convert into; otstr reports it.
-    if (ctx->instance_ready) {
+    // Without scratch numbers, or in a radix that has no text form (0 or above 256), there is nothing to
+    // convert: otstr reports it. A radix above 2^15 packs about 16 bits a word, and the converted number
+    // would not fit even a double-length scratch number.
+    if (ctx->instance_ready && ctx->digit_base != 0 && ctx->digit_base <= 256) {
         ctx->overflow_check = 0;
         cbase(x, working_word_base, ctx->scratch6);
         ctx->overflow_check = 1;

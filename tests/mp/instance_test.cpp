@@ -243,3 +243,23 @@ TEST_F(MpTest, IoBufferReplacedWhileAnErrorIsRecordedLeavesNoBuffer)
 }
 
 } // namespace
+
+namespace {
+
+// A radix too big for text (error 1) is refused before the number is carried into its packing: the
+// packing of a radix above 2^15 holds about 16 bits a word, and a number of max_words full words would
+// not fit even the double-length scratch number.
+TEST_F(MpTest, TextRadixTooBigIsRefusedBeforeConversion)
+{
+    bignum x = number();
+    set_value(x, random_value(50000, ctx->max_words));
+    ctx->errors_return = 1;
+    EXPECT_EQ(write_number(x, 50000), "");
+    EXPECT_EQ(ctx->error_number, 1);
+    for (bignum s : {ctx->scratch0, ctx->scratch2, ctx->scratch3, ctx->scratch8, ctx->scratch10}) {
+        EXPECT_LE(stored_length(s), 2 * ctx->max_words + 3);
+    }
+    EXPECT_EQ(ctx->digit_base, 16u);
+}
+
+} // namespace
