@@ -40,8 +40,6 @@ void start_library()
     current_context()->errors_return = 1;
 }
 
-bool has_denominator_bits(bignum x) { return (x->length_word & DENOMINATOR_MASK) != 0; }
-
 bool same_number(bignum a, bignum b)
 {
     if (a->length_word != b->length_word)
@@ -51,6 +49,8 @@ bool same_number(bignum a, bignum b)
 }
 
 #ifdef MORVANE_HAVE_GMP
+bool has_denominator_bits(bignum x) { return (x->length_word & DENOMINATOR_MASK) != 0; }
+
 // The digits of a plain integer text (spaces, one sign, digits, an optional trailing "/"), or false
 // when the text has any other form. Mirrors only the text's shape; the digit values are GMP's.
 bool plain_integer(const std::string& text, std::string& digits, bool& negative)
