@@ -227,15 +227,55 @@ void basecase(uint64_t* r, const uint64_t* a, size_t an, const uint64_t* b, size
 }
 #endif
 
-template <typename Limbs> size_t karatsuba_scratch(size_t n, size_t threshold)
+// Scratch limbs of a product whose first operand has n limbs: the larger of what a Toom-3 step and a
+// Karatsuba step keep (a product of pieces keeps less than the Karatsuba step), with their products' own.
+size_t product_scratch(size_t n, size_t threshold)
 {
-    size_t limbs = 0;
-    while (n >= threshold) {
-        size_t h = (n + 1) / 2;
-        limbs += 6 * h + 2;
-        n = h;
+    if (n < threshold)
+        return 0;
+    const size_t h = (n + 1) / 2;
+    size_t limbs = 6 * h + 2 + product_scratch(h, threshold);
+    if (n >= TOOM3_THRESHOLD) {
+        const size_t k = (n + 2) / 3;
+        const size_t toom = 14 * (k + 1) + product_scratch(k + 1, threshold);
+        limbs = toom > limbs ? toom : limbs;
     }
     return limbs;
+}
+
+// x[0..n) / 2 and / 3 where the division is exact.
+template <typename L> void halve(L* x, size_t n, L base)
+{
+    constexpr int BITS = 8 * sizeof(L);
+    L rem = 0;
+    for (size_t i = n; i-- > 0;) {
+        if (base == 0) {
+            const L v = x[i];
+            x[i] = static_cast<L>((v >> 1) | (rem << (BITS - 1)));
+            rem = v & 1;
+        } else {
+            const uint64_t cur = rem * static_cast<uint64_t>(base) + x[i]; // below 2 * base <= 2^63
+            x[i] = static_cast<L>(cur >> 1);
+            rem = static_cast<L>(cur & 1);
+        }
+    }
+}
+
+template <typename L> void third(L* x, size_t n, L base)
+{
+    const L m = static_cast<L>(~L{0}) / 3; // 2^bits = 3 m + 1
+    L rem = 0;
+    for (size_t i = n; i-- > 0;) {
+        if (base == 0) {
+            const L v = x[i], t = v / 3, rv = v % 3; // rem * 2^bits + v = 3 (rem m + t) + rem + rv
+            x[i] = static_cast<L>(rem * m + t + (rem + rv) / 3);
+            rem = (rem + rv) % 3;
+        } else {
+            const uint64_t cur = rem * static_cast<uint64_t>(base) + x[i]; // below 3 * base < 2^64
+            x[i] = static_cast<L>(cur / 3);
+            rem = static_cast<L>(cur % 3);
+        }
+    }
 }
 
 // d[0..n) = |x[0..n) - y[0..yn)|, yn <= n; returns 1 when x < y.
@@ -251,11 +291,105 @@ template <typename L> int abs_difference(L* d, const L* x, size_t n, const L* y,
     return 1;
 }
 
-// r[0..an+bn) = a * b for an >= bn >= 1: schoolbook below the threshold, pieces of b's length when a is
-// at least about twice as long, Karatsuba otherwise.
 template <typename Limbs>
-void karatsuba(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
-               size_t bn, const Limbs* lb, typename Limbs::limb* scratch, size_t threshold)
+void product(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
+             size_t bn, const Limbs* lb, typename Limbs::limb* scratch, size_t threshold);
+
+// a(1), |a(-1)| and a(2) of a = a0 + a1 X + a2 X^2 (a0, a1 of k limbs, a2 of a2n), each in k + 1 limbs;
+// returns 1 when a(-1) is negative.
+template <typename L>
+int evaluate(L* e1, L* em, L* e2, const L* a, size_t k, size_t a2n, L base)
+{
+    const L* a1 = a + k;
+    e1[k] = add(e1, a, k, a + 2 * k, a2n, base); // a0 + a2
+    int negative = 0;
+    if (compare(e1, k + 1, a1, k) >= 0) {
+        sub(em, e1, k + 1, a1, k, base);
+    } else {
+        sub(em, a1, k, e1, k, base); // a0 + a2 < a1: its top limb is 0
+        em[k] = 0;
+        negative = 1;
+    }
+    add(e1, e1, k + 1, a1, k, base);
+    for (size_t i = 0; i <= k; ++i)
+        e2[i] = i < a2n ? a[2 * k + i] : 0; // a(2) = (2 a2 + a1) 2 + a0
+    add(e2, e2, k + 1, e2, k + 1, base);
+    add(e2, e2, k + 1, a1, k, base);
+    add(e2, e2, k + 1, e2, k + 1, base);
+    add(e2, e2, k + 1, a, k, base);
+    return negative;
+}
+
+// Toom-3 with the points 0, 1, -1, 2 and infinity: five products of a third of the length. Of the
+// values interpolated only a(-1) b(-1) carries a sign:
+//   c2 = (v1 + vm1) / 2 - c0 - c4,  d = (v1 - vm1) / 2 = c1 + c3,
+//   e = (v2 - c0 - 4 c2 - 16 c4) / 2 = c1 + 4 c3,  c3 = (e - d) / 3,  c1 = d - c3.
+template <typename Limbs>
+__attribute__((noinline)) // kept apart: inlined, it slows the Karatsuba steps that call it (measured)
+void toom3(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
+           size_t bn, const Limbs* lb, typename Limbs::limb* scratch, size_t threshold)
+{
+    using L = typename Limbs::limb;
+    const L base = static_cast<L>(lb->base);
+    const size_t k = (an + 2) / 3, a2n = an - 2 * k, b2n = bn - 2 * k, w = 2 * k + 2;
+    L* ea1 = scratch;
+    L* eam = ea1 + (k + 1);
+    L* ea2 = eam + (k + 1);
+    L* eb1 = ea2 + (k + 1);
+    L* ebm = eb1 + (k + 1);
+    L* eb2 = ebm + (k + 1);
+    L* v1 = eb2 + (k + 1);
+    L* vm = v1 + w;
+    L* v2 = vm + w;
+    L* d = v2 + w;
+    L* next = d + w;
+    const int negative = evaluate(ea1, eam, ea2, a, k, a2n, base) ^ evaluate(eb1, ebm, eb2, b, k, b2n, base);
+    product(v1, ea1, k + 1, eb1, k + 1, lb, next, threshold);
+    product(vm, eam, k + 1, ebm, k + 1, lb, next, threshold);
+    product(v2, ea2, k + 1, eb2, k + 1, lb, next, threshold);
+    product(r, a, k, b, k, lb, next, threshold);                         // c0
+    product(r + 4 * k, a + 2 * k, a2n, b + 2 * k, b2n, lb, next, threshold); // c4
+    for (size_t i = 2 * k; i < 4 * k; ++i)
+        r[i] = 0;
+    const L* c0 = r;
+    const L* c4 = r + 4 * k;
+    const size_t c4n = a2n + b2n;
+    // v1 = 2 (c0 + c2 + c4), d = 2 (c1 + c3), then halved.
+    if (negative == 0) {
+        sub(d, v1, w, vm, w, base);
+        add(v1, v1, w, vm, w, base);
+    } else {
+        add(d, v1, w, vm, w, base);
+        sub(v1, v1, w, vm, w, base);
+    }
+    halve(v1, w, base);
+    halve(d, w, base);
+    sub(v1, v1, w, c0, 2 * k, base); // c2
+    sub(v1, v1, w, c4, c4n, base);
+    sub(v2, v2, w, c0, 2 * k, base);
+    add(vm, v1, w, v1, w, base); // 4 c2
+    add(vm, vm, w, vm, w, base);
+    sub(v2, v2, w, vm, w, base);
+    for (size_t i = 0; i < w; ++i)
+        vm[i] = i < c4n ? c4[i] : 0; // 16 c4
+    for (int doubling = 0; doubling < 4; ++doubling)
+        add(vm, vm, w, vm, w, base);
+    sub(v2, v2, w, vm, w, base);
+    halve(v2, w, base); // e
+    sub(v2, v2, w, d, w, base);
+    third(v2, w, base); // c3
+    sub(d, d, w, v2, w, base); // c1
+    const size_t n = an + bn;
+    add(r + k, r + k, n - k, d, strip(d, w), base);
+    add(r + 2 * k, r + 2 * k, n - 2 * k, v1, strip(v1, w), base);
+    add(r + 3 * k, r + 3 * k, n - 3 * k, v2, strip(v2, w), base);
+}
+
+// r[0..an+bn) = a * b for an >= bn >= 1: schoolbook below the threshold, pieces of b's length when a is
+// at least about twice as long, Toom-3 for long balanced operands, Karatsuba otherwise.
+template <typename Limbs>
+void product(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
+             size_t bn, const Limbs* lb, typename Limbs::limb* scratch, size_t threshold)
 {
     using L = typename Limbs::limb;
     const L base = static_cast<L>(lb->base);
@@ -267,15 +401,19 @@ void karatsuba(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an
     if (bn <= h) {
         L* piece = scratch;
         L* next = scratch + 2 * bn;
-        karatsuba(r, a, bn, b, bn, lb, next, threshold);
+        product(r, a, bn, b, bn, lb, next, threshold);
         for (size_t done = bn; done < an; done += bn) {
             const size_t len = an - done < bn ? an - done : bn;
             if (len == bn)
-                karatsuba(piece, a + done, len, b, bn, lb, next, threshold);
+                product(piece, a + done, len, b, bn, lb, next, threshold);
             else
-                karatsuba(piece, b, bn, a + done, len, lb, next, threshold);
+                product(piece, b, bn, a + done, len, lb, next, threshold);
             add(r + done, piece, len + bn, r + done, bn, base); // no carry out: the product fits
         }
+        return;
+    }
+    if (an >= TOOM3_THRESHOLD && bn > 2 * ((an + 2) / 3)) {
+        toom3(r, a, an, b, bn, lb, scratch, threshold);
         return;
     }
     // a = a1 * W^h + a0, b = b1 * W^h + b0; a0 b1 + a1 b0 = a0 b0 + a1 b1 - (a0 - a1)(b0 - b1).
@@ -285,11 +423,11 @@ void karatsuba(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an
     L* z1 = db + h;
     L* t = z1 + 2 * h;
     L* next = t + 2 * h + 2;
-    karatsuba(r, a, h, b, h, lb, next, threshold);
-    karatsuba(r + 2 * h, a + h, a1n, b + h, b1n, lb, next, threshold);
+    product(r, a, h, b, h, lb, next, threshold);
+    product(r + 2 * h, a + h, a1n, b + h, b1n, lb, next, threshold);
     const int na = abs_difference(da, a, h, a + h, a1n, base);
     const int nb = abs_difference(db, b, h, b + h, b1n, base);
-    karatsuba(z1, da, h, db, h, lb, next, threshold);
+    product(z1, da, h, db, h, lb, next, threshold);
     t[2 * h] = add(t, r, 2 * h, r + 2 * h, a1n + b1n, base);
     if (na == nb)
         sub(t, t, 2 * h + 1, z1, 2 * h, base);
@@ -380,10 +518,10 @@ size_t fast_mul_scratch_words(size_t n)
 {
 #if defined(__SIZEOF_INT128__)
     // Both operands and the product as limbs, the limb product's scratch, and one word for alignment.
-    const size_t limbs = 2 * limbs_of(n) + 2 * limbs_of(n) + karatsuba_scratch<pair_limbs>(limbs_of(n), KARATSUBA_THRESHOLD_WIDE);
+    const size_t limbs = 2 * limbs_of(n) + 2 * limbs_of(n) + product_scratch(limbs_of(n), KARATSUBA_THRESHOLD_WIDE);
     return 2 * limbs + 2;
 #else
-    return karatsuba_scratch<word_limbs>(n, KARATSUBA_THRESHOLD);
+    return product_scratch(n, KARATSUBA_THRESHOLD);
 #endif
 }
 
@@ -401,11 +539,11 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
         uint64_t* next = r2 + la + lbn;
         pack(a2, a, an, base->base);
         pack(b2, b, bn, base->base);
-        karatsuba(r2, a2, la, b2, lbn, &p, next, KARATSUBA_THRESHOLD_WIDE);
+        product(r2, a2, la, b2, lbn, &p, next, KARATSUBA_THRESHOLD_WIDE);
         unpack(r, r2, an + bn, base);
         return;
     }
 #endif
     const word_limbs w = {base->base, base};
-    karatsuba(r, a, an, b, bn, &w, scratch, KARATSUBA_THRESHOLD);
+    product(r, a, an, b, bn, &w, scratch, KARATSUBA_THRESHOLD);
 }

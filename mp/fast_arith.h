@@ -12,8 +12,9 @@
 //   base B: two divisions by B through a precomputed reciprocal natively, plain 64-bit division on
 //   32-bit targets).
 // - fast_mul: Karatsuba (subtractive form, |a0 - a1| * |b0 - b1|), O(n^1.585), for any word base, over
-//   the schoolbook product below a threshold; a much longer first operand is cut into pieces of the second
-//   operand's length. Where the compiler has a 128-bit integer (x86-64) the product runs on limbs of two
+//   the schoolbook product below a threshold, and Toom-3 (points 0, 1, -1, 2, infinity; exact division by
+//   2 and 3 in the word base), O(n^1.465), for long balanced operands; a much longer first operand is cut
+//   into pieces of the second operand's length. Where the compiler has a 128-bit integer (x86-64) the product runs on limbs of two
 //   words (binary: base 2^64; base B: w0 + w1 * B, base B^2), packed and unpacked in linear passes, with
 //   64x64->128-bit products summed in 192-bit columns and a base-B^2 column reduced by division by an
 //   invariant integer (normalised divisor, precomputed reciprocal); a quarter of the word products remain.
@@ -27,6 +28,8 @@
 constexpr size_t KARATSUBA_THRESHOLD = 64;
 // The same in two-word limbs, for the limb product of x86-64.
 constexpr size_t KARATSUBA_THRESHOLD_WIDE = 48;
+// Longer operand, in limbs (words, or two-word limbs on x86-64), from which balanced operands take Toom-3.
+constexpr size_t TOOM3_THRESHOLD = 300;
 // Shorter operand, in words, from which x86-64 packs the operands into two-word limbs.
 constexpr size_t WIDE_PRODUCT_MIN = 12;
 
