@@ -73,3 +73,31 @@ bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
         x->length_word = static_cast<uint32_t>(k + 1) | (x->length_word & SIGN_BIT);
     return true;
 }
+
+int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, int32_t* position,
+                         const int16_t* values)
+{
+    const mp_context* ctx = current_context();
+    if (ctx->trace_enabled) return i;
+    const digit_tables& t = current_tables();
+    const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
+    int32_t stored = *position;
+    int32_t k = stored / t.per_word, place = stored % t.per_word; // where the next digit goes
+    int32_t count = word_count(x);
+    for (; i >= start; --i) {
+        const int v = values[static_cast<unsigned char>(text[i])];
+        if (v < 0 || static_cast<uint32_t>(v) >= t.base || k >= bound) break;
+        x->digits[k] += static_cast<uint32_t>(v) * t.place_value[place];
+        if (x->digits[k] != 0 && k >= count) {
+            count = k + 1;
+            x->length_word = static_cast<uint32_t>(count) | (x->length_word & SIGN_BIT);
+        }
+        ++stored;
+        if (++place == t.per_word) {
+            place = 0;
+            ++k;
+        }
+    }
+    *position = stored;
+    return i;
+}

@@ -120,7 +120,11 @@ int instr(bignum x, const char* s)
     bignum marker_number = ctx->scratch0;
     bool marker = false;
     int32_t position = 0;
+    int16_t values[256]; // runs of plain digits are read a word at a time
+    for (int c = 0; c < 256; ++c) values[c] = static_cast<int16_t>(character_value(base, static_cast<unsigned char>(c)));
     for (int32_t i = length - 1; i >= start && !ctx->error_number; --i) {
+        i = fast_read_digits(x, text, start, i, &position, values);
+        if (i < start) break;
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (base <= 60 && !marker && (c == '/' || c == '.')) {
             if (c == '/') {

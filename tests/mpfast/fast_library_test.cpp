@@ -199,6 +199,21 @@ TEST_F(FastLibraryTest, WritingAndReadingMatchTheSchoolbookPathsInEveryRadix)
     }
 }
 
+TEST_F(FastLibraryTest, TextFormsAndBadCharactersReadAlike)
+{
+    // Markers, signs, skipped characters and input errors in the middle of long digit runs: the same
+    // number (digits stored up to the error included), count and error on both paths.
+    ctx->errors_return = 1;
+    const std::string run(3000, '7');
+    const std::pair<int, std::string> texts[] = {
+        {10, "12.5"}, {10, ".5"}, {10, run + "." + run}, {10, run + "/" + run}, {10, "1/2/3"},
+        {10, run + " " + run}, {10, "  -+" + run}, {10, run + "x" + run}, {16, run + "g"}, {20, run + "a" + run},
+        {60, run + "y"}, {64, "AQ=="}, {64, "A Q" + run}, {64, run + "==" + run}, {64, "-A"}, {36, run + "\n99"},
+        {200, run}, {2, std::string(70000, '1')}};
+    for (const auto& [radix, text] : texts)
+        expect_same([&] { return read(radix, text); }, "radix " + std::to_string(radix) + " " + text.substr(0, 8));
+}
+
 TEST_F(FastLibraryTest, FullCapacityValuesMatchTheSchoolbookPaths)
 {
     // The application's largest values: 32,767 random bytes, and 32,768 bytes of ones (8192 words).
