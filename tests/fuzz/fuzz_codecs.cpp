@@ -7,18 +7,13 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/fuzz/fuzz_support.h"
 #include "engine/alphabets.h"
 #include "engine/codecs.h"
 #include "engine/filters.h"
 #include "engine/hex_utils.h"
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        abort();
-}
 
 const uint32_t radixes[] = {2, 8, 10, 16, 36, 60, 64, 5};
 
@@ -41,16 +36,6 @@ const char* radix_text_digits(uint32_t radix)
     }
 }
 
-// Bit length of a big-endian byte string, counted bit by bit.
-int bit_length(const std::vector<uint8_t>& bytes)
-{
-    for (size_t i = 0; i < bytes.size(); ++i)
-        for (int b = 7; b >= 0; --b)
-            if (bytes[i] >> b & 1)
-                return int((bytes.size() - 1 - i) * 8 + b + 1);
-    return 0;
-}
-
 void check_codecs(const std::vector<uint8_t>& data)
 {
     const uint32_t n = uint32_t(data.size());
@@ -60,7 +45,7 @@ void check_codecs(const std::vector<uint8_t>& data)
     std::vector<uint8_t> back(n + 1);
     require(hex_decode(back.data(), hex.data(), 2 * n) == int(n));
     require(std::equal(data.begin(), data.end(), back.begin()));
-    require(count_significant_bits(hex.data(), 2 * n) == bit_length(data));
+    require(count_significant_bits(hex.data(), 2 * n) == int(bit_length(data)));
 
     std::vector<char> reversed(2 * n + 2), twice(2 * n + 2);
     reverse_hex_bytes(reversed.data(), hex.data(), 2 * n);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/fuzz/fuzz_support.h"
 #include "engine/alphabets.h"
 #include "engine/codecs.h"
 #include "engine/digit_maps.h"
@@ -22,15 +23,6 @@
 #endif
 
 namespace {
-
-// A failed check names its line, so that a crash input explains itself when replayed.
-#define require(condition) \
-    do { \
-        if (!(condition)) { \
-            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
-            std::abort(); \
-        } \
-    } while (0)
 
 struct action_reader {
     const uint8_t* data;
@@ -52,16 +44,6 @@ struct action_reader {
 std::string field_text(HWND dialog, int id) { return headless_text(GetDlgItem(dialog, id)); }
 
 UINT counter(HWND dialog, int id) { return GetDlgItemInt(dialog, id, nullptr, FALSE); }
-
-// Bit length of a big-endian byte string, counted bit by bit.
-UINT bit_length(const std::vector<uint8_t>& bytes)
-{
-    for (size_t i = 0; i < bytes.size(); ++i)
-        for (int b = 7; b >= 0; --b)
-            if (bytes[i] >> b & 1)
-                return UINT((bytes.size() - 1 - i) * 8 + b + 1);
-    return 0;
-}
 
 // The BASE(X) text of a HEX text in the default alphabet of the radix, made independently of the
 // engine: GMP for radix 2-60, the Base64 codec for 64. Returns false when there is no oracle.

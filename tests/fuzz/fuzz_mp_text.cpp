@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "mp/mp.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "mp/number.h"
 
 #ifdef MORVANE_HAVE_GMP
@@ -16,12 +17,6 @@
 #endif
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        abort();
-}
 
 bignum number_x, number_y;
 
