@@ -42,7 +42,7 @@ bool library_can_read(uint32_t significant, uint32_t radix)
 {
     uint32_t per_word = library_digits_per_word(radix);
     uint64_t words = (static_cast<uint64_t>(significant) + per_word - 1) / per_word;
-    return words <= static_cast<uint64_t>(current_context()->max_words);
+    return words <= 2 * static_cast<uint64_t>(current_context()->max_words);
 }
 
 bool number_fits_data(const bignum_record* number)

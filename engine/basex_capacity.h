@@ -17,7 +17,7 @@ uint32_t skip_zero_digits(const char* text, uint32_t count);
 // 7 bits, so it still fits the library's working number.
 basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix);
 // True when cinstr of the current library can read `significant` digits of radix 2-60: the text is
-// first packed in words of that radix, at most max_words of them.
+// first packed in words of that radix, at most twice max_words of them.
 bool library_can_read(uint32_t significant, uint32_t radix);
 // True when a number in the working packing (full 32-bit words) has at most MAX_DATA_BYTES bytes.
 bool number_fits_data(const bignum_record* number);

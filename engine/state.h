@@ -9,10 +9,11 @@ constexpr uint32_t HEX_TEXT_SIZE = 65536;
 constexpr uint32_t BYTE_DATA_SIZE = 65536;
 constexpr uint32_t BASEX_TEXT_SIZE = 262144;
 constexpr uint32_t MAX_DATA_BYTES = 32767;
-// Radix-16 digits to start the library for, so that it reads the text of MAX_DATA_BYTES bytes in any
-// radix 2-60: it packs the text in words of the text's radix first, and radix 36 packs worst (five
-// digits, under 26 bits, a word), needing 10141 words. 81120 digits give max_words 10141.
-constexpr int32_t LIBRARY_DIGITS = 81120;
+// Radix-16 digits to start the library for: 65536 (32768 bytes) give max_words 8193, one word more
+// than the data limit needs. The library parses a text in words of the text's radix with room for
+// twice max_words (radix 36, the worst, needs 10141 words for the limit) and then checks the value's
+// size in its working packing.
+constexpr int32_t LIBRARY_DIGITS = 65536;
 
 extern char hex_text[HEX_TEXT_SIZE];
 extern unsigned char byte_data[BYTE_DATA_SIZE];
