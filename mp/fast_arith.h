@@ -2,8 +2,9 @@
 //
 // A number here is a plain array of uint32_t words, least significant first, with an explicit length; no
 // sign, no length word, no instance. The word base is carried by a fast_base record: 2^32 (given as 0) or
-// a base B with 2^15 < B <= 2^31, the range of the word bases that non-binary packings use. Every word of
-// a base-B array is below B. Routines never allocate: the caller passes result arrays and scratch.
+// a base B with 2^15 < B <= FAST_WIDEST_BASE: the word bases that non-binary packings use (up to 2^31),
+// and the wider powers of their radixes that the radix change works in. Every word of a base-B array is
+// below B. Routines never allocate: the caller passes result arrays and scratch.
 //
 // Algorithms and costs (n = words of the longer operand):
 // - add, subtract, compare, multiply by one word: one pass, O(n).
@@ -39,17 +40,22 @@ constexpr size_t TOOM3_THRESHOLD = 300;
 // pays at 4 words (6 words: 16 ns against 24 ns; 12 words: 36 ns against 70 ns).
 constexpr size_t WIDE_PRODUCT_MIN = 4;
 
+// The widest word base B: 3 B^2 < 2^64, so that two-word limbs (base B^2) add and divide by 2 and 3
+// without wrapping 64 bits.
+constexpr uint32_t FAST_WIDEST_BASE = 2479700524u;
+
 // A word base: base 0 stands for 2^32. reciprocal = floor((2^64 - 1) / base) for base B, unused for 2^32.
 struct fast_base {
     uint32_t base;
     uint64_t reciprocal;
 };
 
-// Fills b for word base `base` (0 = 2^32, otherwise 2^15 < base <= 2^31).
+// Fills b for word base `base` (0 = 2^32, otherwise 2^15 < base <= FAST_WIDEST_BASE).
 void fast_base_init(fast_base* b, uint32_t base);
 
 // Quotient of t by the base B of b (not 2^32); the remainder goes to *rem. Natively one multiplication by
-// the reciprocal and at most one correction (the estimate is never more than one too small).
+// the reciprocal and at most one correction (for any B < 2^32 the estimate is never more than one too
+// small).
 inline uint64_t fast_div_word(uint64_t t, const fast_base* b, uint32_t* rem)
 {
 #if defined(__SIZEOF_INT128__)

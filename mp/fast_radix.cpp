@@ -1,6 +1,8 @@
 // Radix change by divide and conquer over cached powers of the word bases; see fast_radix.h.
 #include "mp/fast_radix.h"
 
+#include <cmath>
+
 #include "mp/fast_arith.h"
 
 // floor(log2(B)) of the smallest base B the workspace is sized for (B > 2^15).
@@ -63,7 +65,9 @@ size_t fast_workspace_words(size_t max_to, size_t max_from)
         words += to_bound(TO_RADIX_LEAF << k, SMALLEST_WORD_BITS);
     for (int k = 0; k < from_levels; ++k)
         words += from_bound(FROM_RADIX_LEAF << k);
-    return words + max_of(scratch_for(to_levels, TO_RADIX_LEAF, to_bound, SMALLEST_WORD_BITS),
+    // Towards a base, the result in a wider power of its radix comes first (fast_to_radix).
+    return words + max_of(to_bound(max_to, SMALLEST_WORD_BITS) +
+                              scratch_for(to_levels, TO_RADIX_LEAF, to_bound, SMALLEST_WORD_BITS),
                           scratch_for(from_levels, FROM_RADIX_LEAF, from_bound_bits, 0));
 }
 
@@ -146,7 +150,7 @@ static size_t to_radix_leaf(uint32_t* out, const uint32_t* x, size_t n, const fa
 {
     size_t m = 0;
     for (size_t i = n; i-- > 0;) {
-        uint64_t carry = x[i]; // every step stays below 2^63: out[j] < 2^31, carry < 2^49
+        uint64_t carry = x[i]; // every step stays below B 2^32 < 2^64: out[j] < B, carry < 2^32
         for (size_t j = 0; j < m; ++j) {
             uint32_t rem;
             carry = fast_div_word((static_cast<uint64_t>(out[j]) << 32) + carry, b, &rem);
@@ -285,16 +289,81 @@ static size_t from_leaf(uint32_t* out, const uint32_t* y, size_t n, const fast_b
     return from_radix_leaf(out, y, n, source->base);
 }
 
+// A word base B = r^k with r its smallest root, and the widest power W = r^j (j >= k) of r within
+// FAST_WIDEST_BASE.
+struct radix_powers {
+    uint32_t root;
+    int k, j;
+    uint32_t wide;
+};
+
+static radix_powers powers_of(uint32_t base)
+{
+    radix_powers rp = {base, 1, 1, base};
+    for (int e = 31; e >= 2 && rp.k == 1; --e) {
+        const uint64_t guess = static_cast<uint64_t>(std::pow(static_cast<double>(base), 1.0 / e));
+        for (uint64_t r = guess > 2 ? guess - 1 : 2; r <= guess + 1; ++r) {
+            uint64_t v = 1;
+            for (int i = 0; i < e && v <= base; ++i)
+                v *= r;
+            if (v == base) {
+                rp = {static_cast<uint32_t>(r), e, e, base};
+                break;
+            }
+        }
+    }
+    while (static_cast<uint64_t>(rp.wide) * rp.root <= FAST_WIDEST_BASE) {
+        rp.wide *= rp.root;
+        ++rp.j;
+    }
+    return rp;
+}
+
+// Words of base r^j (w[0..m) in normal form, least significant first) to words of base r^k, k < j, in
+// normal form: the digits of r regrouped, O(m). The pending value stays below r^(j + k - 1) < 2^62.
+static size_t regroup(uint32_t* out, const uint32_t* w, size_t m, const radix_powers* rp)
+{
+    uint64_t scale[32]; // r^0 .. r^(k-1)
+    scale[0] = 1;
+    for (int i = 1; i < rp->k; ++i)
+        scale[i] = scale[i - 1] * rp->root;
+    fast_base target;
+    fast_base_init(&target, static_cast<uint32_t>(scale[rp->k - 1] * rp->root));
+    uint64_t pending = 0;
+    int have = 0; // digits of r pending
+    size_t o = 0;
+    for (size_t i = 0; i < m; ++i) {
+        pending += w[i] * scale[have];
+        have += rp->j;
+        // After the top word, only the words the value still has (no zero words above it).
+        for (; i + 1 < m ? have >= rp->k : pending != 0; have -= rp->k)
+            pending = fast_div_word(pending, &target, &out[o++]);
+    }
+    return o;
+}
+
+// fast_to_radix in word base `base` itself, with the given scratch.
+static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w,
+                      uint32_t* scratch)
+{
+    fast_base target;
+    fast_base_init(&target, base);
+    build_powers(&w->to_radix, base, levels_for(n, TO_RADIX_LEAF), &target, scratch, first_to_power);
+    const radix_step st = {&w->to_radix, &target, TO_RADIX_LEAF, word_bits_of(base), to_bound, to_leaf, &target};
+    return convert(out, x, n, &st, scratch);
+}
+
 size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w)
 {
     if (is_power_of_two(base))
         return to_bit_groups(out, x, fast_strip(x, n), word_bits_of(base));
-    fast_base target;
-    fast_base_init(&target, base);
     n = fast_strip(x, n);
-    build_powers(&w->to_radix, base, levels_for(n, TO_RADIX_LEAF), &target, w->scratch, first_to_power);
-    const radix_step st = {&w->to_radix, &target, TO_RADIX_LEAF, word_bits_of(base), to_bound, to_leaf, &target};
-    return convert(out, x, n, &st, w->scratch);
+    const radix_powers rp = powers_of(base);
+    if (rp.wide == base)
+        return to_base(out, x, n, base, w, w->scratch);
+    uint32_t* wide = w->scratch;
+    const size_t m = to_base(wide, x, n, rp.wide, w, wide + to_bound(w->max_to, SMALLEST_WORD_BITS));
+    return regroup(out, wide, m, &rp);
 }
 
 size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base, fast_workspace* w)

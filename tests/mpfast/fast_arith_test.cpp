@@ -8,8 +8,10 @@
 namespace {
 
 // Word bases of the packings: 2^32, 10^9, 60^5, 3^19, the smallest (radix 46341), a prime (radix 2^31 - 1)
-// and a power of two (radix 8).
-const uint32_t BASES[] = {0, 1000000000u, 777600000u, 1162261467u, 46341u, 2147483647u, 1u << 30};
+// and a power of two (radix 8); and wider powers that the radix change works in, above 2^31: 36^6, 46341^2
+// and the widest base.
+const uint32_t BASES[] = {0,           1000000000u, 777600000u,  1162261467u, 46341u,          2147483647u,
+                          1u << 30,    2176782336u, 2147488281u, FAST_WIDEST_BASE};
 
 words multiply(const words& a, const words& b, uint32_t base, bool schoolbook)
 {
