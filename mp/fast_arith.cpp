@@ -575,6 +575,7 @@ size_t fast_mul_scratch_words(size_t n)
 {
 #if defined(__SIZEOF_INT128__)
     // Both operands and the product as limbs, the limb product's scratch, and one word for alignment.
+    // The smaller of the two limb thresholds: its products keep the more scratch.
     const size_t limbs = 2 * limbs_of(n) + 2 * limbs_of(n) + product_scratch(limbs_of(n), KARATSUBA_THRESHOLD_WIDE);
     return 2 * limbs + 2;
 #else
@@ -596,7 +597,8 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
         uint64_t* next = r2 + la + lbn;
         pack(a2, a, an, base->base);
         pack(b2, b, bn, base->base);
-        product(r2, a2, la, b2, lbn, &p, next, KARATSUBA_THRESHOLD_WIDE);
+        const size_t threshold = base->base == 0 ? KARATSUBA_THRESHOLD_WIDE : KARATSUBA_THRESHOLD_WIDE_B;
+        product(r2, a2, la, b2, lbn, &p, next, threshold);
         unpack(r, r2, an + bn, base);
         return;
     }
