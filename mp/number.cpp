@@ -123,3 +123,10 @@ int32_t clamped_value(bignum x)
     if (word_count(x) == 1 && x->digits[0] < 0x40000000u) value = static_cast<int32_t>(x->digits[0]);
     return sign_of(x) < 0 ? -value : value;
 }
+
+bool check_packing_radix(uint32_t r)
+{
+    if (r != 1 && r <= 0x80000000u) return true;
+    report_error(6);
+    return false;
+}

@@ -17,6 +17,9 @@ inline int32_t word_count(bignum x) { return static_cast<int32_t>(x->length_word
 // Sets digit_base, digits_per_word and word_base of the instance for radix r (0 means 2^32):
 // 2, 4, 16, 256, 65536 pack into full words, any other radix into its largest power up to 2^31.
 void choose_word_base(uint32_t r);
+// True when r can be the radix of a packing (0 for 2^32, or 2 to 2^31); otherwise reports error 6.
+// Radix 1 would never finish choosing a packing.
+bool check_packing_radix(uint32_t r);
 // w shifted left by n bits (0 <= n <= 31).
 uint32_t shift_word_bits(uint32_t w, int n);
 // Words in use, numerator and denominator together.

@@ -174,8 +174,7 @@ int cotstr(bignum x, char* s)
     if (ctx->error_number) return 0;
     trace_enter(ROUTINE_COTSTR);
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
-    if (io_radix == 1 || io_radix > 0x80000000u) {
-        report_error(6); // radix 1 would never finish choosing a packing
+    if (!check_packing_radix(io_radix)) {
         trace_leave();
         return 0;
     }
