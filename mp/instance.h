@@ -43,6 +43,12 @@ void print_trace_entry();
 void trace_enter(int32_t code);
 // Leaves the trace (every way out of a traced routine).
 void trace_leave();
+// Entry of a traced routine that may be called before mpsys: null when it must return at once (no
+// instance: error 18 reported; an error already recorded: not entered); else the instance, entered.
+mp_context* enter_if_ready(int32_t code);
+// Error 1 when digit_base has no text form (0 or above 256), error 18 without scratch numbers; true
+// when no error is recorded afterwards. For the routines that read and write text.
+bool check_text_radix(mp_context* ctx);
 
 // Zeroed allocation of count x size bytes; null while an error is recorded, error 8 when memory runs out.
 void* alloc_zeroed(size_t count, size_t size);

@@ -116,6 +116,25 @@ void trace_leave()
     current_context()->call_depth--;
 }
 
+mp_context* enter_if_ready(int32_t code)
+{
+    mp_context* ctx = current_context();
+    if (ctx == nullptr) {
+        report_error(18);
+        return nullptr;
+    }
+    if (ctx->error_number) return nullptr;
+    trace_enter(code);
+    return ctx;
+}
+
+bool check_text_radix(mp_context* ctx)
+{
+    if (ctx->digit_base == 0 || ctx->digit_base > 256) report_error(1);
+    if (!ctx->instance_ready) report_error(18);
+    return ctx->error_number == 0;
+}
+
 void report_error(int32_t code)
 {
     mp_context* ctx = current_context();

@@ -85,20 +85,13 @@ int32_t text_length(mp_context* ctx, const char* text)
 
 int instr(bignum x, const char* s)
 {
-    mp_context* ctx = current_context();
-    if (ctx == nullptr) {
-        report_error(18);
-        return 0;
-    }
-    if (ctx->error_number) return 0;
-    trace_enter(ROUTINE_INSTR);
-    const uint32_t base = ctx->digit_base;
-    if (base == 0 || base > 256) report_error(1);
-    if (!ctx->instance_ready) report_error(18);
-    if (ctx->error_number) {
+    mp_context* ctx = enter_if_ready(ROUTINE_INSTR);
+    if (ctx == nullptr) return 0;
+    if (!check_text_radix(ctx)) {
         trace_leave();
         return 0;
     }
+    const uint32_t base = ctx->digit_base;
     clear_number(x);
     const char* text = ctx->input_from_stream ? ctx->io_buffer : s;
     int32_t length = text_length(ctx, text);
@@ -161,13 +154,8 @@ int instr(bignum x, const char* s)
 
 int cinstr(bignum x, const char* s)
 {
-    mp_context* ctx = current_context();
-    if (ctx == nullptr) {
-        report_error(18);
-        return 0;
-    }
-    if (ctx->error_number) return 0;
-    trace_enter(ROUTINE_CINSTR);
+    mp_context* ctx = enter_if_ready(ROUTINE_CINSTR);
+    if (ctx == nullptr) return 0;
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     if (!check_packing_radix(io_radix)) {
         trace_leave();

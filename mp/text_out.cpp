@@ -99,20 +99,13 @@ void finish_text(const mp_context* ctx, text_sink& sink)
 
 int otstr(bignum x, char* s)
 {
-    mp_context* ctx = current_context();
-    if (ctx == nullptr) {
-        report_error(18);
-        return 0;
-    }
-    if (ctx->error_number) return 0;
-    trace_enter(ROUTINE_OTSTR);
-    const uint32_t base = ctx->digit_base;
-    if (base == 0 || base > 256) report_error(1);
-    if (!ctx->instance_ready) report_error(18);
-    if (ctx->error_number) {
+    mp_context* ctx = enter_if_ready(ROUTINE_OTSTR);
+    if (ctx == nullptr) return 0;
+    if (!check_text_radix(ctx)) {
         trace_leave();
         return 0;
     }
+    const uint32_t base = ctx->digit_base;
     const bool small = base <= 60;
     const int sign = sign_of(x);
     set_sign(+1, x);
@@ -166,13 +159,8 @@ int otstr(bignum x, char* s)
 
 int cotstr(bignum x, char* s)
 {
-    mp_context* ctx = current_context();
-    if (ctx == nullptr) {
-        report_error(18);
-        return 0;
-    }
-    if (ctx->error_number) return 0;
-    trace_enter(ROUTINE_COTSTR);
+    mp_context* ctx = enter_if_ready(ROUTINE_COTSTR);
+    if (ctx == nullptr) return 0;
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     if (!check_packing_radix(io_radix)) {
         trace_leave();
