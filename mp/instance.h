@@ -46,6 +46,9 @@ void trace_leave();
 // Entry of a traced routine that may be called before mpsys: null when it must return at once (no
 // instance: error 18 reported; an error already recorded: not entered); else the instance, entered.
 mp_context* enter_if_ready(int32_t code);
+// Entry of cinstr and cotstr: as enter_if_ready, and also null (after error 6, trace left) when io_base
+// cannot be the radix of a packing.
+mp_context* enter_text_conversion(int32_t code);
 // Error 1 when digit_base has no text form (0 or above 256), error 18 without scratch numbers; true
 // when no error is recorded afterwards. For the routines that read and write text.
 bool check_text_radix(mp_context* ctx);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "mp/instance.h"
+#include "mp/number.h"
 
 namespace {
 
@@ -126,6 +127,15 @@ mp_context* enter_if_ready(int32_t code)
     if (ctx->error_number) return nullptr;
     trace_enter(code);
     return ctx;
+}
+
+mp_context* enter_text_conversion(int32_t code)
+{
+    mp_context* ctx = enter_if_ready(code);
+    if (ctx == nullptr) return nullptr;
+    if (check_packing_radix(static_cast<uint32_t>(ctx->io_base))) return ctx;
+    trace_leave();
+    return nullptr;
 }
 
 bool check_text_radix(mp_context* ctx)

@@ -154,13 +154,9 @@ int instr(bignum x, const char* s)
 
 int cinstr(bignum x, const char* s)
 {
-    mp_context* ctx = enter_if_ready(ROUTINE_CINSTR);
+    mp_context* ctx = enter_text_conversion(ROUTINE_CINSTR);
     if (ctx == nullptr) return 0;
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
-    if (!check_packing_radix(io_radix)) {
-        trace_leave();
-        return 0;
-    }
     const uint32_t working_radix = ctx->digit_base;
     choose_word_base(io_radix);
     const uint32_t text_word_base = ctx->word_base;

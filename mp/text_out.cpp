@@ -159,13 +159,9 @@ int otstr(bignum x, char* s)
 
 int cotstr(bignum x, char* s)
 {
-    mp_context* ctx = enter_if_ready(ROUTINE_COTSTR);
+    mp_context* ctx = enter_text_conversion(ROUTINE_COTSTR);
     if (ctx == nullptr) return 0;
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
-    if (!check_packing_radix(io_radix)) {
-        trace_leave();
-        return 0;
-    }
     const uint32_t working_radix = ctx->digit_base;
     const uint32_t working_word_base = ctx->word_base;
     choose_word_base(io_radix);
