@@ -20,8 +20,7 @@ void fast_base_init(fast_base* b, uint32_t base)
 namespace {
 
 // Limb arrays of either width. base 0 is 2^(limb bits); any other base B has 3 B < 2^64 (words: B below
-// 2^32; two-word limbs: B^2 < 2^64 / 3), so that sums of two limbs and a carry, and the steps of the
-// exact halving and third, never wrap 64 bits.
+// 2^32; two-word limbs: B^2 < 2^64 / 3), so that sums of two limbs and a carry never wrap 64 bits.
 template <typename L> size_t strip(const L* a, size_t n)
 {
     while (n > 0 && a[n - 1] == 0)
@@ -343,39 +342,41 @@ size_t product_scratch(size_t n, size_t threshold)
     return limbs;
 }
 
-// x[0..n) / 2 and / 3 where the division is exact.
-template <typename L> void halve(L* x, size_t n, L base)
+// x[0..n) / D where the division is exact. With the base (2^bits for base 0) = D m + e, the quotient of
+// rem * base + v (rem < D) is rem m + v / D + (rem e + v % D) / D: single-width steps, by a constant.
+template <unsigned D, typename L> void divide_exact(L* x, size_t n, L base)
 {
-    constexpr int BITS = 8 * sizeof(L);
+    L m = base / D, e = base % D;
+    if (base == 0) { // 2^bits - 1 = D m + (e - 1)
+        const L top = static_cast<L>(~L{0});
+        m = top / D;
+        e = top % D + 1;
+        if (e == D) {
+            ++m;
+            e = 0;
+        }
+    }
     L rem = 0;
     for (size_t i = n; i-- > 0;) {
-        if (base == 0) {
-            const L v = x[i];
-            x[i] = static_cast<L>((v >> 1) | (rem << (BITS - 1)));
-            rem = v & 1;
-        } else {
-            const uint64_t cur = rem * static_cast<uint64_t>(base) + x[i]; // below 2 * base <= 2^63
-            x[i] = static_cast<L>(cur >> 1);
-            rem = static_cast<L>(cur & 1);
-        }
+        const L v = x[i];
+        const L low = rem * e + v % D; // below D^2
+        x[i] = static_cast<L>(rem * m + v / D + low / D);
+        rem = low % D;
     }
 }
 
-template <typename L> void third(L* x, size_t n, L base)
+// x[0..n) = x * 2^times (the result fits).
+template <typename L> void double_times(L* x, size_t n, int times, L base)
 {
-    const L m = static_cast<L>(~L{0}) / 3; // 2^bits = 3 m + 1
-    L rem = 0;
-    for (size_t i = n; i-- > 0;) {
-        if (base == 0) {
-            const L v = x[i], t = v / 3, rv = v % 3; // rem * 2^bits + v = 3 (rem m + t) + rem + rv
-            x[i] = static_cast<L>(rem * m + t + (rem + rv) / 3);
-            rem = (rem + rv) % 3;
-        } else {
-            const uint64_t cur = rem * static_cast<uint64_t>(base) + x[i]; // below 3 * base < 2^64
-            x[i] = static_cast<L>(cur / 3);
-            rem = static_cast<L>(cur % 3);
-        }
-    }
+    for (; times > 0; --times)
+        add(x, x, n, x, n, base);
+}
+
+// x[0..n) = y[0..yn) followed by zeros, yn <= n.
+template <typename L> void copy_padded(L* x, size_t n, const L* y, size_t yn)
+{
+    for (size_t i = 0; i < n; ++i)
+        x[i] = i < yn ? y[i] : 0;
 }
 
 // d[0..n) = |x[0..n) - y[0..yn)|, yn <= n; returns 1 when x < y.
@@ -411,11 +412,10 @@ int evaluate(L* e1, L* em, L* e2, const L* a, size_t k, size_t a2n, L base)
         negative = 1;
     }
     add(e1, e1, k + 1, a1, k, base);
-    for (size_t i = 0; i <= k; ++i)
-        e2[i] = i < a2n ? a[2 * k + i] : 0; // a(2) = (2 a2 + a1) 2 + a0
-    add(e2, e2, k + 1, e2, k + 1, base);
+    copy_padded(e2, k + 1, a + 2 * k, a2n); // a(2) = (2 a2 + a1) 2 + a0
+    double_times(e2, k + 1, 1, base);
     add(e2, e2, k + 1, a1, k, base);
-    add(e2, e2, k + 1, e2, k + 1, base);
+    double_times(e2, k + 1, 1, base);
     add(e2, e2, k + 1, a, k, base);
     return negative;
 }
@@ -462,22 +462,20 @@ void toom3(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, co
         add(d, v1, w, vm, w, base);
         sub(v1, v1, w, vm, w, base);
     }
-    halve(v1, w, base);
-    halve(d, w, base);
+    divide_exact<2>(v1, w, base);
+    divide_exact<2>(d, w, base);
     sub(v1, v1, w, c0, 2 * k, base); // c2
     sub(v1, v1, w, c4, c4n, base);
     sub(v2, v2, w, c0, 2 * k, base);
     add(vm, v1, w, v1, w, base); // 4 c2
     add(vm, vm, w, vm, w, base);
     sub(v2, v2, w, vm, w, base);
-    for (size_t i = 0; i < w; ++i)
-        vm[i] = i < c4n ? c4[i] : 0; // 16 c4
-    for (int doubling = 0; doubling < 4; ++doubling)
-        add(vm, vm, w, vm, w, base);
+    copy_padded(vm, w, c4, c4n); // 16 c4
+    double_times(vm, w, 4, base);
     sub(v2, v2, w, vm, w, base);
-    halve(v2, w, base); // e
+    divide_exact<2>(v2, w, base); // e
     sub(v2, v2, w, d, w, base);
-    third(v2, w, base); // c3
+    divide_exact<3>(v2, w, base); // c3
     sub(d, d, w, v2, w, base); // c1
     const size_t n = an + bn;
     add(r + k, r + k, n - k, d, strip(d, w), base);
