@@ -361,6 +361,14 @@ size_t product_scratch(size_t n, size_t threshold)
 // rem * base + v (rem < D) is rem m + v / D + (rem e + v % D) / D: single-width steps, by a constant.
 template <unsigned D, typename L> void divide_exact(L* x, size_t n, L base)
 {
+    if constexpr ((D & (D - 1)) == 0) {
+        if (base == 0) { // a shift: no chain of remainders from limb to limb
+            constexpr int BITS = 8 * sizeof(L), SHIFT = __builtin_ctz(D);
+            for (size_t i = 0; i < n; ++i)
+                x[i] = static_cast<L>((x[i] >> SHIFT) | (i + 1 < n ? x[i + 1] << (BITS - SHIFT) : 0));
+            return;
+        }
+    }
     L m = base / D, e = base % D;
     if (base == 0) { // 2^bits - 1 = D m + (e - 1)
         const L top = static_cast<L>(~L{0});
