@@ -95,6 +95,23 @@ int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, i
         }
     };
     for (; i >= start; --i) {
+        // Whole words while they last: one check per word instead of the bookkeeping of every digit.
+        while (place == 0 && k < bound && i - start + 1 >= t.per_word) {
+            uint32_t w = 0, bad = 0;
+            for (int32_t p = 0; p < t.per_word; ++p) {
+                const uint32_t v = static_cast<uint32_t>(values[static_cast<unsigned char>(text[i - p])]);
+                bad |= v >= t.base; // a negative value (no digit) wraps above every base
+                w += v * t.place_value[p];
+            }
+            if (bad != 0) break;
+            word += w;
+            store_word();
+            ++k;
+            word = k < bound ? x->digits[k] : 0;
+            i -= t.per_word;
+            stored += t.per_word;
+        }
+        if (i < start) break;
         const int v = values[static_cast<unsigned char>(text[i])];
         if (v < 0 || static_cast<uint32_t>(v) >= t.base || k >= bound) break;
         word += static_cast<uint32_t>(v) * t.place_value[place];
