@@ -643,7 +643,8 @@ size_t fast_mul_scratch_words(size_t n)
     const size_t limbs = 2 * limbs_of(n) + 2 * limbs_of(n) + product_scratch(limbs_of(n), KARATSUBA_THRESHOLD_WIDE);
     return 2 * limbs + 2;
 #else
-    return product_scratch(n, KARATSUBA_THRESHOLD);
+    // The smaller of the two word thresholds: its products keep the more scratch.
+    return product_scratch(n, KARATSUBA_THRESHOLD < KARATSUBA_THRESHOLD_B ? KARATSUBA_THRESHOLD : KARATSUBA_THRESHOLD_B);
 #endif
 }
 
@@ -668,5 +669,5 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
     }
 #endif
     const word_limbs w = {base->base, base};
-    product(r, a, an, b, bn, &w, scratch, KARATSUBA_THRESHOLD);
+    product(r, a, an, b, bn, &w, scratch, base->base == 0 ? KARATSUBA_THRESHOLD : KARATSUBA_THRESHOLD_B);
 }

@@ -26,9 +26,11 @@
 
 // Thresholds, chosen by timing fast_mul (bench/bench_fast.cpp, BM_fast_mul/<words>/<base>) built with
 // candidate values, at 64 to 4370 words in base 2^32 and 10^9:
-// shorter operand, in words, below which the one-word product (32-bit targets) is schoolbook (timed on
-// that path natively: the crossover lies between 64 and 96 words).
-constexpr size_t KARATSUBA_THRESHOLD = 64;
+// shorter operand, in words, below which the one-word product (32-bit targets) is schoolbook: binary
+// words, and words of a base B whose columns also pay two divisions (timed in the Windows build under
+// Wine, bench/win32: the radix change at 32767 bytes to radix 10 and back).
+constexpr size_t KARATSUBA_THRESHOLD = 32;
+constexpr size_t KARATSUBA_THRESHOLD_B = 96;
 // The same in two-word binary limbs (x86-64): 48 measured best against 16, 24, 32, 64, 80, 96 and 128 (at 4370
 // words in base 10^9: 0.90 ms against 1.07 ms at 32 and 0.94 ms at 96).
 constexpr size_t KARATSUBA_THRESHOLD_WIDE = 48;
@@ -102,6 +104,6 @@ void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t
 size_t fast_mul_scratch_words(size_t n);
 
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1; r must not overlap a, b or scratch (a may be b).
-// scratch holds fast_mul_scratch_words(an) words. Karatsuba above KARATSUBA_THRESHOLD.
+// scratch holds fast_mul_scratch_words(an) words. Karatsuba above the thresholds.
 void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
               uint32_t* scratch);

@@ -33,8 +33,9 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
 {
     // Shapes around the Karatsuba thresholds, the unbalanced split, Toom-3 (from 300 limbs) and deep recursion.
     const size_t T = KARATSUBA_THRESHOLD, TB = 2 * KARATSUBA_THRESHOLD_WIDE_B; // the latter in words
+    const size_t T1 = KARATSUBA_THRESHOLD_B;
     const std::pair<size_t, size_t> shapes[] = {
-        {TB - 2, TB - 2}, {TB, TB - 1}, {TB + 1, TB + 1},
+        {TB - 2, TB - 2}, {TB, TB - 1}, {TB + 1, TB + 1}, {T1 - 1, T1 - 1}, {T1, T1}, {2 * T1 + 1, T1},
         {1, 1}, {7, 3}, {T - 1, T - 1}, {T, T}, {T + 1, T}, {2 * T, T}, {2 * T + 1, T}, {2 * T - 1, 2 * T - 1},
         {3 * T, T + 1}, {5 * T + 3, T + 2}, {4 * T, 4 * T}, {4 * T + 1, 2 * T + 1}, {9 * T + 7, 9 * T}, {700, 351},
         {1000, 999}, {1200, 41}, {1808, 1300}, {2401, 2400}};
