@@ -2,6 +2,8 @@
 // row-by-row product, carries and borrows through maximal words, division by the word base.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "mp/fast_arith.h"
 #include "oracle.h"
 
@@ -123,6 +125,14 @@ TEST(FastArith, DivisionByTheBaseIsExactNearEveryMultiple)
         uint32_t rem = 0;
         EXPECT_EQ(fast_div_word(UINT64_MAX, &fb, &rem), UINT64_MAX / base);
         EXPECT_EQ(rem, UINT64_MAX % base);
+        // Random values of every size: quotients of one and of two words, high words just below the base.
+        std::mt19937_64 rng(base);
+        for (int i = 0; i < 20000; ++i) {
+            const uint64_t t = i % 3 == 0 ? rng() : i % 3 == 1 ? rng() >> (rng() % 64)
+                                                               : ((uint64_t{base} - 1 - rng() % 4) << 32) | (rng() >> 32);
+            EXPECT_EQ(fast_div_word(t, &fb, &rem), t / base) << t;
+            EXPECT_EQ(rem, t % base) << t;
+        }
     }
 }
 
