@@ -193,14 +193,14 @@ template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, 
     return c;
 }
 
-// (hi, lo) += a[0] * b[0] + a[1] * b[-1] + ... for count terms, with lo the double-width sum of the
+// (hi, lo) = a[0] * b[0] + a[1] * b[-1] + ... for count terms, with lo the double-width sum of the
 // limbs' products and hi counting its overflows. Four terms a step: the loop's own counting is then a
 // small share of it (measured at 32 two-word limbs: 438 ns against 512 ns a step of one term).
 template <typename L, typename S, typename H>
 inline void column_sum(const L* a, const L* b, size_t count, S* lo, H* hi)
 {
-    S s = *lo;
-    H h = *hi;
+    S s = 0;
+    H h = 0;
     for (; count % 4 != 0; --count, ++a, --b) {
         const S p = static_cast<S>(a[0]) * b[0];
         s += p;
@@ -234,8 +234,8 @@ void basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
     for (size_t k = 0; k < columns; ++k) {
         const size_t i = k < bn ? 0 : k - bn + 1;
         const size_t last = k < an ? k : an - 1;
-        uint64_t lo = 0;
-        uint32_t hi = 0;
+        uint64_t lo;
+        uint32_t hi;
         column_sum(a + i, b + (k - i), last - i + 1, &lo, &hi);
         lo += carry;
         hi += lo < carry;
@@ -320,8 +320,8 @@ void basecase(limb2* r, const limb2* a, size_t an, const limb2* b, size_t bn, co
     for (size_t k = 0; k < columns; ++k) {
         const size_t i = k < bn ? 0 : k - bn + 1;
         const size_t last = k < an ? k : an - 1;
-        u128 lo = 0;
-        uint64_t hi = 0;
+        u128 lo;
+        uint64_t hi;
         column_sum(a + i, b + (k - i), last - i + 1, &lo, &hi);
         lo += carry;
         hi += lo < carry;
@@ -370,14 +370,10 @@ template <unsigned D, typename L> void divide_exact(L* x, size_t n, L base)
         }
     }
     L m = base / D, e = base % D;
-    if (base == 0) { // 2^bits - 1 = D m + (e - 1)
+    if (base == 0) { // 2^bits = D m + e: 2^bits - 1 = D m + (e - 1), e <= D - 1 as D is not a power of two
         const L top = static_cast<L>(~L{0});
         m = top / D;
         e = top % D + 1;
-        if (e == D) {
-            ++m;
-            e = 0;
-        }
     }
     L rem = 0;
     for (size_t i = n; i-- > 0;) {
