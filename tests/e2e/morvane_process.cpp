@@ -54,6 +54,16 @@ morvane_process start_morvane(const char* arguments)
         process.dialog = search.found;
         if (!process.dialog) Sleep(50);
     }
+    // The window has its title before its controls exist and before WM_INITDIALOG has run, and
+    // WaitForInputIdle can return before either (seen in a CI run: 13 of the 34 controls, no status
+    // yet). The modal loop shows the dialog only once both are done, and a message sent to it returns
+    // only once that thread takes messages.
+    for (int attempt = 0; attempt < 400 && process.dialog && !IsWindowVisible(process.dialog); ++attempt)
+        Sleep(25);
+    if (process.dialog) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(process.dialog, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+    }
     return process;
 }
 
