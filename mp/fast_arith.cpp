@@ -224,46 +224,27 @@ inline void column_sum(const L* a, const L* b, size_t count, S* lo, H* hi)
     *hi = h;
 }
 
-// Column-reducing schoolbook products, one per limb width. The carry joins a column after its products,
-// so that they need not wait for the reduction of the column before (measured in base 10^18 at 64
-// limbs: 2.67 us against 3.03 us).
-void basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
-{
-    const size_t columns = an + bn - 1;
-    uint64_t carry = 0;
-    for (size_t k = 0; k < columns; ++k) {
-        const size_t i = k < bn ? 0 : k - bn + 1;
-        const size_t last = k < an ? k : an - 1;
-        uint64_t lo;
-        uint32_t hi;
-        column_sum(a + i, b + (k - i), last - i + 1, &lo, &hi);
-        lo += carry;
-        hi += lo < carry;
-        if (base->base == 0) {
-            r[k] = static_cast<uint32_t>(lo);
-            carry = (lo >> 32) | (static_cast<uint64_t>(hi) << 32);
-        } else {
-            // hi * 2^64 + lo = q * B + digit; the quotient (below 2^64) carries into the next column.
-            uint32_t r1, digit;
-            const uint64_t q1 = fast_div_word((static_cast<uint64_t>(hi) << 32) | (lo >> 32), base, &r1);
-            const uint64_t q0 = fast_div_word((static_cast<uint64_t>(r1) << 32) | static_cast<uint32_t>(lo), base, &digit);
-            r[k] = digit;
-            carry = (q1 << 32) + q0;
-        }
-    }
-    r[columns] = static_cast<uint32_t>(carry);
-}
-
 // Limbs of the base: its word base, and what product scanning needs.
 struct word_limbs {
     using limb = uint32_t;
+    using sum = uint64_t; // a column's sum of products, with a high word of overflows
+    using high = uint32_t;
     uint32_t base;
     const fast_base* words;
 };
 
-void basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const word_limbs* lb)
+// A column sum hi * 2^64 + lo of word limbs reduced: its digit goes to *digit; returns the carry into the
+// next column (the quotient by the base, below 2^64).
+inline uint64_t reduce_column(uint64_t lo, uint32_t hi, uint32_t* digit, const word_limbs* lb)
 {
-    basecase(r, a, an, b, bn, lb->words);
+    if (lb->base == 0) {
+        *digit = static_cast<uint32_t>(lo);
+        return (lo >> 32) | (static_cast<uint64_t>(hi) << 32);
+    }
+    uint32_t r1;
+    const uint64_t q1 = fast_div_word((static_cast<uint64_t>(hi) << 32) | (lo >> 32), lb->words, &r1);
+    const uint64_t q0 = fast_div_word((static_cast<uint64_t>(r1) << 32) | static_cast<uint32_t>(lo), lb->words, digit);
+    return (q1 << 32) + q0;
 }
 
 #if defined(__SIZEOF_INT128__)
@@ -273,6 +254,8 @@ __extension__ typedef unsigned __int128 u128;
 // bit is set) and its reciprocal floor((2^128 - 1) / d) - 2^64, for division by invariant integers.
 struct pair_limbs {
     using limb = limb2;
+    using sum = u128;
+    using high = uint64_t;
     uint64_t base;
     uint64_t divisor;
     uint64_t reciprocal;
@@ -313,33 +296,43 @@ inline uint64_t divide_pair(uint64_t u1, uint64_t u0, const pair_limbs* p, uint6
     return q1;
 }
 
-void basecase(limb2* r, const limb2* a, size_t an, const limb2* b, size_t bn, const pair_limbs* p)
+// A column sum hi * 2^128 + lo of two-word limbs reduced, as for words. Column sums stay below
+// 2^128 * base, so hi < base and the division by base is two steps.
+inline u128 reduce_column(u128 lo, uint64_t hi, limb2* digit, const pair_limbs* p)
+{
+    if (p->base == 0) {
+        *digit = static_cast<uint64_t>(lo);
+        return (lo >> 64) | (static_cast<u128>(hi) << 64);
+    }
+    uint64_t r1, r0;
+    const uint64_t q1 = divide_pair(hi, static_cast<uint64_t>(lo >> 64), p, &r1);
+    const uint64_t q0 = divide_pair(r1, static_cast<uint64_t>(lo), p, &r0);
+    *digit = r0;
+    return (static_cast<u128>(q1) << 64) + q0;
+}
+#endif
+
+// Column-reducing schoolbook product for either limb width. The carry joins a column after its products,
+// so that they need not wait for the reduction of the column before (measured in base 10^18 at 64
+// limbs: 2.67 us against 3.03 us).
+template <typename Limbs>
+void basecase(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
+              size_t bn, const Limbs* lb)
 {
     const size_t columns = an + bn - 1;
-    u128 carry = 0;
+    typename Limbs::sum carry = 0;
     for (size_t k = 0; k < columns; ++k) {
         const size_t i = k < bn ? 0 : k - bn + 1;
         const size_t last = k < an ? k : an - 1;
-        u128 lo;
-        uint64_t hi;
+        typename Limbs::sum lo;
+        typename Limbs::high hi;
         column_sum(a + i, b + (k - i), last - i + 1, &lo, &hi);
         lo += carry;
         hi += lo < carry;
-        if (p->base == 0) {
-            r[k] = static_cast<uint64_t>(lo);
-            carry = (lo >> 64) | (static_cast<u128>(hi) << 64);
-        } else {
-            // Column sums stay below 2^128 * base, so hi < base and the division by base is two steps.
-            uint64_t r1, digit;
-            const uint64_t q1 = divide_pair(hi, static_cast<uint64_t>(lo >> 64), p, &r1);
-            const uint64_t q0 = divide_pair(r1, static_cast<uint64_t>(lo), p, &digit);
-            r[k] = digit;
-            carry = (static_cast<u128>(q1) << 64) + q0;
-        }
+        carry = reduce_column(lo, hi, &r[k], lb);
     }
-    r[columns] = static_cast<uint64_t>(carry);
+    r[columns] = static_cast<typename Limbs::limb>(carry);
 }
-#endif
 
 // Scratch limbs of a product whose first operand has n limbs: the larger of what a Toom-3 step and a
 // Karatsuba step keep (a product of pieces keeps less than the Karatsuba step), with their products' own.
@@ -628,7 +621,8 @@ uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uin
 void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
                        const fast_base* base)
 {
-    basecase(r, a, an, b, bn, base);
+    const word_limbs w = {base->base, base};
+    basecase(r, a, an, b, bn, &w);
 }
 
 size_t fast_mul_scratch_words(size_t n)

@@ -182,56 +182,6 @@ static size_t from_radix_leaf(uint32_t* out, const uint32_t* y, size_t n, uint32
     return m;
 }
 
-// Builds the levels of p up to `levels` for base B (level 0 by first, then each by squaring the one below).
-// first(out) writes level 0 and returns its length.
-static void build_powers(fast_power_table* p, uint32_t base, int levels, const fast_base* arith,
-                         uint32_t* scratch, size_t (*first)(uint32_t*, uint32_t, uint32_t*))
-{
-    if (p->base != base) {
-        p->base = base;
-        p->levels = 0;
-    }
-    for (; p->levels < levels; ++p->levels) {
-        const int k = p->levels;
-        if (k == 0) {
-            p->length[0] = first(p->power[0], base, scratch);
-        } else {
-            const size_t len = p->length[k - 1];
-            fast_mul(p->power[k], p->power[k - 1], len, p->power[k - 1], len, arith, scratch);
-            p->length[k] = fast_strip(p->power[k], 2 * len);
-        }
-    }
-}
-
-// (2^32)^TO_RADIX_LEAF in base B: the binary words 0 ... 0 1 converted by Horner's rule.
-static size_t first_to_power(uint32_t* out, uint32_t base, uint32_t* scratch)
-{
-    for (size_t i = 0; i < TO_RADIX_LEAF; ++i)
-        scratch[i] = 0;
-    scratch[TO_RADIX_LEAF] = 1;
-    fast_base b;
-    fast_base_init(&b, base);
-    return to_radix_leaf(out, scratch, TO_RADIX_LEAF + 1, &b);
-}
-
-// B^FROM_RADIX_LEAF in binary: 1 multiplied by B that many times.
-static size_t first_from_power(uint32_t* out, uint32_t base, uint32_t*)
-{
-    size_t m = 1;
-    out[0] = 1;
-    for (size_t i = 0; i < FROM_RADIX_LEAF; ++i) {
-        uint64_t carry = 0;
-        for (size_t j = 0; j < m; ++j) {
-            uint64_t t = static_cast<uint64_t>(out[j]) * base + carry;
-            out[j] = static_cast<uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry != 0)
-            out[m++] = static_cast<uint32_t>(carry);
-    }
-    return m;
-}
-
 // One step of either direction: out = convert(hi) * power[k] + convert(lo), where the caller's convert
 // writes lo straight into out and hi into scratch. `bound` sizes a converted part; arith is the target base.
 struct radix_step {
@@ -287,6 +237,31 @@ static size_t to_leaf(uint32_t* out, const uint32_t* x, size_t n, const fast_bas
 static size_t from_leaf(uint32_t* out, const uint32_t* y, size_t n, const fast_base* source)
 {
     return from_radix_leaf(out, y, n, source->base);
+}
+
+// Builds the levels of p up to `levels` for the step's word base B. Level 0 is the source words
+// 0 ... 0 1 (leaf zeros) converted as a leaf: (2^32)^leaf in base B, or B^leaf in binary. Each level
+// above squares the one below.
+static void build_powers(fast_power_table* p, int levels, const radix_step* st, uint32_t* scratch)
+{
+    const uint32_t base = st->source->base;
+    if (p->base != base) {
+        p->base = base;
+        p->levels = 0;
+    }
+    for (; p->levels < levels; ++p->levels) {
+        const int k = p->levels;
+        if (k == 0) {
+            for (size_t i = 0; i < st->leaf; ++i)
+                scratch[i] = 0;
+            scratch[st->leaf] = 1;
+            p->length[0] = st->leaf_convert(p->power[0], scratch, st->leaf + 1, st->source);
+        } else {
+            const size_t len = p->length[k - 1];
+            fast_mul(p->power[k], p->power[k - 1], len, p->power[k - 1], len, st->arith, scratch);
+            p->length[k] = fast_strip(p->power[k], 2 * len);
+        }
+    }
 }
 
 // A word base B = r^k with r its smallest root, and the widest power W = r^j (j >= k) of r within
@@ -348,8 +323,8 @@ static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base,
 {
     fast_base target;
     fast_base_init(&target, base);
-    build_powers(&w->to_radix, base, levels_for(n, TO_RADIX_LEAF), &target, scratch, first_to_power);
     const radix_step st = {&w->to_radix, &target, TO_RADIX_LEAF, word_bits_of(base), to_bound, to_leaf, &target};
+    build_powers(&w->to_radix, levels_for(n, TO_RADIX_LEAF), &st, scratch);
     return convert(out, x, n, &st, scratch);
 }
 
@@ -374,7 +349,7 @@ size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base
     fast_base_init(&binary, 0);
     fast_base_init(&source, base);
     n = fast_strip(y, n);
-    build_powers(&w->from_radix, base, levels_for(n, FROM_RADIX_LEAF), &binary, w->scratch, first_from_power);
     const radix_step st = {&w->from_radix, &binary, FROM_RADIX_LEAF, 0, from_bound_bits, from_leaf, &source};
+    build_powers(&w->from_radix, levels_for(n, FROM_RADIX_LEAF), &st, w->scratch);
     return convert(out, y, n, &st, w->scratch);
 }
