@@ -3,32 +3,16 @@
 #include <benchmark/benchmark.h>
 #include <gmp.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/random_hex.h"
 #include "mp/mp.h"
 
 namespace {
 
 const int radixes[] = {10, 36, 60};
 const int sizes[] = {1024, 4096, 16384, 32767};
-
-// Hex text of the first `bytes` of the fixed random data (top byte made non-zero).
-std::string random_hex(size_t bytes)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::mt19937 generator(32767);
-    std::vector<unsigned> data(32767);
-    for (unsigned& b : data) b = generator() & 0xFF;
-    if (data[0] == 0) data[0] = 1;
-    std::string hex;
-    for (size_t i = 0; i < bytes; ++i) {
-        hex += digits[data[i] >> 4];
-        hex += digits[data[i] & 15];
-    }
-    return hex;
-}
 
 // The library as the application starts it, with the value of the row read into number.
 struct library_row {

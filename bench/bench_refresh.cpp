@@ -4,10 +4,9 @@
 //                             characters the field accepts when it is longer (radix 10)
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
-#include <vector>
 
+#include "bench/random_hex.h"
 #include "engine/alphabets.h"
 #include "engine/codecs.h"
 #include "engine/refresh.h"
@@ -38,22 +37,11 @@ HWND start_dialog()
     return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, quiet_proc, 0);
 }
 
-std::string full_capacity_hex()
-{
-    std::mt19937 rng(32767);
-    std::vector<uint8_t> bytes(MAX_DATA_BYTES);
-    for (auto& b : bytes)
-        b = static_cast<uint8_t>(rng());
-    std::string hex(2 * bytes.size(), '\0');
-    hex_encode(bytes.data(), &hex[0], static_cast<uint32_t>(bytes.size()));
-    return hex;
-}
-
 void BM_refresh_hex(benchmark::State& state)
 {
     HWND dialog = start_dialog();
     current_base = static_cast<uint32_t>(state.range(0));
-    SetDlgItemTextA(dialog, IDC_HEX, full_capacity_hex().c_str());
+    SetDlgItemTextA(dialog, IDC_HEX, random_hex(MAX_DATA_BYTES).c_str());
     for (auto _ : state)
         refresh_from_field(dialog, IDC_HEX);
     state.counters["basex_chars"] = static_cast<double>(std::string(basex_text).size());
@@ -64,7 +52,7 @@ void BM_refresh_basex(benchmark::State& state)
 {
     HWND dialog = start_dialog();
     current_base = static_cast<uint32_t>(state.range(0));
-    SetDlgItemTextA(dialog, IDC_HEX, full_capacity_hex().c_str());
+    SetDlgItemTextA(dialog, IDC_HEX, random_hex(MAX_DATA_BYTES).c_str());
     refresh_from_field(dialog, IDC_HEX);
     std::string text(basex_text);
     if (text.size() > 65534)

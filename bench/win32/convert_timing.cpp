@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/random_hex.h"
 #include "mp/mp.h"
 
 namespace {
@@ -17,22 +17,6 @@ namespace {
 const int RADIXES[] = {10, 36, 60};
 const int BYTES = 32767;
 const int RUNS = 15;
-
-// Hex text of the same fixed random data as the benchmark binary (top byte made non-zero).
-std::string random_hex(size_t bytes)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::mt19937 generator(32767);
-    std::vector<unsigned> data(32767);
-    for (unsigned& b : data) b = generator() & 0xFF;
-    if (data[0] == 0) data[0] = 1;
-    std::string hex;
-    for (size_t i = 0; i < bytes; ++i) {
-        hex += digits[data[i] >> 4];
-        hex += digits[data[i] & 15];
-    }
-    return hex;
-}
 
 template <typename F> double median_ms(F run)
 {

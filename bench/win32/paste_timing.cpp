@@ -8,30 +8,14 @@
 //   cmake/wine-run.sh build/win32/bench/win32/morvane_paste_timing.exe 16 64
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/random_hex.h"
 #include "tests/e2e/morvane_process.h"
 #include "ui/resource.h"
 
 namespace {
-
-// The hex digits of 32,767 random bytes from a fixed seed (top byte made non-zero).
-std::string random_hex()
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::mt19937 generator(32767);
-    std::string hex;
-    for (int i = 0; i < 32767; ++i) {
-        unsigned byte = generator() & 0xFF;
-        if (i == 0 && byte == 0) byte = 1;
-        hex += digits[byte >> 4];
-        hex += digits[byte & 15];
-    }
-    return hex;
-}
 
 template <typename F> double seconds(F action)
 {
@@ -47,7 +31,7 @@ int main(int argc, char** argv)
     std::vector<std::string> radixes;
     for (int i = 1; i < argc; ++i) radixes.push_back(argv[i]);
     if (radixes.empty()) radixes = {"16", "64"};
-    const std::string hex = random_hex();
+    const std::string hex = random_hex(32767);
     int status = 0;
     for (const std::string& radix : radixes) {
         morvane_process program = start_morvane();

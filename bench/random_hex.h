@@ -1,0 +1,20 @@
+// The data of every timing: 32,767 random bytes from a fixed seed, the top byte made non-zero.
+#pragma once
+
+#include <random>
+#include <string>
+
+// Upper-case hex digits of the first `bytes` (at most 32,767) of that data.
+inline std::string random_hex(size_t bytes)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::mt19937 generator(32767);
+    std::string hex;
+    for (size_t i = 0; i < bytes; ++i) {
+        unsigned byte = generator() & 0xFF;
+        if (i == 0 && byte == 0) byte = 1;
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+    }
+    return hex;
+}
