@@ -1,4 +1,4 @@
-// Dialog creation from the template, destruction, the modal loop and the user's ways to close.
+// Dialog creation from the template, destruction, the modal loop and its end, and the user's ways to close.
 #include <strings.h>
 
 #include "platform/dialog_template.h"
@@ -82,13 +82,23 @@ HWND CreateDialogParamA(HINSTANCE, LPCSTR template_name, HWND, DLGPROC proc, LPA
 INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR template_name, HWND, DLGPROC proc, LPARAM init_param) {
     HWND dialog = build_dialog(template_name, proc, init_param);
     if (!dialog) return -1;
-    if (window_is_live(dialog)) {
+    // a dialog ended by its WM_INITDIALOG is never shown and has no loop
+    if (window_is_live(dialog) && !dialog->ended) {
         dialog->style |= WS_VISIBLE;
         if (modal_driver) modal_driver(dialog, modal_context);
     }
     if (!window_is_live(dialog)) return 0;
+    INT_PTR result = dialog->ended ? dialog->result : -1;
     DestroyWindow(dialog);
-    return -1;
+    return result;
+}
+
+BOOL EndDialog(HWND dialog, INT_PTR result) {
+    if (!window_is_live(dialog) || dialog->kind != KIND_DIALOG) return FALSE;
+    dialog->ended = true;
+    dialog->result = result;
+    dialog->style &= ~(DWORD)WS_VISIBLE;
+    return TRUE;
 }
 
 BOOL DestroyWindow(HWND window) {

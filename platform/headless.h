@@ -159,15 +159,19 @@ struct LOGFONTA {
 
 // ---- Functions ----
 // Creates the dialog of the template (only IDD_MAIN exists), sends WM_INITDIALOG with init_param and
-// runs the modal loop: the driver set by headless_set_modal_driver acts as the user. Returns 0 once the
-// dialog has been destroyed; -1 when the template is unknown or the driver returned with the dialog
-// still open (the layer then destroys it).
+// runs the modal loop: the driver set by headless_set_modal_driver acts as the user. Once the loop ends,
+// returns EndDialog's result and destroys the dialog; 0 when the dialog was destroyed instead; -1 when
+// the template is unknown or the driver returned with the dialog neither ended nor destroyed (the layer
+// then destroys it).
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
 // Creates the dialog of the template modelessly, sends WM_INITDIALOG, returns the dialog (null if unknown).
 HWND CreateDialogParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
 // Sends WM_DESTROY to the dialog procedure, then ends the window and its controls (their handles stop
 // working at once; the memory goes once no dialog procedure runs); ends a modal loop.
 BOOL DestroyWindow(HWND window);
+// Marks the dialog ended with the result and hides it: a modal dialog's loop ends and DialogBoxParamA
+// destroys it; a modeless dialog stays a window until destroyed. FALSE when the handle is no dialog.
+BOOL EndDialog(HWND dialog, INT_PTR result);
 // True while the handle names a live window.
 BOOL IsWindow(HWND window);
 // The control with this id on the dialog, or null.

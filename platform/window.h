@@ -21,6 +21,8 @@ struct HWND__ {
     HWND parent;                    // the dialog, for controls
     std::vector<HWND> children;     // controls in template order, for the dialog
     DLGPROC proc;                   // for the dialog
+    bool ended;                     // dialog: EndDialog was called; a modal loop ends with result
+    INT_PTR result;                 // dialog: EndDialog's result
     HFONT font;                     // WM_SETFONT's font, null: the dialog font
     size_t limit;                   // edit: most characters typing or EM_REPLACESEL may leave
     size_t anchor, caret;           // edit: selection ends, as EM_SETSEL gave them

@@ -1,4 +1,4 @@
-// The dialog window: visibility, fonts per control, destruction and the modal loop.
+// The dialog window: visibility, fonts per control, destruction, the modal loop and its end.
 #include <cstring>
 #include <string>
 
@@ -61,6 +61,20 @@ TEST_F(DialogWindow, DestroyWindowSendsWmDestroyAndEndsTheHandles) {
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_FALSE(IsWindow(hex));
     EXPECT_FALSE(DestroyWindow(dialog));
+    EXPECT_FALSE(EndDialog(dialog, 0));
+}
+
+TEST_F(DialogWindow, EndDialogHidesAModelessDialogAndKeepsTheWindow) {
+    ShowWindow(dialog, SW_SHOW);
+    EXPECT_TRUE(EndDialog(dialog, 3));
+    process_pending_messages(dialog);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & WS_VISIBLE, 0);
+    for (const recorded_message& r : recorded) EXPECT_NE(r.message, (UINT)WM_DESTROY);
+    // the window and its controls keep working until it is destroyed
+    EXPECT_TRUE(SetDlgItemTextA(dialog, IDC_STATUS, "still here"));
+    EXPECT_EQ(text(IDC_STATUS), "still here");
 }
 
 TEST_F(DialogWindow, DestroyFromInsideANotificationEndsTheRestQuietly) {
@@ -100,6 +114,47 @@ TEST(ModalDialog, ClosingWaysEndTheModalLoopOnceTheProcedureDestroysTheDialog) {
         EXPECT_EQ(recorded.back().message, (UINT)WM_DESTROY) << c.name;
         const recorded_message& closing = recorded[recorded.size() - 2];
         EXPECT_TRUE(closing.message == WM_CLOSE || (closing.message == WM_COMMAND && closing.id == IDCANCEL)) << c.name;
+    }
+}
+
+namespace {
+
+HWND modal_dialog = nullptr;
+BOOL window_right_after_end = FALSE;
+
+void end_with_7(HWND dialog) {
+    modal_dialog = dialog;
+    EXPECT_TRUE(EndDialog(dialog, 7));
+    window_right_after_end = IsWindow(dialog);
+}
+
+}  // namespace
+
+TEST(ModalDialog, EndDialogEndsTheLoopWithItsResultAndTheDialogIsDestroyedAfter) {
+    const struct {
+        const char* name;
+        void (*act)(HWND dialog);
+        bool end_on_cancel;  // the procedure ends the dialog on IDCANCEL
+    } cases[] = {
+        {"ended by the user's turn", end_with_7, false},
+        {"ended by the procedure on Esc",
+         [](HWND d) { SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }, true},
+        {"ended by the procedure on the cancel that a close box left to the default handling becomes",
+         [](HWND d) { SendMessageA(d, WM_CLOSE, 0, 0); }, true},
+    };
+    for (const auto& c : cases) {
+        recorded.clear();
+        reactions.clear();
+        if (c.end_on_cancel) reactions = {{IDCANCEL, BN_CLICKED, end_with_7}};
+        modal_dialog = nullptr;
+        window_right_after_end = FALSE;
+        EXPECT_EQ(run_modal(c.act), 7) << c.name;
+        reactions.clear();
+        ASSERT_NE(modal_dialog, nullptr) << c.name;
+        EXPECT_TRUE(window_right_after_end) << c.name;
+        EXPECT_FALSE(IsWindow(modal_dialog)) << c.name;
+        ASSERT_FALSE(recorded.empty()) << c.name;
+        EXPECT_EQ(recorded.back().message, (UINT)WM_DESTROY) << c.name;
     }
 }
 

@@ -36,6 +36,20 @@ TEST(HeadlessModal, DialogIsVisibleWhileTheDriverRuns) {
     EXPECT_TRUE(visible);
 }
 
+TEST(HeadlessModal, DialogEndedByItsInitialisationIsNeitherShownNorDriven) {
+    bool driven = false;
+    headless_set_modal_driver([](HWND, void* out) { *static_cast<bool*>(out) = true; }, &driven);
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                     [](HWND d, UINT message, WPARAM, LPARAM) -> INT_PTR {
+                                         if (message == WM_INITDIALOG) EndDialog(d, 5);
+                                         return FALSE;
+                                     },
+                                     0);
+    headless_set_modal_driver(nullptr, nullptr);
+    EXPECT_EQ(result, 5);
+    EXPECT_FALSE(driven);
+}
+
 TEST(HeadlessModal, UnknownTemplatesAreRefused) {
     EXPECT_EQ(CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN + 1), nullptr, recording_proc, 0), nullptr);
     EXPECT_EQ(CreateDialogParamA(nullptr, "IDD_MAIN", nullptr, recording_proc, 0), nullptr);
