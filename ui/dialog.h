@@ -15,7 +15,8 @@ INT_PTR CALLBACK main_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPAR
 // Starts the library, builds the alphabets and the font, and puts every control into its start state:
 // BaseX mode, radix 64, default alphabet, IDC_HEX the source; status "CHECKED HEX.".
 void init_dialog(HWND dialog);
-// Releases work_number and the library instance, then destroys the dialog window.
+// Releases work_number and the library instance unless an earlier close did, then ends the dialog with
+// EndDialog (result 0): a modal dialog's loop ends and destroys it, a modeless one is only hidden.
 void close_dialog(HWND dialog);
 
 // Alphabet and radix commands: 1 default alphabet, 2 custom alphabet, 4 custom text changed,

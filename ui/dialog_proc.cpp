@@ -44,6 +44,9 @@ static void on_command(HWND dialog, int id, int code)
         close_dialog(dialog);
         return;
     }
+    // Ended but not yet destroyed: other programs may still send commands to the dialog and its
+    // controls, and the engine they run needs the library that the close released.
+    if (current_context() == nullptr) return;
     switch (code) {
     case BN_CLICKED: on_clicked(dialog, id); break;
     case CBN_SELENDOK:

@@ -53,8 +53,14 @@ void init_dialog(HWND dialog)
 
 void close_dialog(HWND dialog)
 {
-    release_number(work_number);
-    work_number = nullptr;
-    release_context();
-    DestroyWindow(dialog);
+    // Closes can follow one another before the modal loop ends (a WM_CLOSE and the IDCANCEL it turns
+    // into, or other programs): the first one releases the library.
+    if (current_context() != nullptr) {
+        release_number(work_number);
+        work_number = nullptr;
+        release_context();
+    }
+    // Not DestroyWindow: a modal loop sees a destroyed dialog only on its next posted message, and a
+    // close sent by another program posts none. EndDialog wakes the loop, which destroys the dialog.
+    EndDialog(dialog, 0);
 }

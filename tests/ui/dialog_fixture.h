@@ -20,15 +20,27 @@ protected:
         // Stored custom alphabets outlive a dialog; each test starts as a fresh process would.
         std::memset(custom_tables, 0, sizeof custom_tables);
         std::memset(custom_reverse, 0, sizeof custom_reverse);
+        open();
+    }
+
+    // Esc ends the dialog as the program closes it: the library is released and the dialog hidden. A
+    // dialog opened modelessly stays a window until its creator destroys it.
+    void TearDown() override
+    {
+        if (!dialog || !IsWindow(dialog)) return;
+        headless_press_escape(dialog);
+        EXPECT_EQ(current_context(), nullptr);
+        EXPECT_FALSE(IsWindowVisible(dialog));
+        DestroyWindow(dialog);
+    }
+
+    // Opens a new main dialog and shows it, as the modal dialog call does.
+    void open()
+    {
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                     main_dialog_proc, 0);
         ASSERT_NE(dialog, nullptr);
-        ShowWindow(dialog, SW_SHOW);  // as the modal dialog call does
-    }
-
-    void TearDown() override
-    {
-        if (dialog && IsWindow(dialog)) headless_press_escape(dialog);
+        ShowWindow(dialog, SW_SHOW);
     }
 
     HWND control(int id) const { return GetDlgItem(dialog, id); }
