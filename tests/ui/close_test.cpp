@@ -26,8 +26,6 @@ TEST_F(Closing, EveryWayReleasesTheLibraryAndEndsTheDialogAndASecondCloseChanges
     for (const closing_way& first : closing_ways)
         for (const closing_way& second : closing_ways) {
             SCOPED_TRACE(std::string(first.how) + ", then " + second.how);
-            DestroyWindow(dialog);
-            open();
             type(IDC_HEX, "414243");
             ASSERT_NE(current_context(), nullptr);
             for (const closing_way& way : {first, second}) {
@@ -37,6 +35,8 @@ TEST_F(Closing, EveryWayReleasesTheLibraryAndEndsTheDialogAndASecondCloseChanges
                 EXPECT_TRUE(IsWindow(dialog)) << way.how;
                 EXPECT_FALSE(IsWindowVisible(dialog)) << way.how;
             }
+            DestroyWindow(dialog);
+            open();
         }
 }
 
