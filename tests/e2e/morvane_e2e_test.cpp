@@ -277,20 +277,31 @@ TEST(MorvaneStart, ArgumentsAreIgnored)
     finish(program);
 }
 
+// Posted as the keyboard and the mouse deliver them, and sent as task managers and automation tools
+// do: a sent close is handled inside the dialog's wait for messages, with nothing posted after it.
 TEST(MorvaneExit, EveryWayOfClosingEndsTheProgramWithCode0)
 {
-    const struct { const char* how; UINT message; WPARAM wparam; } ways[] = {
-        {"Esc", WM_COMMAND, IDCANCEL},
-        {"WM_CLOSE", WM_CLOSE, 0},
-        {"close box", WM_SYSCOMMAND, SC_CLOSE},
+    const struct { const char* how; UINT message; WPARAM wparam; bool sent; } ways[] = {
+        {"Esc, posted", WM_COMMAND, IDCANCEL, false},
+        {"WM_CLOSE, posted", WM_CLOSE, 0, false},
+        {"close box, posted", WM_SYSCOMMAND, SC_CLOSE, false},
+        {"IDCANCEL, sent", WM_COMMAND, IDCANCEL, true},
+        {"WM_CLOSE, sent", WM_CLOSE, 0, true},
+        {"SC_CLOSE, sent", WM_SYSCOMMAND, SC_CLOSE, true},
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.how);
         morvane_process program = start_morvane();
         ASSERT_NE(program.dialog, nullptr);
         type_text(program.dialog, IDC_HEX, "414243");
-        PostMessageA(program.dialog, way.message, way.wparam, 0);
-        EXPECT_EQ(wait_for_exit(program, 10000), 0);
+        if (way.sent) {
+            DWORD_PTR answer = 0;
+            EXPECT_NE(SendMessageTimeoutA(program.dialog, way.message, way.wparam, 0, SMTO_NORMAL, 5000, &answer),
+                      0);
+        } else {
+            PostMessageA(program.dialog, way.message, way.wparam, 0);
+        }
+        EXPECT_EQ(wait_for_exit(program, 5000), 0);
         finish(program);
     }
 }
