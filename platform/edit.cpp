@@ -28,9 +28,10 @@ void raise_change(HWND edit) {
 }
 
 // Replaces the selection with the first n bytes of text, cut to what the limit leaves room for
-// (EN_MAXTEXT first when cut); the caret ends after the insert. Raises the change pair whenever
-// something was asked for, even when the limit refused it all; replacing nothing by nothing is silent.
-void replace_selection(HWND edit, const char* text, size_t n) {
+// (EN_MAXTEXT first when cut); the caret ends after the insert. Raises the change pair and marks the
+// edit modified whenever something was asked for, even when the limit refused it all; replacing
+// nothing by nothing is silent. A change that may not be undone also empties the undo buffer.
+void replace_selection(HWND edit, const char* text, size_t n, bool undoable) {
     if (n == 0 && selection_start(edit) == selection_end(edit)) return;
     size_t kept = edit->text.size() - (selection_end(edit) - selection_start(edit));
     size_t room = edit->limit > kept ? edit->limit - kept : 0;
@@ -40,8 +41,10 @@ void replace_selection(HWND edit, const char* text, size_t n) {
         n = room;
     }
     size_t start = selection_start(edit);
+    if (n != 0 || start != selection_end(edit)) edit->can_undo = undoable;
     edit->text.replace(start, selection_end(edit) - start, text, n);
     edit->anchor = edit->caret = start + n;
+    edit->modified = true;
     raise_change(edit);
 }
 
@@ -57,7 +60,7 @@ void erase_backwards(HWND edit) {
         edit->anchor = start - width;
         edit->caret = start;
     }
-    replace_selection(edit, "", 0);
+    replace_selection(edit, "", 0, true);
 }
 
 // Enter in a read-only multi-line edit only moves the caret: to the start of the next line, or of
@@ -83,13 +86,13 @@ void type_key(HWND edit, unsigned char key) {
     if (key == '\b') {
         erase_backwards(edit);
     } else if (key == '\r' || key == '\n') {
-        if (is_multiline(edit)) replace_selection(edit, "\r\n", 2);
+        if (is_multiline(edit)) replace_selection(edit, "\r\n", 2, true);
     } else if (key == '\t') {
-        if (is_multiline(edit)) replace_selection(edit, "\t", 1);
+        if (is_multiline(edit)) replace_selection(edit, "\t", 1, true);
     } else if (key >= 0x20 && key != 0x7f) {
         if ((edit->style & ES_NUMBER) && (key < '0' || key > '9')) return;
         char c = (char)key;
-        replace_selection(edit, &c, 1);
+        replace_selection(edit, &c, 1, true);
     }
 }
 
@@ -97,11 +100,15 @@ void type_key(HWND edit, unsigned char key) {
 
 LRESULT edit_message(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_SETTEXT:
-        edit->text = lparam ? reinterpret_cast<const char*>(lparam) : "";
+    case WM_SETTEXT: {
+        const char* text = lparam ? reinterpret_cast<const char*>(lparam) : "";
+        if (*text || !edit->text.empty()) edit->can_undo = false;
+        edit->text = text;
         edit->anchor = edit->caret = 0;
+        edit->modified = false;
         if (!is_multiline(edit)) raise_change(edit);
         return TRUE;
+    }
     case WM_CHAR:
         type_key(edit, (unsigned char)wparam);
         return 0;
@@ -121,9 +128,21 @@ LRESULT edit_message(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case EM_REPLACESEL: {
         const char* text = lparam ? reinterpret_cast<const char*>(lparam) : "";
-        replace_selection(edit, text, strlen(text));
+        replace_selection(edit, text, strlen(text), wparam != 0);
         return 0;
     }
+    case EM_SCROLLCARET:  // scrolling is not modelled: the caret is always in view
+        return 1;
+    case EM_GETMODIFY:
+        return edit->modified ? TRUE : FALSE;
+    case EM_SETMODIFY:
+        edit->modified = wparam != 0;
+        return 0;
+    case EM_CANUNDO:
+        return edit->can_undo ? TRUE : FALSE;
+    case EM_EMPTYUNDOBUFFER:
+        edit->can_undo = false;
+        return 0;
     case EM_LIMITTEXT: {
         size_t limit = (UINT)wparam ? (UINT)wparam : 0xFFFFFFFFu;
         edit->limit = is_multiline(edit) ? limit : std::min<size_t>(limit, 0x7FFFFFFE);
@@ -155,5 +174,5 @@ void headless_type_over(HWND control, const char* keys) {
 void headless_paste(HWND control, const char* text) {
     if (!window_is_live(control) || control->kind != KIND_EDIT || is_read_only(control)) return;
     size_t n = is_multiline(control) ? strlen(text) : strcspn(text, "\r\n");
-    replace_selection(control, text, n);
+    replace_selection(control, text, n, true);
 }

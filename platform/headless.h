@@ -33,6 +33,9 @@ typedef HINSTANCE HMODULE;
 struct HFONT__;
 typedef HFONT__* HFONT;
 typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef intptr_t LONG_PTR;
+typedef void* HANDLE;
 
 #define TRUE 1
 #define FALSE 0
@@ -103,7 +106,12 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_PASTE 0x0302
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
+#define EM_SCROLLCARET 0x00B7
+#define EM_GETMODIFY 0x00B8
+#define EM_SETMODIFY 0x00B9
 #define EM_REPLACESEL 0x00C2
+#define EM_CANUNDO 0x00C6
+#define EM_EMPTYUNDOBUFFER 0x00CD
 #define EM_LIMITTEXT 0x00C5
 #define EM_SETLIMITTEXT EM_LIMITTEXT
 #define EM_SETREADONLY 0x00CF
@@ -129,6 +137,7 @@ typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
 #define GWL_ID (-12)
+#define GWLP_WNDPROC (-4)
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_SHOW 5
@@ -202,6 +211,17 @@ BOOL ShowWindow(HWND window, int command);
 BOOL IsWindowVisible(HWND window);
 // GWL_STYLE, GWL_EXSTYLE or GWL_ID.
 LONG GetWindowLongA(HWND window, int index);
+// GWLP_WNDPROC: the window procedure, which every message sent to the window goes through; it starts
+// as the layer's own procedure of the window's class. Other indexes as GetWindowLongA.
+LONG_PTR GetWindowLongPtrA(HWND window, int index);
+// Replaces the window procedure (GWLP_WNDPROC only) and returns the one before; 0 otherwise.
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
+// Calls the window procedure given, as a replacement procedure passes messages on to the one before.
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Window properties: a named value per window, null when none; RemovePropA returns the value removed.
+BOOL SetPropA(HWND window, LPCSTR name, HANDLE value);
+HANDLE GetPropA(HWND window, LPCSTR name);
+HANDLE RemovePropA(HWND window, LPCSTR name);
 // WM_GETTEXT / WM_SETTEXT to the window (the dialog's caption, a control's text).
 int GetWindowTextA(HWND window, LPSTR buffer, int limit);
 BOOL SetWindowTextA(HWND window, LPCSTR text);

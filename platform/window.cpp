@@ -36,6 +36,7 @@ HWND window_new(window_kind kind) {
     window->alive = true;
     window->limit = 30000;
     window->selection = -1;
+    window->procedure = class_procedure;
     live_windows.insert(window);
     return window;
 }
@@ -60,7 +61,7 @@ INT_PTR window_call_dialog(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
 
 void window_notify(HWND control, int code) {
     if (!window_is_live(control) || !control->parent) return;
-    window_call_dialog(control->parent, WM_COMMAND, MAKEWPARAM(control->id, code), (LPARAM)control);
+    SendMessageA(control->parent, WM_COMMAND, MAKEWPARAM(control->id, code), (LPARAM)control);
 }
 
 void window_forget_notifications() {
@@ -90,7 +91,9 @@ LRESULT plain_text_message(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     }
 }
 
-LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+// The procedure of every window class of the layer: what a message does unless a replacement
+// procedure handles it.
+LRESULT class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (!window_is_live(window)) return 0;
     if (message == WM_SETFONT) {
         window->font = reinterpret_cast<HFONT>(wparam);
@@ -117,6 +120,48 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         break;
     }
     return plain_text_message(window, message, wparam, lparam);
+}
+
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (!window_is_live(window)) return 0;
+    return window->procedure(window, message, wparam, lparam);
+}
+
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return procedure ? procedure(window, message, wparam, lparam) : 0;
+}
+
+LONG_PTR GetWindowLongPtrA(HWND window, int index) {
+    if (index != GWLP_WNDPROC) return GetWindowLongA(window, index);
+    return window_is_live(window) ? reinterpret_cast<LONG_PTR>(window->procedure) : 0;
+}
+
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
+    if (!window_is_live(window) || index != GWLP_WNDPROC || !value) return 0;
+    WNDPROC before = window->procedure;
+    window->procedure = reinterpret_cast<WNDPROC>(value);
+    return reinterpret_cast<LONG_PTR>(before);
+}
+
+BOOL SetPropA(HWND window, LPCSTR name, HANDLE value) {
+    if (!window_is_live(window) || !name) return FALSE;
+    window->properties[name] = value;
+    return TRUE;
+}
+
+HANDLE GetPropA(HWND window, LPCSTR name) {
+    if (!window_is_live(window) || !name) return nullptr;
+    auto found = window->properties.find(name);
+    return found == window->properties.end() ? nullptr : found->second;
+}
+
+HANDLE RemovePropA(HWND window, LPCSTR name) {
+    if (!window_is_live(window) || !name) return nullptr;
+    auto found = window->properties.find(name);
+    if (found == window->properties.end()) return nullptr;
+    HANDLE value = found->second;
+    window->properties.erase(found);
+    return value;
 }
 
 BOOL IsWindow(HWND window) {

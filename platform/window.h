@@ -2,6 +2,7 @@
 #ifndef MORVANE_PLATFORM_WINDOW_H
 #define MORVANE_PLATFORM_WINDOW_H
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct HWND__ {
     DWORD style;
     DWORD ex_style;
     const char* class_name;
+    WNDPROC procedure;              // GWLP_WNDPROC: the class procedure unless replaced
+    std::map<std::string, HANDLE> properties;
     std::string text;               // the text up to (not including) its NUL
     HWND parent;                    // the dialog, for controls
     std::vector<HWND> children;     // controls in template order, for the dialog
@@ -26,6 +29,8 @@ struct HWND__ {
     HFONT font;                     // WM_SETFONT's font, null: the dialog font
     size_t limit;                   // edit: most characters typing or EM_REPLACESEL may leave
     size_t anchor, caret;           // edit: selection ends, as EM_SETSEL gave them
+    bool modified;                  // edit: EM_GETMODIFY; set by changes, cleared by WM_SETTEXT
+    bool can_undo;                  // edit: EM_CANUNDO; an undoable change since the last clear
     int check;                      // button: BST_*
     std::vector<std::string> items; // combo box items
     int selection;                  // combo box: selected item, -1 none
@@ -39,11 +44,13 @@ HWND window_new(window_kind kind);
 void window_release(HWND window);
 // Calls the dialog procedure (logging WM_COMMAND); nothing once the dialog is destroyed.
 INT_PTR window_call_dialog(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
-// Sends WM_COMMAND (id, code) from the control to its dialog.
+// Sends WM_COMMAND (id, code) from the control to its dialog, through the dialog's window procedure.
 void window_notify(HWND control, int code);
 // Clears the notification log.
 void window_forget_notifications();
 
+// The layer's window procedure of every class: GWLP_WNDPROC until a program replaces it.
+LRESULT class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // Message handlers of each control class; each returns the message's result.
 LRESULT edit_message(HWND edit, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT button_message(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
