@@ -9,7 +9,7 @@
 #include "bench/random_hex.h"
 #include "engine/alphabets.h"
 #include "engine/codecs.h"
-#include "engine/refresh.h"
+#include "ui/refresh.h"
 #include "engine/state.h"
 #include "mp/mp.h"
 #include "platform/win32.h"

@@ -1,9 +1,9 @@
 #include <cstring>
 
 #include "engine/alphabets.h"
-#include "engine/refresh.h"
 #include "engine/state.h"
 #include "ui/dialog.h"
+#include "ui/refresh.h"
 #include "ui/resource.h"
 
 static bool valid_radix(uint32_t r)

@@ -1,6 +1,6 @@
-#include "engine/refresh.h"
 #include "engine/state.h"
 #include "ui/dialog.h"
+#include "ui/refresh.h"
 #include "ui/resource.h"
 
 // Button clicks: the five reverse buttons share one command.

@@ -1,36 +1,14 @@
-#include "engine/refresh.h"
+#include "ui/refresh.h"
 
 #include <cstring>
 
 #include "engine/basex_leg.h"
-#include "engine/codecs.h"
+#include "engine/conversion.h"
 #include "engine/filters.h"
 #include "engine/hex_utils.h"
 #include "engine/state.h"
+#include "ui/field_text.h"
 #include "ui/resource.h"
-
-void hex_to_all(int& byte_count, int& hex_count, int& basex_count)
-{
-    byte_count = hex_decode(byte_data, hex_text, static_cast<uint32_t>(hex_count));
-    bytes_to_basex(byte_count, hex_count, basex_count);
-}
-
-void ascii_to_all(int& byte_count, int& hex_count, int& basex_count)
-{
-    hex_count = hex_encode(byte_data, hex_text, static_cast<uint32_t>(byte_count));
-    bytes_to_basex(byte_count, hex_count, basex_count);
-}
-
-// Cleans hex_text to hex digits only. The radix filter keeps a leading "-", which the HEX field
-// must not: as a sign it would make BASE(X) negative while ASCII stays empty. Returns the length.
-static int filter_hex_field_text()
-{
-    int n = filter_radix_text(hex_text, 16);
-    if (hex_text[0] != '-')
-        return n;
-    std::memmove(hex_text, hex_text + 1, static_cast<size_t>(n));  // the NUL moves too
-    return n - 1;
-}
 
 // Reads the HEX field and converts it; returns the status text.
 static const char* refresh_from_hex(HWND dialog, int& byte_count, int& hex_count, int& basex_count)
@@ -38,7 +16,7 @@ static const char* refresh_from_hex(HWND dialog, int& byte_count, int& hex_count
     hex_count = static_cast<int>(GetDlgItemTextA(dialog, IDC_HEX, hex_text, HEX_TEXT_SIZE));
     int n = filter_hex_field_text();
     if (n < hex_count)
-        SetDlgItemTextA(dialog, IDC_HEX, hex_text);
+        set_field_text(dialog, IDC_HEX, hex_text);
     hex_count = n;
     hex_to_all(byte_count, hex_count, basex_count);
     return "HEX Changed OK.";
@@ -62,7 +40,7 @@ static const char* refresh_from_basex(HWND dialog, int& byte_count, int& hex_cou
     basex_count = static_cast<int>(GetDlgItemTextA(dialog, IDC_BASEX, basex_text, BASEX_TEXT_SIZE));
     int n = filter_basex_text(basex_text, current_base, table_mode);
     if (n < basex_count)
-        SetDlgItemTextA(dialog, IDC_BASEX, basex_text);
+        set_field_text(dialog, IDC_BASEX, basex_text);
     basex_count = n;
     if (!basex_to_bytes(byte_count, hex_count, basex_count))
         return "BASE(X) too big, should be at most 32767 bytes.";
@@ -97,14 +75,14 @@ void refresh_from_field(HWND dialog, int field_id)
 
     const char* ascii_text = reinterpret_cast<const char*>(byte_data);
     if (field_id == IDC_HEX) {
-        SetDlgItemTextA(dialog, IDC_ASCII, ascii_text);
-        SetDlgItemTextA(dialog, IDC_BASEX, basex_text);
+        set_field_text(dialog, IDC_ASCII, ascii_text);
+        set_field_text(dialog, IDC_BASEX, basex_text);
     } else if (field_id == IDC_ASCII) {
-        SetDlgItemTextA(dialog, IDC_HEX, hex_text);
-        SetDlgItemTextA(dialog, IDC_BASEX, basex_text);
+        set_field_text(dialog, IDC_HEX, hex_text);
+        set_field_text(dialog, IDC_BASEX, basex_text);
     } else if (field_id == IDC_BASEX) {
-        SetDlgItemTextA(dialog, IDC_HEX, hex_text);
-        SetDlgItemTextA(dialog, IDC_ASCII, ascii_text);
+        set_field_text(dialog, IDC_HEX, hex_text);
+        set_field_text(dialog, IDC_ASCII, ascii_text);
     }
     update_guard = 0;
 }

@@ -10,7 +10,7 @@
 
 #include "engine/basex_capacity.h"
 #include "engine/basex_leg.h"
-#include "engine/refresh.h"
+#include "engine/conversion.h"
 #include "tests/engine/alphabet_test_support.h"
 #include "tests/engine/engine_test_support.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/refresh.h"
 #include "platform/win32.h"
 #include "tests/engine/alphabet_test_support.h"
 #include "tests/engine/engine_test_support.h"
+#include "ui/refresh.h"
 #include "ui/resource.h"
 
 namespace {
