@@ -1,9 +1,10 @@
 #include <cstring>
 
 #include "engine/hex_utils.h"
-#include "engine/refresh.h"
 #include "engine/state.h"
 #include "ui/dialog.h"
+#include "ui/field_text.h"
+#include "ui/refresh.h"
 #include "ui/resource.h"
 
 void reverse_hex_command(HWND dialog)
@@ -12,7 +13,7 @@ void reverse_hex_command(HWND dialog)
     size_t n = strnlen(hex_text, sizeof hex_text);
     if (n <= 2) return;
     reverse_hex_bytes(reverse_text, hex_text, (uint32_t)n);
-    SetDlgItemTextA(dialog, IDC_HEX, reverse_text);
+    set_field_text(dialog, IDC_HEX, reverse_text);
     refresh_from_field(dialog, IDC_HEX);
     SetDlgItemTextA(dialog, IDC_STATUS, "HEX String Reversed.");
 }
@@ -25,7 +26,7 @@ void clear_all_command(HWND dialog)
         {IDC_BASEX, IDC_BASEX_COUNT},
     };
     for (const auto& pair : pairs) {
-        SetDlgItemTextA(dialog, pair[0], "");
+        set_field_text(dialog, pair[0], "");
         SetDlgItemInt(dialog, pair[1], 0, FALSE);
     }
     std::memset(hex_text, 0, sizeof hex_text);

@@ -1,0 +1,204 @@
+// Field writes in pieces against the dialog template: the real controls under Windows, the headless
+// layer natively. Each write must leave the field as one SetDlgItemTextA leaves it, and the dialog
+// must see none of the pieces' notifications.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+#include "ui/field_text.h"
+#include "ui/resource.h"
+
+namespace {
+
+std::vector<std::pair<int, int>> notifications;  // (control id, code) of every WM_COMMAND
+
+INT_PTR CALLBACK recording_proc(HWND, UINT message, WPARAM wparam, LPARAM)
+{
+    if (message == WM_COMMAND) notifications.push_back({LOWORD(wparam), HIWORD(wparam)});
+    return FALSE;
+}
+
+std::string text_of(HWND field)
+{
+    std::string text((size_t)SendMessageA(field, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    text.resize((size_t)SendMessageA(field, WM_GETTEXT, (WPARAM)text.size(), (LPARAM)&text[0]));
+    return text;
+}
+
+// A text of n characters drawn from the alphabet, the same for the same arguments.
+std::string sample(const std::string& alphabet, size_t n, unsigned seed = 1)
+{
+    std::string s(n, ' ');
+    for (size_t i = 0; i < n; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        s[i] = alphabet[(seed >> 16) % alphabet.size()];
+    }
+    return s;
+}
+
+const std::string DECIMAL = "0123456789", HEX = "0123456789ABCDEF", WORDS = "ab cd\r\nef, 9";
+
+// What one write must leave, beside the text itself.
+struct field_state {
+    DWORD selection_start, selection_end;
+    LRESULT modified, can_undo, limit;
+    LONG read_only;
+};
+
+field_state state_of(HWND field)
+{
+    field_state s{};
+    SendMessageA(field, EM_GETSEL, (WPARAM)&s.selection_start, (LPARAM)&s.selection_end);
+    s.modified = SendMessageA(field, EM_GETMODIFY, 0, 0);
+    s.can_undo = SendMessageA(field, EM_CANUNDO, 0, 0);
+    s.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
+    s.read_only = GetWindowLongA(field, GWL_STYLE) & ES_READONLY;
+    return s;
+}
+
+class FieldText : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                    recording_proc, 0);
+        ASSERT_NE(dialog, nullptr);
+        // the limits and read-only states the program gives the fields
+        SendDlgItemMessageA(dialog, IDC_HEX, EM_LIMITTEXT, 65534, 0);
+        SendDlgItemMessageA(dialog, IDC_ASCII, EM_LIMITTEXT, 32767, 0);
+        SendDlgItemMessageA(dialog, IDC_BASEX, EM_LIMITTEXT, 65534, 0);
+        SendDlgItemMessageA(dialog, IDC_ASCII, EM_SETREADONLY, TRUE, 0);
+        notifications.clear();
+    }
+    void TearDown() override
+    {
+        if (dialog) DestroyWindow(dialog);
+    }
+    HWND field(int id) const { return GetDlgItem(dialog, id); }
+
+    HWND dialog = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FieldText, EveryWriteLeavesTheFieldAsOneSetTextDoes)
+{
+    const std::string digits = sample(DECIMAL, 78911), hex = sample(HEX, 65534), words = sample(WORDS, 9000);
+    std::string digits_new_head = digits, hex_new_middle = hex, digits_new_tail = digits;
+    digits_new_head[3] = digits[3] == '7' ? '8' : '7';
+    hex_new_middle.replace(30000, 5, "FFFFF");
+    digits_new_tail.replace(digits.size() - 1, 1, "55");
+    const struct {
+        const char* name;
+        int id;
+        std::string before, after;
+        DWORD caret;  // where the user left the caret before the write
+    } cases[] = {
+        {"empty to a long digit run, over the typing limit", IDC_BASEX, "", digits, 0},
+        {"the same text again", IDC_BASEX, digits, digits, 500},
+        {"one digit near the start", IDC_BASEX, digits, digits_new_head, 78911},
+        {"one digit at the end becomes two", IDC_BASEX, digits, digits_new_tail, 3},
+        {"five hex digits in the middle", IDC_HEX, hex, hex_new_middle, 30002},
+        {"a long text emptied", IDC_HEX, hex, "", 65534},
+        {"text with line breaks into a read-only field", IDC_ASCII, "", words, 0},
+        {"text shortened from its head", IDC_ASCII, words, words.substr(700), 10},
+        {"a short text over a long one", IDC_BASEX, digits, "12", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND edit = field(c.id);
+        SetDlgItemTextA(dialog, c.id, c.before.c_str());
+        SendMessageA(edit, EM_SETSEL, c.caret, c.caret);
+        SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
+        const field_state expected = [&] {
+            field_state s = state_of(edit);
+            s.selection_start = s.selection_end = 0;
+            s.modified = s.can_undo = FALSE;
+            return s;
+        }();
+        const LONG_PTR procedure = GetWindowLongPtrA(dialog, GWLP_WNDPROC);
+        notifications.clear();
+
+        set_field_text(dialog, c.id, c.after.c_str());
+
+        EXPECT_TRUE(text_of(edit) == c.after) << text_of(edit).size() << " characters";
+        const field_state s = state_of(edit);
+        EXPECT_EQ(s.selection_start, expected.selection_start);
+        EXPECT_EQ(s.selection_end, expected.selection_end);
+        EXPECT_EQ(s.modified, expected.modified);
+        EXPECT_EQ(s.can_undo, expected.can_undo);
+        EXPECT_EQ(s.limit, expected.limit);
+        EXPECT_EQ(s.read_only, expected.read_only);
+        EXPECT_TRUE(notifications.empty()) << notifications.size() << " notifications";
+        EXPECT_EQ(GetWindowLongPtrA(dialog, GWLP_WNDPROC), procedure) << "the dialog's procedure is restored";
+    }
+}
+
+TEST_F(FieldText, ARangeReplacedInPiecesRaisesWhatOneReplaceRaises)
+{
+    const std::string long_text = sample(HEX, 5000);
+    const struct {
+        const char* name;
+        std::string before;
+        DWORD from, to;
+        std::string inserted;
+        LRESULT limit;
+    } cases[] = {
+        {"a long insertion", "", 0, 0, long_text, 65534},
+        {"a long insertion over a selection", "0123456789", 2, 8, long_text, 65534},
+        {"cut by the limit in its second piece", "", 0, 0, long_text, 3000},
+        {"refused whole at the limit", "abc", 3, 3, long_text, 3},
+        {"a deletion", "0123456789", 1, 9, "", 65534},
+        {"nothing over nothing", "0123", 2, 2, "", 65534},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // one EM_REPLACESEL on the HEX field, the same change in pieces on the BASE(X) field
+        for (int id : {IDC_HEX, IDC_BASEX}) {
+            SetDlgItemTextA(dialog, id, c.before.c_str());
+            SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, (WPARAM)c.limit, 0);
+        }
+        notifications.clear();
+        SendMessageA(field(IDC_HEX), EM_SETSEL, c.from, c.to);
+        SendMessageA(field(IDC_HEX), EM_REPLACESEL, TRUE, (LPARAM)c.inserted.c_str());
+        std::vector<int> one_replace;
+        for (const auto& n : notifications) one_replace.push_back(n.second);
+        notifications.clear();
+
+        raised_codes raised = replace_field_range(dialog, field(IDC_BASEX), c.from, c.to, c.inserted.c_str(),
+                                                  c.inserted.size(), true);
+
+        EXPECT_TRUE(notifications.empty());
+        EXPECT_EQ(std::vector<int>(raised.codes, raised.codes + raised.count), one_replace);
+        EXPECT_TRUE(text_of(field(IDC_BASEX)) == text_of(field(IDC_HEX)));
+        DWORD pieces_end = 0, one_end = 0;
+        SendMessageA(field(IDC_BASEX), EM_GETSEL, 0, (LPARAM)&pieces_end);
+        SendMessageA(field(IDC_HEX), EM_GETSEL, 0, (LPARAM)&one_end);
+        EXPECT_EQ(pieces_end, one_end) << "the caret ends after the insertion";
+        EXPECT_EQ(SendMessageA(field(IDC_BASEX), EM_GETMODIFY, 0, 0) != 0,
+                  SendMessageA(field(IDC_HEX), EM_GETMODIFY, 0, 0) != 0);
+    }
+}
+
+TEST(FieldPieceSize, OnlyARunOfDigitsLongerThanASmallPieceTakesSmallPieces)
+{
+    const struct {
+        std::string text;
+        size_t expected;
+    } cases[] = {
+        {std::string(DIGIT_RUN_PIECE + 1, '7'), DIGIT_RUN_PIECE},
+        {std::string(DIGIT_RUN_PIECE, '7'), PLAIN_PIECE},
+        {std::string(5000, '7').replace(DIGIT_RUN_PIECE / 2, 1, "A").replace(4000, 1, "x"), DIGIT_RUN_PIECE},
+        {sample(HEX, 100000), PLAIN_PIECE},
+        {[] {  // runs of DIGIT_RUN_PIECE digits between letters
+             std::string s;
+             for (int i = 0; i < 100; ++i) s += std::string(DIGIT_RUN_PIECE, '1') + "Z";
+             return s;
+         }(),
+         PLAIN_PIECE},
+        {"", PLAIN_PIECE},
+    };
+    for (const auto& c : cases) EXPECT_EQ(field_piece_size(c.text.c_str(), c.text.size()), c.expected) << c.text.size();
+}
