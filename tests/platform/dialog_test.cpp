@@ -1,4 +1,5 @@
 // The dialog window: visibility, fonts per control, destruction, the modal loop and its end.
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -183,4 +184,74 @@ TEST_F(DialogWindow, ProgramSettingsOfControlsNotifyNothing) {
     ShowWindow(control(IDC_SRC_HEX), SW_HIDE);
     SendDlgItemMessageA(dialog, IDC_STATUS, WM_SETFONT, SendMessageA(control(IDC_HEX), WM_GETFONT, 0, 0), TRUE);
     EXPECT_TRUE(recorded.empty());
+}
+
+namespace {
+
+// A replacement window procedure for the dialog that counts the notifications passing through it and
+// keeps those of IDC_HEX from the dialog procedure.
+int seen_by_replacement = 0;
+WNDPROC replaced = nullptr;
+
+LRESULT CALLBACK filtering_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_COMMAND && (HWND)lparam) {
+        ++seen_by_replacement;
+        if (LOWORD(wparam) == IDC_HEX) return 0;
+    }
+    return CallWindowProcA(replaced, window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK upper_case_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_SETTEXT && lparam) {
+        std::string upper = reinterpret_cast<const char*>(lparam);
+        for (char& c : upper) c = (char)toupper((unsigned char)c);
+        return CallWindowProcA(replaced, window, message, wparam, (LPARAM)upper.c_str());
+    }
+    return CallWindowProcA(replaced, window, message, wparam, lparam);
+}
+
+}  // namespace
+
+TEST_F(DialogWindow, ControlNotificationsPassThroughTheDialogsReplacementProcedure) {
+    seen_by_replacement = 0;
+    replaced = (WNDPROC)SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)filtering_procedure);
+    ASSERT_NE(replaced, nullptr);
+    EXPECT_EQ(GetWindowLongPtrA(dialog, GWLP_WNDPROC), (LONG_PTR)filtering_procedure);
+    SendMessageA(control(IDC_HEX), EM_REPLACESEL, TRUE, (LPARAM) "a");
+    SendMessageA(control(IDC_ASCII), EM_REPLACESEL, TRUE, (LPARAM) "b");
+    EXPECT_EQ(seen_by_replacement, 4) << "EN_UPDATE and EN_CHANGE of each edit";
+    EXPECT_EQ(command_trace(), (std::vector<std::string>{std::to_string(IDC_ASCII) + ":" + std::to_string(EN_UPDATE),
+                                                         std::to_string(IDC_ASCII) + ":" + std::to_string(EN_CHANGE)}));
+    EXPECT_EQ(SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)replaced), (LONG_PTR)filtering_procedure);
+    recorded.clear();
+    SendMessageA(control(IDC_HEX), EM_REPLACESEL, TRUE, (LPARAM) "c");
+    EXPECT_EQ(seen_by_replacement, 4);
+    EXPECT_EQ(command_trace().size(), 2u) << "the dialog procedure sees the edit again once restored";
+}
+
+TEST_F(DialogWindow, MessagesToAControlGoThroughItsReplacementProcedure) {
+    HWND edit = control(IDC_CUSTOM_TABLE_TEXT);
+    replaced = (WNDPROC)SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)upper_case_procedure);
+    SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "abc");
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "ABC");
+    SendMessageA(edit, WM_SETTEXT, 0, (LPARAM) "de");
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "DE");
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)replaced);
+    SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "fg");
+    EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "fg");
+}
+
+TEST_F(DialogWindow, PropertiesAreNamedValuesPerWindow) {
+    int a = 0, b = 0;
+    HWND hex = control(IDC_HEX);
+    EXPECT_EQ(GetPropA(hex, "Test.Value"), nullptr);
+    EXPECT_TRUE(SetPropA(hex, "Test.Value", &a));
+    EXPECT_TRUE(SetPropA(dialog, "Test.Value", &b));
+    EXPECT_EQ(GetPropA(hex, "Test.Value"), &a);
+    EXPECT_EQ(GetPropA(dialog, "Test.Value"), &b);
+    EXPECT_TRUE(SetPropA(hex, "Test.Value", &b));
+    EXPECT_EQ(RemovePropA(hex, "Test.Value"), &b);
+    EXPECT_EQ(GetPropA(hex, "Test.Value"), nullptr);
+    EXPECT_EQ(RemovePropA(hex, "Test.Value"), nullptr);
+    EXPECT_EQ(RemovePropA(dialog, "Test.Value"), &b);
 }

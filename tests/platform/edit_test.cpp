@@ -339,3 +339,61 @@ TEST_F(EditControl, FullSizeTextsGoInAndOutWhole) {
     user_type(control(IDC_CUSTOM_TABLE_TEXT), "!");
     EXPECT_EQ(SendMessageA(control(IDC_CUSTOM_TABLE_TEXT), WM_GETTEXTLENGTH, 0, 0), 262144);
 }
+
+TEST_F(EditControl, ModifiedFlagAndUndoFollowEachKindOfChange) {
+    // Starts from a program write (not modified, nothing to undo), then one action and its result.
+    struct change_case {
+        const char* name;
+        void (*act)(HWND edit);
+        LRESULT modified, can_undo;
+    } const cases[] = {
+        {"program write", [](HWND e) { SetWindowTextA(e, "xyz"); }, FALSE, FALSE},
+        {"typed key", [](HWND e) { user_type(e, "q"); }, TRUE, TRUE},
+        {"undoable replace", [](HWND e) { SendMessageA(e, EM_REPLACESEL, TRUE, (LPARAM) "q"); }, TRUE, TRUE},
+        {"replace that may not be undone", [](HWND e) { SendMessageA(e, EM_REPLACESEL, FALSE, (LPARAM) "q"); },
+         TRUE, FALSE},
+        {"typed key, then the undo buffer emptied",
+         [](HWND e) {
+             user_type(e, "q");
+             SendMessageA(e, EM_EMPTYUNDOBUFFER, 0, 0);
+         },
+         TRUE, FALSE},
+        {"typed key, then marked unmodified",
+         [](HWND e) {
+             user_type(e, "q");
+             SendMessageA(e, EM_SETMODIFY, FALSE, 0);
+         },
+         FALSE, TRUE},
+        {"marked modified", [](HWND e) { SendMessageA(e, EM_SETMODIFY, TRUE, 0); }, TRUE, FALSE},
+        {"typed key, then a program write", [](HWND e) {
+             user_type(e, "q");
+             SetWindowTextA(e, "new");
+         },
+         FALSE, FALSE},
+    };
+    for (int id : {IDC_HEX, IDC_CUSTOM_TABLE_TEXT}) {
+        HWND edit = control(id);
+        SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
+        for (const change_case& c : cases) {
+            SetDlgItemTextA(dialog, id, "abc");
+            SendMessageA(edit, EM_SETSEL, 3, 3);
+            c.act(edit);
+            EXPECT_EQ(SendMessageA(edit, EM_GETMODIFY, 0, 0) != 0, c.modified != 0) << id << " " << c.name;
+            EXPECT_EQ(SendMessageA(edit, EM_CANUNDO, 0, 0) != 0, c.can_undo != 0) << id << " " << c.name;
+        }
+    }
+}
+
+TEST_F(EditControl, ScrollCaretChangesNeitherTextNorSelectionAndRaisesNoChange) {
+    HWND edit = control(IDC_BASEX);
+    SetDlgItemTextA(dialog, IDC_BASEX, std::string(3000, '7').c_str());
+    SendMessageA(edit, EM_SETSEL, 2990, 2995);
+    recorded.clear();
+    EXPECT_NE(SendMessageA(edit, EM_SCROLLCARET, 0, 0), 0);
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    EXPECT_EQ(start, 2990u);
+    EXPECT_EQ(end, 2995u);
+    EXPECT_EQ(text(IDC_BASEX), std::string(3000, '7'));
+    for (const recorded_message& r : recorded) EXPECT_TRUE(r.code != EN_UPDATE && r.code != EN_CHANGE) << r.code;
+}
