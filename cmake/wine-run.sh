@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine in the project's test prefix (see tools/wine-prefix.sh).
+# MORVANE_WINE_ARCH=win64 (as cmake/wine64-run.sh sets) runs a 64-bit program under 64-bit Wine.
+# Where 32-bit programs cannot start at all, a 32-bit run says so and exits with the skip code that the
+# tests of the i686 build expect (tools/wine-env.sh).
 set -eu
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../tools/wine-env.sh"
+morvane_wine_env
+if [ "$WINEARCH" = win32 ] && reason=$(morvane_wine32_blocked); then
+  echo "skipped: $reason; the win64 preset runs the Windows tests under 64-bit Wine"
+  exit "$MORVANE_WINE_SKIP_CODE"
+fi
 "$here/../tools/wine-prefix.sh"
-export WINEPREFIX="${MORVANE_WINEPREFIX:-$HOME/.cache/morvane-wine}"
 # The tests expect the Western code page (bytes 1-255 round-trip through the controls).
 export LANG=C LC_ALL=C
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-exec wine "$@"
+exec "$morvane_wine" "$@"

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Creates (once) the Wine prefix that the Windows tests and the program run in.
+# Creates (once) the Wine prefix that the Windows tests and the program run in, for the architecture in
+# MORVANE_WINE_ARCH (win32 by default, or win64; see tools/wine-env.sh).
 #   - no display needed: the null graphics driver, unless MORVANE_WINE_GRAPHICS=x11 (screenshots)
 #   - a crash exits at once (no debugger that would hang the run)
 #   - "Courier New" is drawn with Liberation Mono, as the dialog font expects a fixed pitch
 set -euo pipefail
 
-export WINEPREFIX="${MORVANE_WINEPREFIX:-$HOME/.cache/morvane-wine}"
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+morvane_wine_env
 graphics="${MORVANE_WINE_GRAPHICS:-null}"
 stamp="$WINEPREFIX/.morvane-$graphics"
 
@@ -17,7 +18,7 @@ flock 9
 if [ ! -f "$stamp" ]; then
   if [ ! -f "$WINEPREFIX/.morvane-ready" ]; then
     rm -rf "$WINEPREFIX"
-    wineboot --init </dev/null >/dev/null 2>&1
+    "$morvane_wine" wineboot --init </dev/null >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.morvane-ready"
   fi
@@ -40,7 +41,7 @@ $driver
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
 "Courier New"="Liberation Mono"
 REG
-  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
+  "$morvane_wine" regedit /S "$("$morvane_wine" winepath -w "$reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
   wineserver -k || true
   wineserver -w
   rm -f "$reg"
