@@ -8,6 +8,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev libgmp-dev
   clang-14 libclang-rt-14-dev
   g++-mingw-w64-i686 mingw-w64-tools
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine32:i386 wine64
   xvfb xauth fonts-liberation imagemagick
 )
