@@ -105,6 +105,10 @@ BOOL DestroyWindow(HWND window) {
     if (!window_is_live(window)) return FALSE;
     if (window->kind == KIND_DIALOG) window_call_dialog(window, WM_DESTROY, 0, 0);
     if (!window_is_live(window)) return TRUE;  // destroyed again from its own WM_DESTROY
+    // the last message of every control, through its window procedure
+    for (HWND child : std::vector<HWND>(window->children)) SendMessageA(child, WM_NCDESTROY, 0, 0);
+    if (window->kind != KIND_DIALOG) SendMessageA(window, WM_NCDESTROY, 0, 0);
+    if (!window_is_live(window)) return TRUE;
     if (HWND parent = window->parent) {
         std::vector<HWND>& siblings = parent->children;
         for (size_t i = 0; i < siblings.size(); ++i)
@@ -119,6 +123,10 @@ BOOL DestroyWindow(HWND window) {
 
 HMODULE GetModuleHandleA(LPCSTR) {
     return &this_module;
+}
+
+HWND GetParent(HWND window) {
+    return window_is_live(window) ? window->parent : nullptr;
 }
 
 void headless_set_modal_driver(headless_modal_driver driver, void* context) {

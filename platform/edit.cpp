@@ -1,6 +1,7 @@
 // Edit controls: text, selection, limit, read-only and number styles, typing and pasting.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "platform/window.h"
 
@@ -78,6 +79,19 @@ void move_to_next_line(HWND edit) {
     edit->anchor = edit->caret = caret;
 }
 
+// WM_PASTE: the clipboard's text over the selection; a single-line edit takes it up to its first line
+// break. Read-only edits and an empty clipboard change nothing.
+void paste(HWND edit) {
+    if (is_read_only(edit) || !OpenClipboard(edit)) return;
+    HANDLE block = GetClipboardData(CF_TEXT);
+    std::string text = block ? static_cast<const char*>(GlobalLock(block)) : "";
+    if (block) GlobalUnlock(block);
+    CloseClipboard();
+    if (!block) return;
+    size_t n = is_multiline(edit) ? text.size() : strcspn(text.c_str(), "\r\n");
+    replace_selection(edit, text.data(), n, true);
+}
+
 void type_key(HWND edit, unsigned char key) {
     if (is_read_only(edit)) {
         if ((key == '\r' || key == '\n') && is_multiline(edit)) move_to_next_line(edit);
@@ -112,6 +126,13 @@ LRESULT edit_message(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CHAR:
         type_key(edit, (unsigned char)wparam);
         return 0;
+    case WM_PASTE:
+        paste(edit);
+        return 0;
+    case EM_GETFIRSTVISIBLELINE:  // the lines are not laid out: the first one is always in view
+        return 0;
+    case EM_LINESCROLL:
+        return TRUE;
     case EM_SETSEL:
         if ((UINT)wparam == (UINT)-1) {
             edit->anchor = edit->caret;
@@ -172,7 +193,13 @@ void headless_type_over(HWND control, const char* keys) {
 }
 
 void headless_paste(HWND control, const char* text) {
-    if (!window_is_live(control) || control->kind != KIND_EDIT || is_read_only(control)) return;
-    size_t n = is_multiline(control) ? strlen(text) : strcspn(text, "\r\n");
-    replace_selection(control, text, n, true);
+    if (!OpenClipboard(control)) return;
+    EmptyClipboard();
+    size_t size = strlen(text) + 1;
+    HANDLE block = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(block), text, size);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    SendMessageA(control, WM_PASTE, 0, 0);
 }

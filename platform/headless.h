@@ -95,6 +95,7 @@ typedef void* HANDLE;
 // ---- Messages, notifications and constants ----
 #define WM_DESTROY 0x0002
 #define WM_CLOSE 0x0010
+#define WM_NCDESTROY 0x0082
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
@@ -116,6 +117,8 @@ typedef void* HANDLE;
 #define EM_SETLIMITTEXT EM_LIMITTEXT
 #define EM_SETREADONLY 0x00CF
 #define EM_GETLIMITTEXT 0x00D5
+#define EM_LINESCROLL 0x00B6
+#define EM_GETFIRSTVISIBLELINE 0x00CE
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
 #define BM_CLICK 0x00F5
@@ -143,6 +146,8 @@ typedef void* HANDLE;
 #define SW_SHOW 5
 #define IDOK 1
 #define IDCANCEL 2
+#define CF_TEXT 1
+#define GMEM_MOVEABLE 0x0002
 #define LF_FACESIZE 32
 #define FW_NORMAL 400
 #define FW_BOLD 700
@@ -175,8 +180,9 @@ struct LOGFONTA {
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
 // Creates the dialog of the template modelessly, sends WM_INITDIALOG, returns the dialog (null if unknown).
 HWND CreateDialogParamA(HINSTANCE instance, LPCSTR template_name, HWND owner, DLGPROC proc, LPARAM init_param);
-// Sends WM_DESTROY to the dialog procedure, then ends the window and its controls (their handles stop
-// working at once; the memory goes once no dialog procedure runs); ends a modal loop.
+// Sends WM_DESTROY to the dialog procedure and WM_NCDESTROY to each control, then ends the window and
+// its controls (their handles stop working at once; the memory goes once no dialog procedure runs);
+// ends a modal loop.
 BOOL DestroyWindow(HWND window);
 // Marks the dialog ended with the result and hides it: a modal dialog's loop ends and DialogBoxParamA
 // destroys it; a modeless dialog stays a window until destroyed. FALSE when the handle is no dialog.
@@ -229,6 +235,22 @@ BOOL SetWindowTextA(HWND window, LPCSTR text);
 HFONT CreateFontIndirectA(const LOGFONTA* description);
 // The one module there is, whatever the name.
 HMODULE GetModuleHandleA(LPCSTR name);
+// The dialog of a control; null for the dialog itself.
+HWND GetParent(HWND window);
+
+// The clipboard: one for the process, holding at most one text (CF_TEXT) in a global memory block.
+// OpenClipboard fails while it is open; SetClipboardData takes over the block; GetClipboardData
+// returns the clipboard's block (null when none), valid until the clipboard is emptied.
+BOOL OpenClipboard(HWND owner);
+BOOL CloseClipboard();
+BOOL EmptyClipboard();
+HANDLE SetClipboardData(UINT format, HANDLE data);
+HANDLE GetClipboardData(UINT format);
+// Global memory blocks of size bytes (zeroed); the lock is the block's address.
+HANDLE GlobalAlloc(UINT flags, size_t size);
+void* GlobalLock(HANDLE block);
+BOOL GlobalUnlock(HANDLE block);
+HANDLE GlobalFree(HANDLE block);
 
 // ---- Test hooks ----
 // One WM_COMMAND that reached a dialog procedure.
@@ -250,9 +272,9 @@ void headless_set_modal_driver(headless_modal_driver driver, void* context);
 void headless_type(HWND control, const char* keys);
 // Selects all text of the control, then types the keys.
 void headless_type_over(HWND control, const char* keys);
-// Pastes the text over the selection (WM_PASTE): read-only blocks, a single-line edit takes the text
-// up to its first line break, the limit cuts it (EN_MAXTEXT), ES_NUMBER does not filter; raises
-// EN_UPDATE and EN_CHANGE once.
+// Puts the text on the clipboard and pastes it over the selection (WM_PASTE): read-only blocks, a
+// single-line edit takes the text up to its first line break, the limit cuts it (EN_MAXTEXT), ES_NUMBER
+// does not filter; raises EN_UPDATE and EN_CHANGE once.
 void headless_paste(HWND control, const char* text);
 // Clicks the button (BM_CLICK).
 void headless_click(HWND dialog, int id);
