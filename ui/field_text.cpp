@@ -2,56 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
-
-namespace {
-
-// While a field is written in pieces, the dialog's window procedure is replaced by quiet_procedure,
-// which keeps the field's notifications from the dialog and notes their codes. The scope lives on the
-// stack of the write and is found through a property of the dialog; scopes nest.
-const char QUIET_SCOPE[] = "Morvane.QuietScope";
-
-struct quiet_scope {
-    HWND dialog;
-    HWND field;
-    WNDPROC dialog_procedure;
-    HANDLE outer;  // the scope this one is nested in, if any
-    raised_codes raised;
-};
-
-void note_code(raised_codes& raised, int code)
-{
-    for (int i = 0; i < raised.count; ++i)
-        if (raised.codes[i] == code) return;
-    if (raised.count < (int)(sizeof raised.codes / sizeof raised.codes[0])) raised.codes[raised.count++] = code;
-}
-
-LRESULT CALLBACK quiet_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    quiet_scope* scope = static_cast<quiet_scope*>(GetPropA(dialog, QUIET_SCOPE));
-    if (message == WM_COMMAND && (HWND)lparam == scope->field) {
-        note_code(scope->raised, HIWORD(wparam));
-        return 0;
-    }
-    return CallWindowProcA(scope->dialog_procedure, dialog, message, wparam, lparam);
-}
-
-void enter_quiet_scope(quiet_scope& scope, HWND dialog, HWND field)
-{
-    scope = quiet_scope{dialog, field, nullptr, GetPropA(dialog, QUIET_SCOPE), {{}, 0}};
-    SetPropA(dialog, QUIET_SCOPE, &scope);
-    scope.dialog_procedure =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)quiet_procedure));
-}
-
-void leave_quiet_scope(quiet_scope& scope)
-{
-    SetWindowLongPtrA(scope.dialog, GWLP_WNDPROC, (LONG_PTR)scope.dialog_procedure);
-    if (scope.outer)
-        SetPropA(scope.dialog, QUIET_SCOPE, scope.outer);
-    else
-        RemovePropA(scope.dialog, QUIET_SCOPE);
-}
 
 std::string field_text(HWND field)
 {
@@ -59,12 +9,6 @@ std::string field_text(HWND field)
     text.resize((size_t)SendMessageA(field, WM_GETTEXT, (WPARAM)text.size(), (LPARAM)&text[0]));
     return text;
 }
-
-// Whether the change at the end of the common head keeps the common tail: editing before a tail lays
-// all of it out again, which costs no more than writing it anew only while it is short.
-constexpr size_t KEPT_TAIL_MAX = PLAIN_PIECE;
-
-}  // namespace
 
 size_t field_piece_size(const char* text, size_t length)
 {
@@ -96,14 +40,7 @@ raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to
         done += piece.size();
         if (done < length) SendMessageA(field, EM_SETSEL, (WPARAM)at, (LPARAM)at);
     } while (done < length);
-    leave_quiet_scope(scope);
-    // One insertion raises EN_MAXTEXT before it changes anything; a piece cut by the limit raises it
-    // after the earlier pieces' changes.
-    raised_codes& raised = scope.raised;
-    std::stable_sort(raised.codes, raised.codes + raised.count, [](int a, int b) {
-        return (a == EN_MAXTEXT ? 0 : 1) < (b == EN_MAXTEXT ? 0 : 1);
-    });
-    return raised;
+    return leave_quiet_scope(scope);
 }
 
 void set_field_text(HWND dialog, int id, const char* text)
@@ -116,7 +53,9 @@ void set_field_text(HWND dialog, int id, const char* text)
     size_t tail = 0;
     while (tail < old.size() - head && tail < length - head && old[old.size() - 1 - tail] == text[length - 1 - tail])
         ++tail;
-    if (tail > KEPT_TAIL_MAX) tail = 0;
+    // An edit before the tail makes the control lay all of it out again: cheaper than writing the tail
+    // anew only while the tail is no longer than a piece.
+    if (tail > field_piece_size(text + length - tail, tail)) tail = 0;
 
     if (head != old.size() - tail || head != length - tail) {
         // The program's writes ignore the typing limit, as WM_SETTEXT does.

@@ -22,8 +22,10 @@
 // while Wine itself may wrap other texts a column earlier or later depending on how much text followed
 // each line when it was laid out.
 #include <cstddef>
+#include <string>
 
 #include "platform/win32.h"
+#include "ui/quiet_field.h"
 
 // Piece sizes of the writes above, in characters.
 constexpr size_t DIGIT_RUN_PIECE = 384;
@@ -32,6 +34,9 @@ constexpr size_t PLAIN_PIECE = 2048;
 // The piece size for writing these characters: DIGIT_RUN_PIECE when they hold a run of decimal digits
 // longer than that, else PLAIN_PIECE.
 size_t field_piece_size(const char* text, size_t length);
+
+// The whole text of a field.
+std::string field_text(HWND field);
 
 // Leaves the data field exactly as SetDlgItemTextA would: the text up to its first NUL, the caret at
 // 0 and scrolled to the top, nothing to undo, not modified, its text limit and read-only state kept,
@@ -44,9 +49,5 @@ void set_field_text(HWND dialog, int id, const char* text);
 // undoable says whether the change goes into the undo buffer (Wine joins the pieces into one undo
 // step). Returns the notification codes the field raised, each once, in the order one EM_REPLACESEL
 // raises them: EN_MAXTEXT first when the limit cut the text, then the others as they first came.
-struct raised_codes {
-    int codes[4];
-    int count;
-};
 raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text,
                                  size_t length, bool undoable);

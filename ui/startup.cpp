@@ -4,6 +4,7 @@
 #include "mp/mp.h"
 #include "ui/dialog.h"
 #include "ui/dialog_tables.h"
+#include "ui/field_procedure.h"
 #include "ui/font.h"
 #include "ui/resource.h"
 
@@ -49,6 +50,7 @@ void init_dialog(HWND dialog)
     select_source_field(dialog, 0);
     for (const text_limit& entry : data_field_limits)
         SendDlgItemMessageA(dialog, entry.control, EM_LIMITTEXT, (WPARAM)entry.limit, 0);
+    for (int field : data_fields) install_field_procedure(dialog, field);
 }
 
 void close_dialog(HWND dialog)

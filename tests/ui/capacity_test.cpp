@@ -36,3 +36,53 @@ TEST_F(Capacity, RevHexOfTheLongestHexTextKeepsEveryByte)
     EXPECT_EQ(text(IDC_BYTE_COUNT), "32767");
     EXPECT_EQ(status(), "HEX String Reversed.");
 }
+
+// The data fields take long pastes and keys before long texts in pieces: the dialog still sees one edit,
+// and refreshes once, from the whole new text.
+TEST_F(Capacity, LongEditsOfTheSourceRefreshOnceFromTheWholeText)
+{
+    set_radix("10");
+    enum edit_kind { PASTE_ALL, REPLACE_ALL, KEY };
+    const struct {
+        const char* name;
+        int radio, field;
+        edit_kind edit;
+        std::string text;
+        DWORD from, to;  // the selection a key replaces
+        const char* counters;
+    } cases[] = {
+        // 2^262136 - 1 and 2^262135 - 1 have 78,911 decimal digits
+        {"paste of a full HEX text", IDC_SRC_HEX, IDC_HEX, PASTE_ALL, std::string(65534, 'F'), 0, 0,
+         "65534 32767 78911 262136"},
+        {"key over the first digit of a full HEX text", IDC_SRC_HEX, IDC_HEX, KEY, "7", 0, 1,
+         "65534 32767 78911 262135"},
+        // 10^65534 - 1 has 217,700 bits; 2 x 10^65533 - 1 has 217,697
+        {"another program's replace of the whole BASE(X) text", IDC_SRC_BASEX, IDC_BASEX, REPLACE_ALL,
+         std::string(65534, '9'), 0, 0, "54425 27213 65534 217700"},
+        {"key over the first digit of a full BASE(X) text", IDC_SRC_BASEX, IDC_BASEX, KEY, "1", 0, 1,
+         "54425 27213 65534 217697"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(c.radio);
+        headless_clear_notifications();
+        if (c.edit == PASTE_ALL) {
+            paste_over(c.field, c.text.c_str());
+        } else if (c.edit == REPLACE_ALL) {
+            SendMessageA(control(c.field), EM_SETSEL, 0, -1);
+            SendMessageA(control(c.field), EM_REPLACESEL, TRUE, (LPARAM)c.text.c_str());
+        } else {
+            SendMessageA(control(c.field), EM_SETSEL, c.from, (LPARAM)c.to);
+            type(c.field, c.text.c_str());
+        }
+        size_t changes = 0;
+        for (size_t i = 0; i < headless_notification_count(); ++i) {
+            headless_notification n = headless_notification_at(i);
+            if (n.id != c.field) continue;
+            EXPECT_TRUE(n.code == EN_UPDATE || n.code == EN_CHANGE) << n.code;
+            changes += n.code == EN_CHANGE;
+        }
+        EXPECT_EQ(changes, 1u);
+        EXPECT_EQ(counters(), c.counters);
+    }
+}

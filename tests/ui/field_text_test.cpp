@@ -3,10 +3,12 @@
 // must see none of the pieces' notifications.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/win32.h"
+#include "ui/field_procedure.h"
 #include "ui/field_text.h"
 #include "ui/resource.h"
 
@@ -201,4 +203,108 @@ TEST(FieldPieceSize, OnlyARunOfDigitsLongerThanASmallPieceTakesSmallPieces)
         {"", PLAIN_PIECE},
     };
     for (const auto& c : cases) EXPECT_EQ(field_piece_size(c.text.c_str(), c.text.size()), c.expected) << c.text.size();
+}
+
+namespace {
+
+// Two dialogs of the template: in one the data fields have their replacement procedure, in the other
+// they are plain edits. The same edit made in both must leave the same field and raise the same
+// notifications.
+class FieldProcedure : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (HWND* d : {&with_procedure, &plain}) {
+            *d = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, recording_proc, 0);
+            ASSERT_NE(*d, nullptr);
+        }
+        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) install_field_procedure(with_procedure, id);
+    }
+    void TearDown() override
+    {
+        for (HWND d : {with_procedure, plain})
+            if (d) DestroyWindow(d);
+    }
+
+    HWND with_procedure = nullptr, plain = nullptr;
+};
+
+void paste(HWND field, const std::string& text)
+{
+    ASSERT_TRUE(OpenClipboard(field));
+    EmptyClipboard();
+    HANDLE block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    SendMessageA(field, WM_PASTE, 0, 0);
+}
+
+}  // namespace
+
+TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
+{
+    const std::string hex = sample(HEX, 6000), digits = sample(DECIMAL, 5000), words = sample(WORDS, 4000);
+    enum action_kind { PASTE, REPLACE, REPLACE_NO_UNDO, TYPE };
+    const struct {
+        const char* name;
+        int id;
+        std::string before;
+        DWORD from, to;
+        action_kind action;
+        std::string input;
+        LRESULT limit;
+        bool read_only;
+    } cases[] = {
+        {"paste into an empty field", IDC_HEX, "", 0, 0, PASTE, hex, 65534, false},
+        {"paste over all of a long text", IDC_BASEX, digits, 0, 5000, PASTE, digits.substr(7), 65534, false},
+        {"paste in the middle of a long text", IDC_BASEX, digits, 10, 12, PASTE, digits, 65534, false},
+        {"paste of text with line breaks at the end", IDC_ASCII, words, 4000, 4000, PASTE, words, 32767, false},
+        {"paste cut by the limit", IDC_HEX, hex, 6000, 6000, PASTE, hex, 9000, false},
+        {"paste near the start, cut by the limit", IDC_HEX, hex, 2, 2, PASTE, hex, 9000, false},
+        {"paste into a read-only field", IDC_HEX, hex, 0, 0, PASTE, hex, 65534, true},
+        {"another program replaces all", IDC_HEX, hex, 0, 6000, REPLACE, hex.substr(1), 65534, false},
+        {"another program inserts at the start", IDC_BASEX, digits, 0, 0, REPLACE_NO_UNDO, digits, 65534, false},
+        {"replace into a read-only field", IDC_BASEX, "", 0, 0, REPLACE, digits, 65534, true},
+        {"a short replace near the end", IDC_BASEX, digits, 4990, 4991, REPLACE, "7", 65534, false},
+        {"a key over the first digit", IDC_BASEX, digits, 0, 1, TYPE, "9", 65534, false},
+        {"keys and backspaces near the start", IDC_HEX, hex, 3, 3, TYPE, "AB\b\bC\b\b", 65534, false},
+        {"enter near the start", IDC_ASCII, words, 5, 5, TYPE, "\r", 32767, false},
+        {"a key at the start of a full field", IDC_HEX, hex, 0, 0, TYPE, "A", 6000, false},
+        {"a key over the first digit of a full field", IDC_HEX, hex, 0, 1, TYPE, "A", 6000, false},
+        {"a key into a read-only field", IDC_HEX, hex, 0, 0, TYPE, "A", 65534, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::pair<int, int>> raised[2];
+        std::string text[2];
+        DWORD start[2] = {}, end[2] = {};
+        LRESULT modified[2] = {};
+        int i = 0;
+        for (HWND d : {with_procedure, plain}) {
+            HWND field = GetDlgItem(d, c.id);
+            SetDlgItemTextA(d, c.id, c.before.c_str());
+            SendMessageA(field, EM_LIMITTEXT, (WPARAM)c.limit, 0);
+            SendMessageA(field, EM_SETREADONLY, c.read_only, 0);
+            SendMessageA(field, EM_SETSEL, c.from, c.to);
+            notifications.clear();
+            if (c.action == PASTE)
+                paste(field, c.input);
+            else if (c.action == TYPE)
+                for (char key : c.input) SendMessageA(field, WM_CHAR, (unsigned char)key, 1);
+            else
+                SendMessageA(field, EM_REPLACESEL, c.action == REPLACE, (LPARAM)c.input.c_str());
+            raised[i] = notifications;
+            text[i] = text_of(field);
+            SendMessageA(field, EM_GETSEL, (WPARAM)&start[i], (LPARAM)&end[i]);
+            modified[i] = SendMessageA(field, EM_GETMODIFY, 0, 0);
+            ++i;
+        }
+        EXPECT_TRUE(text[0] == text[1]) << text[0].size() << " against " << text[1].size() << " characters";
+        EXPECT_EQ(start[0], start[1]);
+        EXPECT_EQ(end[0], end[1]);
+        EXPECT_EQ(raised[0], raised[1]);
+        EXPECT_EQ(modified[0] != 0, modified[1] != 0);
+    }
 }

@@ -1,0 +1,166 @@
+#include "ui/field_procedure.h"
+
+#include <cstring>
+#include <string>
+
+#include "ui/field_text.h"
+#include "ui/quiet_field.h"
+
+namespace {
+
+const char ORIGINAL_PROCEDURE[] = "Morvane.FieldProcedure";
+
+struct selection {
+    size_t start, end;
+};
+
+selection selection_of(HWND field)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(field, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    return {start, end};
+}
+
+bool read_only(HWND field)
+{
+    return (GetWindowLongA(field, GWL_STYLE) & ES_READONLY) != 0;
+}
+
+// Whether the control would lay out more than a piece if it made an edit itself: the text inserted
+// and the rest after it, which it lays out again.
+bool costly(const char* inserted, size_t inserted_length, const std::string& rest)
+{
+    return inserted_length > field_piece_size(inserted, inserted_length) ||
+           rest.size() > field_piece_size(rest.data(), rest.size());
+}
+
+// The rest of the text after the selection, cut off while an edit runs on the text before it.
+struct cut_rest {
+    std::string text;
+    LRESULT limit;
+    LRESULT first_visible_line;
+};
+
+// Cuts the rest off (quietly) and leaves the edit the room it had with the rest in place; false, and
+// nothing done, when the rest alone fills the limit, so that no edit before it has room.
+bool cut_rest_off(HWND dialog, HWND field, const std::string& text, selection selected, cut_rest& rest)
+{
+    rest.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
+    rest.text = text.substr(selected.end);
+    if ((size_t)rest.limit <= rest.text.size()) return false;
+    rest.first_visible_line = SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0);
+    replace_field_range(dialog, field, selected.end, text.size(), "", 0, false);
+    SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)(rest.limit - (LRESULT)rest.text.size()), 0);
+    SendMessageA(field, EM_SETSEL, selected.start, (LPARAM)selected.end);
+    return true;
+}
+
+// Appends the rest again (quietly), restores the limit and the view, and puts the caret or selection
+// where the edit left it, scrolled into view as the control scrolls it.
+void put_rest_back(HWND dialog, HWND field, const cut_rest& rest)
+{
+    const selection edited = selection_of(field);
+    const size_t length = (size_t)SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
+    replace_field_range(dialog, field, length, length, rest.text.data(), rest.text.size(), false);
+    SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)rest.limit, 0);
+    SendMessageA(field, EM_SETSEL, edited.start, (LPARAM)edited.end);
+    SendMessageA(field, EM_LINESCROLL, 0,
+                 rest.first_visible_line - SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageA(field, EM_SCROLLCARET, 0, 0);
+}
+
+// EM_REPLACESEL and WM_PASTE: the text replaces the selection, in pieces; false when the control may
+// make the edit itself at little cost.
+bool replace_selection_in_pieces(HWND field, const char* inserted, bool undoable)
+{
+    HWND dialog = GetParent(field);
+    const std::string text = field_text(field);
+    const selection selected = selection_of(field);
+    const size_t length = std::strlen(inserted);
+    if (!costly(inserted, length, text.substr(selected.end))) return false;
+    cut_rest rest;
+    const bool rest_cut = text.size() > selected.end;
+    if (rest_cut && !cut_rest_off(dialog, field, text, selected, rest)) return false;
+    const raised_codes raised =
+        replace_field_range(dialog, field, selected.start, selected.end, inserted, length, undoable && !rest_cut);
+    if (rest_cut) put_rest_back(dialog, field, rest);
+    SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    raise_codes(dialog, field, raised);
+    return true;
+}
+
+// A typed key that changes the text: characters, backspace, line breaks and tabs.
+bool edits_text(WPARAM key)
+{
+    return key >= 0x20 ? key != 0x7f : key == '\b' || key == '\r' || key == '\n' || key == '\t';
+}
+
+// WM_CHAR before a long rest: the control handles the key on the text without the rest.
+bool type_before_rest(HWND field, WNDPROC original, WPARAM key, LPARAM lparam)
+{
+    HWND dialog = GetParent(field);
+    const std::string text = field_text(field);
+    const selection selected = selection_of(field);
+    if (!costly("", 0, text.substr(selected.end))) return false;
+    cut_rest rest;
+    if (!cut_rest_off(dialog, field, text, selected, rest)) return false;
+    quiet_scope scope;
+    enter_quiet_scope(scope, dialog, field);
+    CallWindowProcA(original, field, WM_CHAR, key, lparam);
+    const raised_codes raised = leave_quiet_scope(scope);
+    put_rest_back(dialog, field, rest);
+    raise_codes(dialog, field, raised);
+    return true;
+}
+
+// The text on the clipboard, as WM_PASTE would insert it; false when there is none.
+bool clipboard_text(HWND field, std::string& text)
+{
+    if (!OpenClipboard(field)) return false;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* locked = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (locked) {
+        text = locked;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return locked != nullptr;
+}
+
+LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    WNDPROC original = reinterpret_cast<WNDPROC>(GetPropA(field, ORIGINAL_PROCEDURE));
+    if (field_is_quiet(GetParent(field), field)) return CallWindowProcA(original, field, message, wparam, lparam);
+    switch (message) {
+    case EM_REPLACESEL:
+        if (replace_selection_in_pieces(field, lparam ? reinterpret_cast<const char*>(lparam) : "", wparam != 0))
+            return 0;
+        break;
+    case WM_PASTE: {
+        std::string pasted;
+        if (!read_only(field) && clipboard_text(field, pasted) && replace_selection_in_pieces(field, pasted.c_str(), true))
+            return 0;
+        break;
+    }
+    case WM_CHAR:
+        if (!read_only(field) && edits_text(wparam) && type_before_rest(field, original, wparam, lparam)) return 0;
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(field, GWLP_WNDPROC, (LONG_PTR)original);
+        RemovePropA(field, ORIGINAL_PROCEDURE);
+        break;
+    default:
+        break;
+    }
+    return CallWindowProcA(original, field, message, wparam, lparam);
+}
+
+}  // namespace
+
+void install_field_procedure(HWND dialog, int id)
+{
+    HWND field = GetDlgItem(dialog, id);
+    SetPropA(field, ORIGINAL_PROCEDURE,
+             reinterpret_cast<HANDLE>(SetWindowLongPtrA(field, GWLP_WNDPROC, (LONG_PTR)field_procedure)));
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The data fields' own window procedure: the user's and other programs' long edits taken in pieces.
+//
+// A paste, or another program's EM_REPLACESEL, puts a long text into a field in one insertion, and a
+// key typed near the start of a long field makes the edit control lay out all the text after it; in
+// Wine both cost time that grows with the square of that text, for digits with its cube (see
+// ui/field_text.h): one EM_REPLACESEL of 65,534 hex digits took 12 s. The replacement procedure takes
+// such edits in pieces:
+// - EM_REPLACESEL and WM_PASTE: the rest of the text after the selection is cut off when it is long,
+//   the new text goes in in pieces, and the rest is appended again in pieces;
+// - a typed key (WM_CHAR) before a long rest: the rest is cut off, the control handles the key on the
+//   short text, and the rest is appended again.
+// The text, the caret, the text limit and the view are those the control's own edit leaves, and the
+// dialog receives the notifications of that one edit (EN_MAXTEXT when the limit cut it, EN_UPDATE,
+// EN_CHANGE) once the field holds the whole new text. One thing differs: after an edit before a long
+// rest there is nothing to undo, as the control's undo buffer would know only the last piece.
+// Short edits, read-only fields, and keys that edit nothing go to the control as they are.
+#include "platform/win32.h"
+
+// Gives the data field the replacement procedure; once per field, at dialog start-up.
+void install_field_procedure(HWND dialog, int id);
