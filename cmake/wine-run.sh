@@ -14,4 +14,17 @@ fi
 "$here/../tools/wine-prefix.sh"
 # The tests expect the Western code page (bytes 1-255 round-trip through the controls).
 export LANG=C LC_ALL=C
-exec "$morvane_wine" "$@"
+if [ ! -p /dev/stdout ] && [ ! -p /dev/stderr ]; then
+  exec "$morvane_wine" "$@"
+fi
+# Wine's background processes (its server and services, started by the first program of the prefix)
+# outlive the program and keep the output they inherited. Whoever reads a pipe from here (ctest) would
+# wait for them to end, which is only after the last program using the prefix, another test's included.
+# So the program writes to files, passed on when it ends.
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+status=0
+"$morvane_wine" "$@" >"$out/stdout" 2>"$out/stderr" || status=$?
+cat "$out/stdout"
+cat "$out/stderr" >&2
+exit "$status"
