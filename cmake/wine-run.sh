@@ -20,11 +20,14 @@ fi
 # Wine's background processes (its server and services, started by the first program of the prefix)
 # outlive the program and keep the output they inherited. Whoever reads a pipe from here (ctest) would
 # wait for them to end, which is only after the last program using the prefix, another test's included.
-# So the program writes to files, passed on when it ends.
+# So the program writes to files, passed on as it writes: what a hung test printed is still seen.
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+"$morvane_wine" "$@" <&0 >"$out/stdout" 2>"$out/stderr" &
+program=$!
+tail -s 0.1 -n +1 --pid=$program -f "$out/stdout" &
+tail -s 0.1 -n +1 --pid=$program -f "$out/stderr" >&2 &
 status=0
-"$morvane_wine" "$@" >"$out/stdout" 2>"$out/stderr" || status=$?
-cat "$out/stdout"
-cat "$out/stderr" >&2
+wait $program || status=$?
+wait
 exit "$status"
