@@ -133,6 +133,8 @@ typedef void* HANDLE;
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
 #define EN_MAXTEXT 0x0501
+#define EN_HSCROLL 0x0601
+#define EN_VSCROLL 0x0602
 #define CBN_SELCHANGE 1
 #define CBN_SELENDOK 9
 #define BST_UNCHECKED 0

@@ -41,18 +41,16 @@ struct cut_rest {
     LRESULT first_visible_line;
 };
 
-// Cuts the rest off (quietly) and leaves the edit the room it had with the rest in place; false, and
-// nothing done, when the rest alone fills the limit, so that no edit before it has room.
-bool cut_rest_off(HWND dialog, HWND field, const std::string& text, selection selected, cut_rest& rest)
+// Cuts the rest off and leaves the edit the room it had with the rest in place. The limit must exceed
+// the rest: else no edit before it has room, and the control refuses it at little cost.
+void cut_rest_off(HWND dialog, HWND field, const std::string& text, selection selected, cut_rest& rest)
 {
     rest.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
     rest.text = text.substr(selected.end);
-    if ((size_t)rest.limit <= rest.text.size()) return false;
     rest.first_visible_line = SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0);
     replace_field_range(dialog, field, selected.end, text.size(), "", 0, false);
     SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)(rest.limit - (LRESULT)rest.text.size()), 0);
     SendMessageA(field, EM_SETSEL, selected.start, (LPARAM)selected.end);
-    return true;
 }
 
 // Appends the rest again (quietly), restores the limit and the view, and puts the caret or selection
@@ -81,11 +79,16 @@ bool replace_selection_in_pieces(HWND field, const char* inserted, bool undoable
     if (!costly(inserted, length, text.substr(selected.end))) return false;
     cut_rest rest;
     const bool rest_cut = text.size() > selected.end;
-    if (rest_cut && !cut_rest_off(dialog, field, text, selected, rest)) return false;
+    if (rest_cut && (size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0) <= text.size() - selected.end) return false;
+    // What the control raises while the rest is moved is not the edit's: an outer scope drops it.
+    quiet_scope moving;
+    enter_quiet_scope(moving, dialog, field);
+    if (rest_cut) cut_rest_off(dialog, field, text, selected, rest);
     const raised_codes raised =
         replace_field_range(dialog, field, selected.start, selected.end, inserted, length, undoable && !rest_cut);
     if (rest_cut) put_rest_back(dialog, field, rest);
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    leave_quiet_scope(moving);
     raise_codes(dialog, field, raised);
     return true;
 }
@@ -103,13 +106,16 @@ bool type_before_rest(HWND field, WNDPROC original, WPARAM key, LPARAM lparam)
     const std::string text = field_text(field);
     const selection selected = selection_of(field);
     if (!costly("", 0, text.substr(selected.end))) return false;
+    if ((size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0) <= text.size() - selected.end) return false;
+    quiet_scope moving, key_scope;
+    enter_quiet_scope(moving, dialog, field);
     cut_rest rest;
-    if (!cut_rest_off(dialog, field, text, selected, rest)) return false;
-    quiet_scope scope;
-    enter_quiet_scope(scope, dialog, field);
+    cut_rest_off(dialog, field, text, selected, rest);
+    enter_quiet_scope(key_scope, dialog, field);
     CallWindowProcA(original, field, WM_CHAR, key, lparam);
-    const raised_codes raised = leave_quiet_scope(scope);
+    const raised_codes raised = leave_quiet_scope(key_scope);
     put_rest_back(dialog, field, rest);
+    leave_quiet_scope(moving);
     raise_codes(dialog, field, raised);
     return true;
 }

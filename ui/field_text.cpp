@@ -20,26 +20,33 @@ size_t field_piece_size(const char* text, size_t length)
     return PLAIN_PIECE;
 }
 
+namespace {
+
+// Replaces [from, to) with text[0, length), a piece per EM_REPLACESEL; stops where the limit cut a piece.
+void write_pieces(HWND field, size_t from, size_t to, const char* text, size_t length, bool undoable)
+{
+    const size_t piece_size = field_piece_size(text, length);
+    std::string piece;
+    size_t done = 0;
+    SendMessageA(field, EM_SETSEL, (WPARAM)from, (LPARAM)to);
+    do {
+        piece.assign(text + done, std::min(piece_size, length - done));
+        SendMessageA(field, EM_REPLACESEL, undoable, (LPARAM)piece.c_str());
+        DWORD caret = 0;
+        SendMessageA(field, EM_GETSEL, 0, (LPARAM)&caret);
+        if (caret != from + done + piece.size()) break;
+        done += piece.size();
+    } while (done < length);
+}
+
+}  // namespace
+
 raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text,
                                  size_t length, bool undoable)
 {
     quiet_scope scope;
     enter_quiet_scope(scope, dialog, field);
-    const size_t piece_size = field_piece_size(text, length);
-    std::string piece;
-    size_t at = from, done = 0;
-    SendMessageA(field, EM_SETSEL, (WPARAM)from, (LPARAM)to);
-    do {
-        piece.assign(text + done, std::min(piece_size, length - done));
-        SendMessageA(field, EM_REPLACESEL, undoable, (LPARAM)piece.c_str());
-        // A piece cut by the text limit ends the insertion there, as one insertion would end.
-        DWORD caret = 0;
-        SendMessageA(field, EM_GETSEL, 0, (LPARAM)&caret);
-        if (caret != at + piece.size()) break;
-        at += piece.size();
-        done += piece.size();
-        if (done < length) SendMessageA(field, EM_SETSEL, (WPARAM)at, (LPARAM)at);
-    } while (done < length);
+    write_pieces(field, from, to, text, length, undoable);
     return leave_quiet_scope(scope);
 }
 
@@ -57,15 +64,18 @@ void set_field_text(HWND dialog, int id, const char* text)
     // anew only while the tail is no longer than a piece.
     if (tail > field_piece_size(text + length - tail, tail)) tail = 0;
 
+    quiet_scope scope;
+    enter_quiet_scope(scope, dialog, field);
     if (head != old.size() - tail || head != length - tail) {
         // The program's writes ignore the typing limit, as WM_SETTEXT does.
         LRESULT limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
         SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
-        replace_field_range(dialog, field, head, old.size() - tail, text + head, length - head - tail, false);
+        write_pieces(field, head, old.size() - tail, text + head, length - head - tail, false);
         SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)limit, 0);
     }
     SendMessageA(field, EM_SETSEL, 0, 0);
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
     SendMessageA(field, EM_EMPTYUNDOBUFFER, 0, 0);
     SendMessageA(field, EM_SETMODIFY, FALSE, 0);
+    leave_quiet_scope(scope);
 }

@@ -18,7 +18,9 @@ LRESULT CALLBACK quiet_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
 {
     quiet_scope* scope = static_cast<quiet_scope*>(GetPropA(dialog, QUIET_SCOPE));
     if (message == WM_COMMAND && (HWND)lparam == scope->field) {
-        note_code(scope->raised, HIWORD(wparam));
+        // Scrolling follows the view, which the pieces move on their way and the writer restores.
+        const int code = HIWORD(wparam);
+        if (code != EN_VSCROLL && code != EN_HSCROLL) note_code(scope->raised, code);
         return 0;
     }
     return CallWindowProcA(scope->dialog_procedure, dialog, message, wparam, lparam);

@@ -3,8 +3,9 @@
 //
 // Each piece of an edit raises EN_UPDATE and EN_CHANGE, which the edit sends straight to its parent.
 // Between enter_quiet_scope and leave_quiet_scope the dialog's window procedure is replaced by one that
-// drops the field's WM_COMMAND notifications and notes their codes, so that no dialog procedure sees
-// them; afterwards the edit as a whole may be reported once with raise_codes. Scopes nest.
+// drops the field's WM_COMMAND notifications and notes their codes (all but the scroll notifications),
+// so that no dialog procedure sees them; afterwards the edit as a whole may be reported once with
+// raise_codes. Scopes nest: the innermost one of a dialog notes what its field raises.
 #include "platform/win32.h"
 
 // Notification codes, each once, in the order one edit raises them: EN_MAXTEXT first.
