@@ -96,6 +96,7 @@ typedef void* HANDLE;
 #define WM_DESTROY 0x0002
 #define WM_CLOSE 0x0010
 #define WM_NCDESTROY 0x0082
+#define WM_SETREDRAW 0x000B
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
@@ -155,6 +156,13 @@ typedef void* HANDLE;
 #define FW_BOLD 700
 #define ANSI_CHARSET 0
 #define DEFAULT_CHARSET 1
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
 
 struct LOGFONTA {
     LONG lfHeight;
@@ -224,6 +232,11 @@ LONG GetWindowLongA(HWND window, int index);
 LONG_PTR GetWindowLongPtrA(HWND window, int index);
 // Replaces the window procedure (GWLP_WNDPROC only) and returns the one before; 0 otherwise.
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
+// The default handling of a message: WM_SETREDRAW FALSE clears the window's WS_VISIBLE style and TRUE
+// sets it, without showing or hiding anything; every other message gives 0.
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Asks for the window to be painted again; painting is not modelled.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 // Calls the window procedure given, as a replacement procedure passes messages on to the one before.
 LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // Window properties: a named value per window, null when none; RemovePropA returns the value removed.

@@ -127,6 +127,19 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return window->procedure(window, message, wparam, lparam);
 }
 
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM) {
+    if (!window_is_live(window) || message != WM_SETREDRAW) return 0;
+    if (wparam)
+        window->style |= WS_VISIBLE;
+    else
+        window->style &= ~(DWORD)WS_VISIBLE;
+    return 0;
+}
+
+BOOL InvalidateRect(HWND window, const RECT*, BOOL) {
+    return window_is_live(window);
+}
+
 LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return procedure ? procedure(window, message, wparam, lparam) : 0;
 }

@@ -397,3 +397,21 @@ TEST_F(EditControl, ScrollCaretChangesNeitherTextNorSelectionAndRaisesNoChange) 
     EXPECT_EQ(text(IDC_BASEX), std::string(3000, '7'));
     for (const recorded_message& r : recorded) EXPECT_TRUE(r.code != EN_UPDATE && r.code != EN_CHANGE) << r.code;
 }
+
+TEST_F(EditControl, SetRedrawIsLeftToTheDefaultProcedureWhichTogglesOnlyTheVisibleStyle) {
+    ShowWindow(dialog, SW_SHOW);
+    HWND edit = control(IDC_BASEX);
+    // the edit control itself keeps its visibility
+    SendMessageA(edit, WM_SETREDRAW, FALSE, 0);
+    EXPECT_TRUE(IsWindowVisible(edit));
+    SendMessageA(edit, WM_SETREDRAW, TRUE, 0);
+    // the default procedure clears and sets WS_VISIBLE; text written meanwhile arrives whole
+    DefWindowProcA(edit, WM_SETREDRAW, FALSE, 0);
+    EXPECT_FALSE(IsWindowVisible(edit));
+    EXPECT_EQ(style(IDC_BASEX) & WS_VISIBLE, 0);
+    SendMessageA(edit, EM_REPLACESEL, FALSE, (LPARAM) "123");
+    DefWindowProcA(edit, WM_SETREDRAW, TRUE, 0);
+    EXPECT_TRUE(InvalidateRect(edit, nullptr, TRUE));
+    EXPECT_TRUE(IsWindowVisible(edit));
+    EXPECT_EQ(text(IDC_BASEX), "123");
+}
