@@ -1,13 +1,21 @@
-// A full paste and one keystroke at capacity, timed in the real Morvane.exe under Wine: this program
-// drives the dialog through window messages as the end-to-end tests do, replaces the whole HEX field with
-// the 65,534 hex digits of 32,767 random bytes, then replaces its last digit (one keystroke), and prints
-// how long each message took to return; the program's refresh, and the edit controls' own work on the
-// three fields, happen inside that time. Arguments: the radixes to try (default 16 64). Wine lays out
-// long runs of decimal digits slowly: with radix 2, 10, 36 or 60 a paste can take many minutes.
-//   cmake --build --preset win32 --target morvane_paste_timing
-//   cmake/wine-run.sh build/win32/bench/win32/morvane_paste_timing.exe 16 64
+// Pastes and keystrokes at full capacity, timed in the real Morvane.exe under Wine. This program drives
+// the dialog through window messages as the end-to-end tests do and prints, for each source field and
+// radix, how long each message took to return: the program's refresh and the edit controls' own work on
+// all three fields happen inside that time.
+//   paste      another program's EM_REPLACESEL of the whole text into the empty source field: the 65,534
+//              hex digits of 32,767 random bytes; the radix form of the same bytes, cut by the field
+//              to the 65,534 characters it takes; or 32,767 printable characters
+//   last key   the last character of the full field replaced by a typed key (WM_CHAR)
+//   first key  the first character replaced by a typed key
+// Arguments: the radixes to try (default 16 64 36 60 10 2), and -n N for the median of N runs.
+//   cmake --build --preset win64 --target morvane_paste_timing
+//   cmake/wine64-run.sh build/win64/bench/win32/morvane_paste_timing.exe
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,40 +32,105 @@ template <typename F> double seconds(F action)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-} // namespace
+// 32,767 printable characters from a fixed seed: what a user pastes into the ASCII field.
+std::string printable_text()
+{
+    std::mt19937 generator(32767);
+    std::string text(32767, ' ');
+    for (char& c : text) c = (char)(0x20 + generator() % 0x5F);
+    return text;
+}
+
+// Replaces the character at `at` of the source field by a typed key.
+double key_over(HWND dialog, int field, size_t at)
+{
+    const std::string text = control_text(dialog, field);
+    HWND edit = GetDlgItem(dialog, field);
+    const char key = text[at] == '1' ? '2' : '1';  // a digit of every source the rows use
+    SendMessageA(edit, EM_SETSEL, at, (LPARAM)(at + 1));
+    return seconds([&] { SendMessageA(edit, WM_CHAR, (unsigned char)key, 1); });
+}
+
+struct timing {
+    double paste, last_key, first_key;
+    std::string counters;  // HEX, bytes, BASE(X), bits after the paste
+};
+
+// One source field and radix, in a program of its own.
+bool time_source(int source, const std::string& radix, const std::string& hex, timing& out)
+{
+    morvane_process program = start_morvane();
+    if (!program.dialog) return false;
+    HWND dialog = program.dialog;
+    replace_text(dialog, IDC_BASE_NUMBER, radix.c_str());
+    std::string pasted = hex;
+    if (source == IDC_BASEX) {
+        // the radix form of the data, as the program makes it, into the emptied BASE(X) source
+        replace_text(dialog, IDC_HEX, hex.c_str());
+        pasted = control_text(dialog, IDC_BASEX);
+        click_button(dialog, IDC_CLEAR_ALL);
+        click_button(dialog, IDC_SRC_BASEX);
+    } else if (source == IDC_ASCII) {
+        pasted = printable_text();
+        click_button(dialog, IDC_SRC_ASCII);
+    }
+    out.paste = seconds([&] { replace_text(dialog, source, pasted.c_str()); });
+    out.counters = control_text(dialog, IDC_HEX_COUNT) + " " + control_text(dialog, IDC_BYTE_COUNT) + " " +
+                   control_text(dialog, IDC_BASEX_COUNT) + " " + control_text(dialog, IDC_BIGNUM_BITS);
+    const size_t length = control_text(dialog, source).size();
+    out.last_key = key_over(dialog, source, length - 1);
+    out.first_key = key_over(dialog, source, 0);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    wait_for_exit(program, 10000);
+    finish(program);
+    return true;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> radixes;
-    for (int i = 1; i < argc; ++i) radixes.push_back(argv[i]);
-    if (radixes.empty()) radixes = {"16", "64"};
-    const std::string hex = random_hex(32767);
-    int status = 0;
-    for (const std::string& radix : radixes) {
-        morvane_process program = start_morvane();
-        if (!program.dialog) {
-            std::printf("Morvane.exe did not start\n");
-            return 1;
-        }
-        replace_text(program.dialog, IDC_BASE_NUMBER, radix.c_str());
-        const double paste = seconds([&] { replace_text(program.dialog, IDC_HEX, hex.c_str()); });
-        const std::string bytes_after_paste = control_text(program.dialog, IDC_BYTE_COUNT);
-        HWND field = GetDlgItem(program.dialog, IDC_HEX);
-        const double keystroke = seconds([&] {
-            SendMessageA(field, EM_SETSEL, hex.size() - 1, hex.size());
-            SendMessageA(field, EM_REPLACESEL, TRUE, (LPARAM) "0");
-        });
-        const std::string basex_count = control_text(program.dialog, IDC_BASEX_COUNT);
-        if (bytes_after_paste != "32767") {
-            std::printf("radix %s: the paste gave %s bytes\n", radix.c_str(), bytes_after_paste.c_str());
-            status = 1;
-        }
-        std::printf("radix %s: paste of 65534 HEX digits %.2f s, one keystroke at capacity %.2f s (BASE(X) %s "
-                    "characters)\n",
-                    radix.c_str(), paste, keystroke, basex_count.c_str());
-        PostMessageA(program.dialog, WM_COMMAND, IDCANCEL, 0);
-        wait_for_exit(program, 10000);
-        finish(program);
+    int runs = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-n") == 0 && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+        else
+            radixes.push_back(argv[i]);
     }
-    return status;
+    if (radixes.empty()) radixes = {"16", "64", "36", "60", "10", "2"};
+    const std::string hex = random_hex(32767);
+    const struct {
+        int field;
+        const char* name;
+    } sources[] = {{IDC_HEX, "HEX"}, {IDC_BASEX, "BASE(X)"}, {IDC_ASCII, "ASCII"}};
+
+    std::printf("| source | radix | paste (s) | last key (s) | first key (s) | counters after the paste |\n");
+    std::printf("|---|---|---|---|---|---|\n");
+    for (const auto& source : sources) {
+        for (const std::string& radix : radixes) {
+            if (source.field == IDC_BASEX && (radix == "16" || radix == "2")) continue;
+            std::vector<double> paste, last_key, first_key;
+            timing t;
+            for (int run = 0; run < runs; ++run) {
+                if (!time_source(source.field, radix, hex, t)) {
+                    std::printf("Morvane.exe did not start\n");
+                    return 1;
+                }
+                paste.push_back(t.paste);
+                last_key.push_back(t.last_key);
+                first_key.push_back(t.first_key);
+            }
+            std::printf("| %s | %s | %.3f | %.3f | %.3f | %s |\n", source.name, radix.c_str(), median(paste),
+                        median(last_key), median(first_key), t.counters.c_str());
+            std::fflush(stdout);
+        }
+    }
+    return 0;
 }
