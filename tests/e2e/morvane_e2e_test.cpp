@@ -1,6 +1,7 @@
 // The real program, started as its own process and driven through its window messages.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "morvane_process.h"
@@ -304,4 +305,62 @@ TEST(MorvaneExit, EveryWayOfClosingEndsTheProgramWithCode0)
         EXPECT_EQ(wait_for_exit(program, 5000), 0);
         finish(program);
     }
+}
+
+// The fields at full capacity, in the radixes whose texts Wine lays out slowest: a paste of 65,534 hex
+// digits from another program, then keys over the last and the first digit; and a paste through the
+// clipboard into the BASE(X) source.
+TEST_F(Morvane, FullCapacityPastesAndKeysInRadix10And2)
+{
+    const std::string all_f(65534, 'F');
+    const struct {
+        const char* radix;
+        size_t length;                   // of the BASE(X) text each time
+        const char* head[3];             // its start after the paste, the last key, the first key
+        const char* tail[3];             // its end
+    } cases[] = {
+        // 2^262136 - 1, then minus 8, then minus 2^262135
+        {"10", 78911, {"629424108392", "629424108392", "314712054196"},
+         {"148180852735", "148180852727", "074090426359"}},
+        {"2", 262136, {"1111", "1111", "111"}, {"1111", "0111", "0111"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.radix);
+        replace(IDC_BASE_NUMBER, c.radix);
+        replace(IDC_HEX, all_f.c_str());
+        HWND hex = GetDlgItem(dialog, IDC_HEX);
+        for (int step = 0; step < 3; ++step) {
+            if (step == 1) SendMessageA(hex, EM_SETSEL, 65533, 65534);
+            if (step == 2) SendMessageA(hex, EM_SETSEL, 0, 1);
+            if (step > 0) SendMessageA(hex, WM_CHAR, '7', 1);
+            const std::string basex = text(IDC_BASEX);
+            const size_t length = step == 2 && std::string(c.radix) == "2" ? c.length - 1 : c.length;
+            ASSERT_EQ(basex.size(), length) << "step " << step;
+            EXPECT_EQ(basex.substr(0, std::strlen(c.head[step])), c.head[step]) << "step " << step;
+            EXPECT_EQ(basex.substr(length - std::strlen(c.tail[step])), c.tail[step]) << "step " << step;
+            EXPECT_EQ(text(IDC_BYTE_COUNT), "32767");
+            EXPECT_EQ(text(IDC_BIGNUM_BITS), step == 2 ? "262135" : "262136");
+            EXPECT_EQ(status(), "HEX Changed OK.");
+        }
+        EXPECT_EQ(text(IDC_HEX), "7" + std::string(65532, 'F') + "7");
+    }
+
+    // 10^65534 - 1 pasted from the clipboard into the BASE(X) source
+    replace(IDC_BASE_NUMBER, "10");
+    click(IDC_SRC_BASEX);
+    const std::string nines(65534, '9');
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, nines.size() + 1);
+    std::memcpy(GlobalLock(block), nines.c_str(), nines.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    HWND basex = GetDlgItem(dialog, IDC_BASEX);
+    SendMessageA(basex, EM_SETSEL, 0, -1);
+    SendMessageA(basex, WM_PASTE, 0, 0);
+    EXPECT_EQ(text(IDC_BASEX), nines);
+    EXPECT_EQ(counters(), "54425 27213 65534 217700");
+    EXPECT_EQ(text(IDC_HEX).substr(0, 12), "96B97A4E0A4B");
+    EXPECT_EQ(status(), "BASE(X) Changed OK.");
 }
