@@ -41,8 +41,14 @@ struct cut_rest {
     LRESULT first_visible_line;
 };
 
-// Cuts the rest off and leaves the edit the room it had with the rest in place. The limit must exceed
-// the rest: else no edit before it has room, and the control refuses it at little cost.
+// Whether the text limit leaves any room before a rest of this length: where the rest alone fills it,
+// the control refuses every edit before the rest, at little cost.
+bool room_before_rest(HWND field, size_t rest_length)
+{
+    return (size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0) > rest_length;
+}
+
+// Cuts the rest off and leaves the edit the room it had with the rest in place (room_before_rest).
 void cut_rest_off(HWND dialog, HWND field, const std::string& text, selection selected, cut_rest& rest)
 {
     rest.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
@@ -70,7 +76,7 @@ void put_rest_back(HWND dialog, HWND field, const cut_rest& rest)
 
 // EM_REPLACESEL and WM_PASTE: the text replaces the selection, in pieces; false when the control may
 // make the edit itself at little cost.
-bool replace_selection_in_pieces(HWND field, const char* inserted, bool undoable)
+bool replace_selection_in_pieces(HWND field, const char* inserted)
 {
     HWND dialog = GetParent(field);
     const std::string text = field_text(field);
@@ -79,13 +85,13 @@ bool replace_selection_in_pieces(HWND field, const char* inserted, bool undoable
     if (!costly(inserted, length, text.substr(selected.end))) return false;
     cut_rest rest;
     const bool rest_cut = text.size() > selected.end;
-    if (rest_cut && (size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0) <= text.size() - selected.end) return false;
+    if (rest_cut && !room_before_rest(field, text.size() - selected.end)) return false;
     // What the control raises while the rest is moved is not the edit's: an outer scope drops it.
     quiet_scope moving;
     enter_quiet_scope(moving, dialog, field);
     if (rest_cut) cut_rest_off(dialog, field, text, selected, rest);
     const raised_codes raised =
-        replace_field_range(dialog, field, selected.start, selected.end, inserted, length, undoable && !rest_cut);
+        replace_field_range(dialog, field, selected.start, selected.end, inserted, length, false);
     if (rest_cut) put_rest_back(dialog, field, rest);
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
     leave_quiet_scope(moving);
@@ -105,8 +111,8 @@ bool type_before_rest(HWND field, WNDPROC original, WPARAM key, LPARAM lparam)
     HWND dialog = GetParent(field);
     const std::string text = field_text(field);
     const selection selected = selection_of(field);
-    if (!costly("", 0, text.substr(selected.end))) return false;
-    if ((size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0) <= text.size() - selected.end) return false;
+    if (!costly("", 0, text.substr(selected.end)) || !room_before_rest(field, text.size() - selected.end))
+        return false;
     quiet_scope moving, key_scope;
     enter_quiet_scope(moving, dialog, field);
     cut_rest rest;
@@ -140,12 +146,11 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM wparam, LPARAM
     if (field_is_quiet(GetParent(field), field)) return CallWindowProcA(original, field, message, wparam, lparam);
     switch (message) {
     case EM_REPLACESEL:
-        if (replace_selection_in_pieces(field, lparam ? reinterpret_cast<const char*>(lparam) : "", wparam != 0))
-            return 0;
+        if (replace_selection_in_pieces(field, lparam ? reinterpret_cast<const char*>(lparam) : "")) return 0;
         break;
     case WM_PASTE: {
         std::string pasted;
-        if (!read_only(field) && clipboard_text(field, pasted) && replace_selection_in_pieces(field, pasted.c_str(), true))
+        if (!read_only(field) && clipboard_text(field, pasted) && replace_selection_in_pieces(field, pasted.c_str()))
             return 0;
         break;
     }

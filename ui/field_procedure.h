@@ -12,8 +12,9 @@
 //   short text, and the rest is appended again.
 // The text, the caret, the text limit and the view are those the control's own edit leaves, and the
 // dialog receives the notifications of that one edit (EN_MAXTEXT when the limit cut it, EN_UPDATE,
-// EN_CHANGE) once the field holds the whole new text. One thing differs: after an edit before a long
-// rest there is nothing to undo, as the control's undo buffer would know only the last piece.
+// EN_CHANGE) once the field holds the whole new text. One thing differs: after an edit taken in pieces
+// there is nothing to undo, as the control's undo would make the whole edit again in one piece, which
+// is what takes Wine so long.
 // Short edits, read-only fields, and keys that edit nothing go to the control as they are.
 #include "platform/win32.h"
 

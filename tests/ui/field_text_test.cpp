@@ -261,31 +261,32 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         std::string input;
         LRESULT limit;
         bool read_only;
+        bool in_pieces;  // the replacement procedure takes the edit in pieces: nothing is left to undo
     } cases[] = {
-        {"paste into an empty field", IDC_HEX, "", 0, 0, PASTE, hex, 65534, false},
-        {"paste over all of a long text", IDC_BASEX, digits, 0, 1500, PASTE, digits.substr(7), 65534, false},
-        {"paste in the middle of a long text", IDC_BASEX, digits, 10, 12, PASTE, digits, 65534, false},
-        {"paste of text with line breaks at the end", IDC_ASCII, words, 2500, 2500, PASTE, words, 32767, false},
-        {"paste cut by the limit", IDC_HEX, hex, 3000, 3000, PASTE, hex, 4500, false},
-        {"paste near the start, cut by the limit", IDC_HEX, hex, 2, 2, PASTE, hex, 4500, false},
-        {"paste into a read-only field", IDC_HEX, hex, 0, 0, PASTE, hex, 65534, true},
-        {"another program replaces all", IDC_HEX, hex, 0, 3000, REPLACE, hex.substr(1), 65534, false},
-        {"another program inserts at the start", IDC_BASEX, digits, 0, 0, REPLACE_NO_UNDO, digits, 65534, false},
-        {"replace into a read-only field", IDC_BASEX, "", 0, 0, REPLACE, digits, 65534, true},
-        {"a short replace near the end", IDC_BASEX, digits, 1490, 1491, REPLACE, "7", 65534, false},
-        {"a key over the first digit", IDC_BASEX, digits, 0, 1, TYPE, "9", 65534, false},
-        {"keys and backspaces near the start", IDC_HEX, hex, 3, 3, TYPE, "AB\b\bC\b\b", 65534, false},
-        {"enter near the start", IDC_ASCII, words, 5, 5, TYPE, "\r", 32767, false},
-        {"a key at the start of a full field", IDC_HEX, hex, 0, 0, TYPE, "A", 3000, false},
-        {"a key over the first digit of a full field", IDC_HEX, hex, 0, 1, TYPE, "A", 3000, false},
-        {"a key into a read-only field", IDC_HEX, hex, 0, 0, TYPE, "A", 65534, true},
+        {"paste into an empty field", IDC_HEX, "", 0, 0, PASTE, hex, 65534, false, true},
+        {"paste over all of a long text", IDC_BASEX, digits, 0, 1500, PASTE, digits.substr(7), 65534, false, true},
+        {"paste in the middle of a long text", IDC_BASEX, digits, 10, 12, PASTE, digits, 65534, false, true},
+        {"paste of text with line breaks at the end", IDC_ASCII, words, 2500, 2500, PASTE, words, 32767, false, true},
+        {"paste cut by the limit", IDC_HEX, hex, 3000, 3000, PASTE, hex, 4500, false, true},
+        {"paste near the start, cut by the limit", IDC_HEX, hex, 2, 2, PASTE, hex, 4500, false, true},
+        {"paste into a read-only field", IDC_HEX, hex, 0, 0, PASTE, hex, 65534, true, false},
+        {"another program replaces all", IDC_HEX, hex, 0, 3000, REPLACE, hex.substr(1), 65534, false, true},
+        {"another program inserts at the start", IDC_BASEX, digits, 0, 0, REPLACE_NO_UNDO, digits, 65534, false, true},
+        {"replace into a read-only field", IDC_BASEX, "", 0, 0, REPLACE, digits, 65534, true, true},
+        {"a short replace near the end", IDC_BASEX, digits, 1490, 1491, REPLACE, "7", 65534, false, false},
+        {"a key over the first digit", IDC_BASEX, digits, 0, 1, TYPE, "9", 65534, false, true},
+        {"keys and backspaces near the start", IDC_HEX, hex, 3, 3, TYPE, "AB\b\bC\b\b", 65534, false, true},
+        {"enter near the start", IDC_ASCII, words, 5, 5, TYPE, "\r", 32767, false, true},
+        {"a key at the start of a full field", IDC_HEX, hex, 0, 0, TYPE, "A", 3000, false, false},
+        {"a key over the first digit of a full field", IDC_HEX, hex, 0, 1, TYPE, "A", 3000, false, true},
+        {"a key into a read-only field", IDC_HEX, hex, 0, 0, TYPE, "A", 65534, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::pair<int, int>> raised[2];
         std::string text[2];
         DWORD start[2] = {}, end[2] = {};
-        LRESULT modified[2] = {};
+        LRESULT modified[2] = {}, can_undo[2] = {};
         int i = 0;
         for (HWND d : {with_procedure, plain}) {
             HWND field = GetDlgItem(d, c.id);
@@ -307,6 +308,7 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
             text[i] = text_of(field);
             SendMessageA(field, EM_GETSEL, (WPARAM)&start[i], (LPARAM)&end[i]);
             modified[i] = SendMessageA(field, EM_GETMODIFY, 0, 0);
+            can_undo[i] = SendMessageA(field, EM_CANUNDO, 0, 0);
             ++i;
         }
         EXPECT_TRUE(text[0] == text[1]) << text[0].size() << " against " << text[1].size() << " characters";
@@ -314,5 +316,6 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         EXPECT_EQ(end[0], end[1]);
         EXPECT_EQ(raised[0], raised[1]);
         EXPECT_EQ(modified[0] != 0, modified[1] != 0);
+        EXPECT_EQ(can_undo[0] != 0, c.in_pieces ? false : can_undo[1] != 0);
     }
 }
