@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the 32-bit Windows program and opens it under Wine.
+# Builds the 32-bit Windows program and opens it under Wine. On a machine that cannot start 32-bit
+# programs at all, the same program built for x86_64 opens under 64-bit Wine instead.
 # Usage (as root on Debian 12): bash tools/run.sh
 # With no DISPLAY, the window opens on a virtual X screen (Xvfb :77) and a screenshot is saved to
 # build/morvane-screen.png after a few seconds.
@@ -7,11 +8,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Morvane
+source tools/wine-env.sh
+preset=win32
+if reason=$(morvane_wine32_blocked); then
+  echo "$reason: opening the 64-bit build under 64-bit Wine."
+  preset=win64
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Morvane
 
-export MORVANE_WINEPREFIX="$HOME/.cache/morvane-wine-x11" MORVANE_WINE_GRAPHICS=x11
-export WINEPREFIX="$MORVANE_WINEPREFIX" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export MORVANE_WINE_ARCH="$preset" MORVANE_WINE_GRAPHICS=x11
+export MORVANE_WINEPREFIX="$HOME/.cache/morvane-$preset-x11"
+morvane_wine_env
+program_exe="build/$preset/Morvane.exe"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "No DISPLAY: opening the window on a virtual screen (Xvfb :77)."
@@ -21,7 +30,7 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:77
   sleep 1
   bash tools/wine-prefix.sh
-  wine build/win32/Morvane.exe &
+  "$morvane_wine" "$program_exe" &
   program=$!
   sleep 6
   import -window root build/morvane-screen.png && echo "Screenshot: build/morvane-screen.png"
@@ -29,5 +38,5 @@ if [ -z "${DISPLAY:-}" ]; then
   wait $program
 else
   bash tools/wine-prefix.sh
-  exec wine build/win32/Morvane.exe
+  exec "$morvane_wine" "$program_exe"
 fi
