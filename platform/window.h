@@ -19,7 +19,7 @@ struct HWND__ {
     DWORD ex_style;
     const char* class_name;
     WNDPROC procedure;              // GWLP_WNDPROC: the class procedure unless replaced
-    std::map<std::string, HANDLE> properties;
+    std::map<std::string, HANDLE, std::less<>> properties;  // SetPropA; found by name without a copy
     std::string text;               // the text up to (not including) its NUL
     HWND parent;                    // the dialog, for controls
     std::vector<HWND> children;     // controls in template order, for the dialog

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 std::string field_text(HWND field)
 {
@@ -48,6 +49,27 @@ void write_pieces(HWND field, size_t from, size_t to, const char* text, size_t l
     }
 }
 
+// The length of the common head of a[0, n) and b[0, n): whole blocks compared with memcmp first, as
+// the field texts of a refresh are mostly the same, and long.
+size_t common_head(const char* a, const char* b, size_t n)
+{
+    const size_t block = 256;
+    size_t i = 0;
+    while (i + block <= n && std::memcmp(a + i, b + i, block) == 0) i += block;
+    while (i < n && a[i] == b[i]) ++i;
+    return i;
+}
+
+// The length of the common tail of a[0, n) and b[0, n), both ending at n.
+size_t common_tail(const char* a, const char* b, size_t n)
+{
+    const size_t block = 256;
+    size_t i = 0;
+    while (i + block <= n && std::memcmp(a + n - i - block, b + n - i - block, block) == 0) i += block;
+    while (i < n && a[n - 1 - i] == b[n - 1 - i]) ++i;
+    return i;
+}
+
 }  // namespace
 
 raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text,
@@ -62,24 +84,25 @@ raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to
 void set_field_text(HWND dialog, int id, const char* text)
 {
     HWND field = GetDlgItem(dialog, id);
-    const std::string old = field_text(field);
+    // The field's text, read without clearing a buffer first: a refresh reads up to 262,144 characters.
+    const size_t capacity = (size_t)SendMessageA(field, WM_GETTEXTLENGTH, 0, 0) + 1;
+    const std::unique_ptr<char[]> old(new char[capacity]);
+    const size_t old_length = (size_t)SendMessageA(field, WM_GETTEXT, capacity, (LPARAM)old.get());
     const size_t length = std::strlen(text);
-    size_t head = 0;
-    while (head < old.size() && head < length && old[head] == text[head]) ++head;
-    size_t tail = 0;
-    while (tail < old.size() - head && tail < length - head && old[old.size() - 1 - tail] == text[length - 1 - tail])
-        ++tail;
+    const size_t head = common_head(old.get(), text, std::min(old_length, length));
+    const size_t rest = std::min(old_length, length) - head;  // neither tail reaches into the head
+    size_t tail = common_tail(old.get() + old_length - rest, text + length - rest, rest);
     // An edit before the tail makes the control lay all of it out again: cheaper than writing the tail
     // anew only while the tail is no longer than a piece.
     if (tail > field_piece_size(text + length - tail, tail)) tail = 0;
 
     quiet_scope scope;
     enter_quiet_scope(scope, dialog, field);
-    if (head != old.size() - tail || head != length - tail) {
+    if (head != old_length - tail || head != length - tail) {
         // The program's writes ignore the typing limit, as WM_SETTEXT does.
         LRESULT limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
         SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
-        write_pieces(field, head, old.size() - tail, text + head, length - head - tail, false);
+        write_pieces(field, head, old_length - tail, text + head, length - head - tail, false);
         SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)limit, 0);
     }
     SendMessageA(field, EM_SETSEL, 0, 0);

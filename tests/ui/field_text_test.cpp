@@ -93,6 +93,8 @@ TEST_F(FieldText, EveryWriteLeavesTheFieldAsOneSetTextDoes)
     digits_new_head[3] = digits[3] == '7' ? '8' : '7';
     hex_new_middle.replace(30000, 5, "FFFFF");
     digits_new_tail.replace(digits.size() - 1, 1, "55");
+    std::string hex_inserted_at_512 = hex.substr(0, 30000);
+    hex_inserted_at_512.insert(512, "A");
     const struct {
         const char* name;
         int id;
@@ -108,6 +110,8 @@ TEST_F(FieldText, EveryWriteLeavesTheFieldAsOneSetTextDoes)
         {"text with line breaks into a read-only field", IDC_ASCII, "", words, 0},
         {"text shortened from its head", IDC_ASCII, words, words.substr(700), 10},
         {"a short text over a long one", IDC_BASEX, digits, "12", 0},
+        {"one digit inserted where a compared block starts", IDC_HEX, hex.substr(0, 30000), hex_inserted_at_512, 9},
+        {"the last 300 digits removed", IDC_HEX, hex.substr(0, 30000), hex.substr(0, 29700), 29999},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
