@@ -125,6 +125,10 @@ HMODULE GetModuleHandleA(LPCSTR) {
     return &this_module;
 }
 
+short GetKeyState(int) {
+    return 0;
+}
+
 HWND GetParent(HWND window) {
     return window_is_live(window) ? window->parent : nullptr;
 }

@@ -79,6 +79,39 @@ void move_to_next_line(HWND edit) {
     edit->anchor = edit->caret = caret;
 }
 
+// WM_COPY: the selection onto the clipboard, when there is one.
+void copy(HWND edit) {
+    size_t start = selection_start(edit), end = selection_end(edit);
+    if (start == end || !OpenClipboard(edit)) return;
+    EmptyClipboard();
+    HANDLE block = GlobalAlloc(GMEM_MOVEABLE, end - start + 1);
+    char* text = static_cast<char*>(GlobalLock(block));
+    memcpy(text, edit->text.data() + start, end - start);
+    text[end - start] = '\0';
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+// WM_CLEAR: the selection deleted, in an edit that is not read-only.
+void clear(HWND edit) {
+    if (!is_read_only(edit)) replace_selection(edit, "", 0, true);
+}
+
+// The Delete key (no Shift or Ctrl held): the selection, else the character after the caret ("\r\n" as
+// one in multi-line edits).
+void delete_forward(HWND edit) {
+    if (is_read_only(edit)) return;
+    size_t start = selection_start(edit);
+    if (start == selection_end(edit)) {
+        if (start == edit->text.size()) return;
+        size_t width = is_multiline(edit) && edit->text.compare(start, 2, "\r\n") == 0 ? 2 : 1;
+        edit->anchor = start;
+        edit->caret = start + width;
+    }
+    clear(edit);
+}
+
 // WM_PASTE: the clipboard's text over the selection; a single-line edit takes it up to its first line
 // break. Read-only edits and an empty clipboard change nothing.
 void paste(HWND edit) {
@@ -128,6 +161,19 @@ LRESULT edit_message(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     case WM_PASTE:
         paste(edit);
+        return 0;
+    case WM_COPY:
+        copy(edit);
+        return 0;
+    case WM_CUT:
+        copy(edit);
+        clear(edit);
+        return 0;
+    case WM_CLEAR:
+        clear(edit);
+        return 0;
+    case WM_KEYDOWN:
+        if (wparam == VK_DELETE) delete_forward(edit);
         return 0;
     case EM_GETFIRSTVISIBLELINE:  // the lines are not laid out: the first one is always in view
         return 0;

@@ -102,10 +102,14 @@ typedef void* HANDLE;
 #define WM_GETTEXTLENGTH 0x000E
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
+#define WM_KEYDOWN 0x0100
 #define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
 #define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
 #define EM_SCROLLCARET 0x00B7
@@ -149,6 +153,9 @@ typedef void* HANDLE;
 #define SW_SHOW 5
 #define IDOK 1
 #define IDCANCEL 2
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_DELETE 0x2E
 #define CF_TEXT 1
 #define GMEM_MOVEABLE 0x0002
 #define LF_FACESIZE 32
@@ -252,6 +259,8 @@ HFONT CreateFontIndirectA(const LOGFONTA* description);
 HMODULE GetModuleHandleA(LPCSTR name);
 // The dialog of a control; null for the dialog itself.
 HWND GetParent(HWND window);
+// The state of a key: no key is ever held down here, so always 0.
+short GetKeyState(int key);
 
 // The clipboard: one for the process, holding at most one text (CF_TEXT) in a global memory block.
 // OpenClipboard fails while it is open; SetClipboardData takes over the block; GetClipboardData

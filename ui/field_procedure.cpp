@@ -48,13 +48,14 @@ bool room_before_rest(HWND field, size_t rest_length)
     return (size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0) > rest_length;
 }
 
-// Cuts the rest off and leaves the edit the room it had with the rest in place (room_before_rest).
-void cut_rest_off(HWND dialog, HWND field, const std::string& text, selection selected, cut_rest& rest)
+// Cuts the rest off from `at` and leaves the edit the room it had with the rest in place
+// (room_before_rest), the selection as it was.
+void cut_rest_off(HWND dialog, HWND field, const std::string& text, size_t at, selection selected, cut_rest& rest)
 {
     rest.limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
-    rest.text = text.substr(selected.end);
+    rest.text = text.substr(at);
     rest.first_visible_line = SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0);
-    replace_field_range(dialog, field, selected.end, text.size(), "", 0, false);
+    replace_field_range(dialog, field, at, text.size(), "", 0, false);
     SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)(rest.limit - (LRESULT)rest.text.size()), 0);
     SendMessageA(field, EM_SETSEL, selected.start, (LPARAM)selected.end);
 }
@@ -89,7 +90,7 @@ bool replace_selection_in_pieces(HWND field, const char* inserted)
     // What the control raises while the rest is moved is not the edit's: an outer scope drops it.
     quiet_scope moving;
     enter_quiet_scope(moving, dialog, field);
-    if (rest_cut) cut_rest_off(dialog, field, text, selected, rest);
+    if (rest_cut) cut_rest_off(dialog, field, text, selected.end, selected, rest);
     const raised_codes raised =
         replace_field_range(dialog, field, selected.start, selected.end, inserted, length, false);
     if (rest_cut) put_rest_back(dialog, field, rest);
@@ -105,21 +106,55 @@ bool edits_text(WPARAM key)
     return key >= 0x20 ? key != 0x7f : key == '\b' || key == '\r' || key == '\n' || key == '\t';
 }
 
-// WM_CHAR before a long rest: the control handles the key on the text without the rest.
-bool type_before_rest(HWND field, WNDPROC original, WPARAM key, LPARAM lparam)
+bool key_held(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+const size_t NO_REACH = std::string::npos;
+
+// Where the text that a key or an edit command may change ends, as the control computes it: the rest
+// after it can be cut off while the control handles the message. NO_REACH when the message changes no
+// text, or may change more than the control's own rules let us tell.
+size_t reach_of(UINT message, WPARAM wparam, const std::string& text, selection selected)
+{
+    const bool selection_empty = selected.start == selected.end;
+    switch (message) {
+    case WM_CHAR:
+        return edits_text(wparam) ? selected.end : NO_REACH;
+    case WM_CUT:
+    case WM_CLEAR:
+        return selection_empty ? NO_REACH : selected.end;
+    case WM_KEYDOWN:
+        // Delete: the selection, else the character after the caret, "\r\n" and "\r\r\n" as one;
+        // with Shift, the character before the caret; with Ctrl, the rest of the line.
+        if (wparam != VK_DELETE || key_held(VK_CONTROL)) return NO_REACH;
+        if (!selection_empty || key_held(VK_SHIFT)) return selected.end;
+        if (selected.end == text.size()) return NO_REACH;
+        if (text.compare(selected.end, 2, "\r\n") == 0) return selected.end + 2;
+        if (text.compare(selected.end, 3, "\r\r\n") == 0) return selected.end + 3;
+        return selected.end + 1;
+    default:
+        return NO_REACH;
+    }
+}
+
+// A key or an edit command before a long rest: the control handles it on the text without the rest.
+bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam, LPARAM lparam)
 {
     HWND dialog = GetParent(field);
     const std::string text = field_text(field);
     const selection selected = selection_of(field);
-    if (!costly("", 0, text.substr(selected.end)) || !room_before_rest(field, text.size() - selected.end))
+    const size_t reach = reach_of(message, wparam, text, selected);
+    if (reach == NO_REACH || !costly("", 0, text.substr(reach)) || !room_before_rest(field, text.size() - reach))
         return false;
-    quiet_scope moving, key_scope;
+    quiet_scope moving, edit_scope;
     enter_quiet_scope(moving, dialog, field);
     cut_rest rest;
-    cut_rest_off(dialog, field, text, selected, rest);
-    enter_quiet_scope(key_scope, dialog, field);
-    CallWindowProcA(original, field, WM_CHAR, key, lparam);
-    const raised_codes raised = leave_quiet_scope(key_scope);
+    cut_rest_off(dialog, field, text, reach, selected, rest);
+    enter_quiet_scope(edit_scope, dialog, field);
+    CallWindowProcA(original, field, message, wparam, lparam);
+    const raised_codes raised = leave_quiet_scope(edit_scope);
     put_rest_back(dialog, field, rest);
     leave_quiet_scope(moving);
     raise_codes(dialog, field, raised);
@@ -155,7 +190,10 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM wparam, LPARAM
         break;
     }
     case WM_CHAR:
-        if (!read_only(field) && edits_text(wparam) && type_before_rest(field, original, wparam, lparam)) return 0;
+    case WM_KEYDOWN:
+    case WM_CUT:
+    case WM_CLEAR:
+        if (!read_only(field) && edit_before_rest(field, original, message, wparam, lparam)) return 0;
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrA(field, GWLP_WNDPROC, (LONG_PTR)original);

@@ -8,8 +8,8 @@
 // such edits in pieces:
 // - EM_REPLACESEL and WM_PASTE: the rest of the text after the selection is cut off when it is long,
 //   the new text goes in in pieces, and the rest is appended again in pieces;
-// - a typed key (WM_CHAR) before a long rest: the rest is cut off, the control handles the key on the
-//   short text, and the rest is appended again.
+// - a typed key (WM_CHAR), the Delete key, WM_CUT and WM_CLEAR before a long rest: the rest is cut off,
+//   the control handles the key on the short text, and the rest is appended again.
 // The text, the caret, the text limit and the view are those the control's own edit leaves, and the
 // dialog receives the notifications of that one edit (EN_MAXTEXT when the limit cut it, EN_UPDATE,
 // EN_CHANGE) once the field holds the whole new text. One thing differs: after an edit taken in pieces

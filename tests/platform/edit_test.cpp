@@ -415,3 +415,44 @@ TEST_F(EditControl, SetRedrawIsLeftToTheDefaultProcedureWhichTogglesOnlyTheVisib
     EXPECT_TRUE(IsWindowVisible(edit));
     EXPECT_EQ(text(IDC_BASEX), "123");
 }
+
+TEST_F(EditControl, DeleteKeyCutAndClearRemoveTheSelectionOrTheNextCharacter) {
+    struct removal_case {
+        const char* name;
+        UINT message;
+        const char* start_text;
+        int sel_start, sel_end;
+        bool read_only;
+        const char* expected;
+        const char* clipboard;  // WM_CUT only: the text put on the clipboard, null when it stays
+        bool notifies;
+    } const cases[] = {
+        {"Delete: the character after the caret", WM_KEYDOWN, "abcd", 1, 1, false, "acd", nullptr, true},
+        {"Delete: a line break as one", WM_KEYDOWN, "ab\r\ncd", 2, 2, false, "abcd", nullptr, true},
+        {"Delete: the selection", WM_KEYDOWN, "abcd", 1, 3, false, "ad", nullptr, true},
+        {"Delete at the end: nothing", WM_KEYDOWN, "abcd", 4, 4, false, "abcd", nullptr, false},
+        {"Delete in a read-only edit: nothing", WM_KEYDOWN, "abcd", 1, 1, true, "abcd", nullptr, false},
+        {"clear: the selection", WM_CLEAR, "abcd", 0, 2, false, "cd", nullptr, true},
+        {"clear of nothing: nothing", WM_CLEAR, "abcd", 2, 2, false, "abcd", nullptr, false},
+        {"cut: the selection, onto the clipboard", WM_CUT, "abcd", 1, 3, false, "ad", "bc", true},
+        {"cut in a read-only edit: only copied", WM_CUT, "abcd", 0, 1, true, "abcd", "a", false},
+    };
+    HWND edit = control(IDC_HEX);
+    for (const removal_case& c : cases) {
+        SendMessageA(edit, EM_SETREADONLY, c.read_only, 0);
+        SetDlgItemTextA(dialog, IDC_HEX, c.start_text);
+        SendMessageA(edit, EM_SETSEL, (WPARAM)c.sel_start, c.sel_end);
+        user_paste(control(IDC_CUSTOM_TABLE_TEXT), "");  // a known clipboard: an empty text
+        recorded.clear();
+        SendMessageA(edit, c.message, c.message == WM_KEYDOWN ? VK_DELETE : 0, c.message == WM_KEYDOWN ? 1 : 0);
+        EXPECT_EQ(text(IDC_HEX), c.expected) << c.name;
+        bool changed = false;
+        for (const recorded_message& r : recorded) changed |= r.id == IDC_HEX && r.code == EN_CHANGE;
+        EXPECT_EQ(changed, c.notifies) << c.name;
+        if (c.clipboard) {
+            SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "");
+            SendMessageA(control(IDC_CUSTOM_TABLE_TEXT), WM_PASTE, 0, 0);
+            EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), c.clipboard) << c.name;
+        }
+    }
+}

@@ -255,7 +255,7 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
     // long enough that the replacement procedure takes each edit in pieces
     const std::string hex = sample(HEX_DIGITS, 3000), digits = sample(DECIMAL_DIGITS, 1500);
     const std::string words = sample(TEXT_CHARS, 2500);
-    enum action_kind { PASTE, REPLACE, REPLACE_NO_UNDO, TYPE };
+    enum action_kind { PASTE, REPLACE, REPLACE_NO_UNDO, TYPE, DELETE_KEY, CUT, CLEAR };
     const struct {
         const char* name;
         int id;
@@ -284,6 +284,13 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         {"a key at the start of a full field", IDC_HEX, hex, 0, 0, TYPE, "A", 3000, false, false},
         {"a key over the first digit of a full field", IDC_HEX, hex, 0, 1, TYPE, "A", 3000, false, true},
         {"a key into a read-only field", IDC_HEX, hex, 0, 0, TYPE, "A", 65534, true, false},
+        {"the Delete key near the start", IDC_BASEX, digits, 4, 4, DELETE_KEY, "", 65534, false, true},
+        {"the Delete key over a selection", IDC_HEX, hex, 1, 9, DELETE_KEY, "", 65534, false, true},
+        {"the Delete key before a line break", IDC_ASCII, "ab\r\n" + words, 2, 2, DELETE_KEY, "", 32767, false, true},
+        {"the Delete key at the end", IDC_HEX, hex, 3000, 3000, DELETE_KEY, "", 65534, false, false},
+        {"cut near the start", IDC_BASEX, digits, 0, 7, CUT, "", 65534, false, true},
+        {"clear near the start", IDC_HEX, hex, 2, 3, CLEAR, "", 65534, false, true},
+        {"clear of nothing", IDC_HEX, hex, 2, 2, CLEAR, "", 65534, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -303,6 +310,12 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
                 paste(field, c.input);
             else if (c.action == TYPE)
                 for (char key : c.input) SendMessageA(field, WM_CHAR, (unsigned char)key, 1);
+            else if (c.action == DELETE_KEY)
+                SendMessageA(field, WM_KEYDOWN, VK_DELETE, 1);
+            else if (c.action == CUT)
+                SendMessageA(field, WM_CUT, 0, 0);
+            else if (c.action == CLEAR)
+                SendMessageA(field, WM_CLEAR, 0, 0);
             else
                 SendMessageA(field, EM_REPLACESEL, c.action == REPLACE, (LPARAM)c.input.c_str());
             // Scroll notifications follow the view, which the pieces move on their way; the dialog
