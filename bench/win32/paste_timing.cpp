@@ -7,6 +7,7 @@
 //              to the 65,534 characters it takes; or 32,767 printable characters
 //   last key   the last character of the full field replaced by a typed key (WM_CHAR)
 //   first key  the first character replaced by a typed key
+//   Delete     the first character deleted with the Delete key
 // Arguments: the radixes to try (default 16 64 36 60 10 2), and -n N for the median of N runs.
 //   cmake --build --preset win64 --target morvane_paste_timing
 //   cmake/wine64-run.sh build/win64/bench/win32/morvane_paste_timing.exe
@@ -51,8 +52,16 @@ double key_over(HWND dialog, int field, size_t at)
     return seconds([&] { SendMessageA(edit, WM_CHAR, (unsigned char)key, 1); });
 }
 
+// Deletes the first character of the source field with the Delete key.
+double delete_first(HWND dialog, int field)
+{
+    HWND edit = GetDlgItem(dialog, field);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    return seconds([&] { SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 1); });
+}
+
 struct timing {
-    double paste, last_key, first_key;
+    double paste, last_key, first_key, delete_key;
     std::string counters;  // HEX, bytes, BASE(X), bits after the paste
 };
 
@@ -80,6 +89,7 @@ bool time_source(int source, const std::string& radix, const std::string& hex, t
     const size_t length = control_text(dialog, source).size();
     out.last_key = key_over(dialog, source, length - 1);
     out.first_key = key_over(dialog, source, 0);
+    out.delete_key = delete_first(dialog, source);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     wait_for_exit(program, 10000);
     finish(program);
@@ -111,12 +121,12 @@ int main(int argc, char** argv)
         const char* name;
     } sources[] = {{IDC_HEX, "HEX"}, {IDC_BASEX, "BASE(X)"}, {IDC_ASCII, "ASCII"}};
 
-    std::printf("| source | radix | paste (s) | last key (s) | first key (s) | counters after the paste |\n");
-    std::printf("|---|---|---|---|---|---|\n");
+    std::printf("| source | radix | paste (s) | last key (s) | first key (s) | Delete (s) | counters after the paste |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
     for (const auto& source : sources) {
         for (const std::string& radix : radixes) {
             if (source.field == IDC_BASEX && (radix == "16" || radix == "2")) continue;
-            std::vector<double> paste, last_key, first_key;
+            std::vector<double> paste, last_key, first_key, delete_key;
             timing t;
             for (int run = 0; run < runs; ++run) {
                 if (!time_source(source.field, radix, hex, t)) {
@@ -126,9 +136,10 @@ int main(int argc, char** argv)
                 paste.push_back(t.paste);
                 last_key.push_back(t.last_key);
                 first_key.push_back(t.first_key);
+                delete_key.push_back(t.delete_key);
             }
-            std::printf("| %s | %s | %.3f | %.3f | %.3f | %s |\n", source.name, radix.c_str(), median(paste),
-                        median(last_key), median(first_key), t.counters.c_str());
+            std::printf("| %s | %s | %.3f | %.3f | %.3f | %.3f | %s |\n", source.name, radix.c_str(), median(paste),
+                        median(last_key), median(first_key), median(delete_key), t.counters.c_str());
             std::fflush(stdout);
         }
     }
