@@ -16,7 +16,7 @@ size_t field_piece_size(const char* text, size_t length)
     size_t run = 0;
     for (size_t i = 0; i < length; ++i) {
         run = (text[i] >= '0' && text[i] <= '9') ? run + 1 : 0;
-        if (run > DIGIT_RUN_PIECE) return DIGIT_RUN_PIECE;
+        if (run > DIGIT_RUN_PIECE) return length > LONG_TEXT ? LONG_DIGIT_RUN_PIECE : DIGIT_RUN_PIECE;
     }
     return PLAIN_PIECE;
 }

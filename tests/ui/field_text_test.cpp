@@ -198,6 +198,8 @@ TEST(FieldPieceSize, OnlyARunOfDigitsLongerThanASmallPieceTakesSmallPieces)
         size_t expected;
     } cases[] = {
         {std::string(DIGIT_RUN_PIECE + 1, '7'), DIGIT_RUN_PIECE},
+        {std::string(LONG_TEXT, '1'), DIGIT_RUN_PIECE},
+        {std::string(LONG_TEXT + 1, '1'), LONG_DIGIT_RUN_PIECE},
         {std::string(DIGIT_RUN_PIECE, '7'), PLAIN_PIECE},
         {std::string(5000, '7').replace(DIGIT_RUN_PIECE / 2, 1, "A").replace(4000, 1, "x"), DIGIT_RUN_PIECE},
         {sample(HEX_DIGITS, 100000), PLAIN_PIECE},
