@@ -79,18 +79,24 @@ void move_to_next_line(HWND edit) {
     edit->anchor = edit->caret = caret;
 }
 
-// WM_COPY: the selection onto the clipboard, when there is one.
-void copy(HWND edit) {
-    size_t start = selection_start(edit), end = selection_end(edit);
-    if (start == end || !OpenClipboard(edit)) return;
+// Puts text[0, n) on the clipboard as its only content; false when the clipboard is open elsewhere.
+bool put_on_clipboard(HWND owner, const char* text, size_t n) {
+    if (!OpenClipboard(owner)) return false;
     EmptyClipboard();
-    HANDLE block = GlobalAlloc(GMEM_MOVEABLE, end - start + 1);
-    char* text = static_cast<char*>(GlobalLock(block));
-    memcpy(text, edit->text.data() + start, end - start);
-    text[end - start] = '\0';
+    HANDLE block = GlobalAlloc(GMEM_MOVEABLE, n + 1);
+    char* copy = static_cast<char*>(GlobalLock(block));
+    memcpy(copy, text, n);
+    copy[n] = '\0';
     GlobalUnlock(block);
     SetClipboardData(CF_TEXT, block);
     CloseClipboard();
+    return true;
+}
+
+// WM_COPY: the selection onto the clipboard, when there is one.
+void copy(HWND edit) {
+    size_t start = selection_start(edit), end = selection_end(edit);
+    if (start != end) put_on_clipboard(edit, edit->text.data() + start, end - start);
 }
 
 // WM_CLEAR: the selection deleted, in an edit that is not read-only.
@@ -239,13 +245,5 @@ void headless_type_over(HWND control, const char* keys) {
 }
 
 void headless_paste(HWND control, const char* text) {
-    if (!OpenClipboard(control)) return;
-    EmptyClipboard();
-    size_t size = strlen(text) + 1;
-    HANDLE block = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(block), text, size);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
-    SendMessageA(control, WM_PASTE, 0, 0);
+    if (put_on_clipboard(control, text, strlen(text))) SendMessageA(control, WM_PASTE, 0, 0);
 }

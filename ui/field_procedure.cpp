@@ -26,12 +26,24 @@ bool read_only(HWND field)
     return (GetWindowLongA(field, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-// Whether the control would lay out more than a piece if it made an edit itself: the text inserted
-// and the rest after it, which it lays out again.
-bool costly(const char* inserted, size_t inserted_length, const std::string& rest)
+// Whether the control would lay out more than a piece if it made an edit itself: the text inserted and
+// the rest after the edit, which it lays out again.
+bool costly(const char* inserted, size_t inserted_length, const char* rest, size_t rest_length)
 {
     return inserted_length > field_piece_size(inserted, inserted_length) ||
-           rest.size() > field_piece_size(rest.data(), rest.size());
+           rest_length > field_piece_size(rest, rest_length);
+}
+
+// Whether an edit that leaves this much text after it may be costly at all: no piece is smaller than
+// DIGIT_RUN_PIECE. Checked before the field's text is read, on every key.
+bool may_be_costly(size_t inserted_length, size_t rest_length)
+{
+    return inserted_length > DIGIT_RUN_PIECE || rest_length > DIGIT_RUN_PIECE;
+}
+
+size_t text_length(HWND field)
+{
+    return (size_t)SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
 }
 
 // The rest of the text after the selection, cut off while an edit runs on the text before it.
@@ -65,7 +77,7 @@ void cut_rest_off(HWND dialog, HWND field, const std::string& text, size_t at, s
 void put_rest_back(HWND dialog, HWND field, const cut_rest& rest)
 {
     const selection edited = selection_of(field);
-    const size_t length = (size_t)SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
+    const size_t length = text_length(field);
     SendMessageA(field, EM_SETLIMITTEXT, 0, 0);
     replace_field_range(dialog, field, length, length, rest.text.data(), rest.text.size(), false);
     SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)rest.limit, 0);
@@ -79,11 +91,12 @@ void put_rest_back(HWND dialog, HWND field, const cut_rest& rest)
 // make the edit itself at little cost.
 bool replace_selection_in_pieces(HWND field, const char* inserted)
 {
-    HWND dialog = GetParent(field);
-    const std::string text = field_text(field);
     const selection selected = selection_of(field);
     const size_t length = std::strlen(inserted);
-    if (!costly(inserted, length, text.substr(selected.end))) return false;
+    if (!may_be_costly(length, text_length(field) - selected.end)) return false;
+    const std::string text = field_text(field);
+    if (!costly(inserted, length, text.data() + selected.end, text.size() - selected.end)) return false;
+    HWND dialog = GetParent(field);
     cut_rest rest;
     const bool rest_cut = text.size() > selected.end;
     if (rest_cut && !room_before_rest(field, text.size() - selected.end)) return false;
@@ -113,41 +126,46 @@ bool key_held(int key)
 
 const size_t NO_REACH = std::string::npos;
 
-// Where the text that a key or an edit command may change ends, as the control computes it: the rest
-// after it can be cut off while the control handles the message. NO_REACH when the message changes no
-// text, or may change more than the control's own rules let us tell.
-size_t reach_of(UINT message, WPARAM wparam, const std::string& text, selection selected)
+// Whether the message may change the text: an editing key, Delete without Ctrl (with Ctrl it deletes
+// to the end of the line, which the control alone knows), or cut or clear of a selection.
+bool may_edit(UINT message, WPARAM wparam, selection selected)
 {
-    const bool selection_empty = selected.start == selected.end;
     switch (message) {
-    case WM_CHAR:
-        return edits_text(wparam) ? selected.end : NO_REACH;
+    case WM_CHAR: return edits_text(wparam);
+    case WM_KEYDOWN: return wparam == VK_DELETE && !key_held(VK_CONTROL);
     case WM_CUT:
-    case WM_CLEAR:
-        return selection_empty ? NO_REACH : selected.end;
-    case WM_KEYDOWN:
-        // Delete: the selection, else the character after the caret, "\r\n" and "\r\r\n" as one;
-        // with Shift, the character before the caret; with Ctrl, the rest of the line.
-        if (wparam != VK_DELETE || key_held(VK_CONTROL)) return NO_REACH;
-        if (!selection_empty || key_held(VK_SHIFT)) return selected.end;
+    case WM_CLEAR: return selected.start != selected.end;
+    default: return false;
+    }
+}
+
+// Where the text that a message of may_edit can change ends, as the control computes it: the rest
+// after it can be cut off while the control handles the message. NO_REACH when Delete has nothing
+// after the caret to delete.
+size_t reach_of(UINT message, const std::string& text, selection selected)
+{
+    // Delete without a selection: the character after the caret, "\r\n" and "\r\r\n" as one; with
+    // Shift, the character before the caret. Every other edit ends at the selection's end.
+    if (message == WM_KEYDOWN && selected.start == selected.end && !key_held(VK_SHIFT)) {
         if (selected.end == text.size()) return NO_REACH;
         if (text.compare(selected.end, 2, "\r\n") == 0) return selected.end + 2;
         if (text.compare(selected.end, 3, "\r\r\n") == 0) return selected.end + 3;
         return selected.end + 1;
-    default:
-        return NO_REACH;
     }
+    return selected.end;
 }
 
 // A key or an edit command before a long rest: the control handles it on the text without the rest.
 bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    HWND dialog = GetParent(field);
-    const std::string text = field_text(field);
     const selection selected = selection_of(field);
-    const size_t reach = reach_of(message, wparam, text, selected);
-    if (reach == NO_REACH || !costly("", 0, text.substr(reach)) || !room_before_rest(field, text.size() - reach))
+    if (!may_edit(message, wparam, selected) || !may_be_costly(0, text_length(field) - selected.end)) return false;
+    const std::string text = field_text(field);
+    const size_t reach = reach_of(message, text, selected);
+    if (reach == NO_REACH || !costly("", 0, text.data() + reach, text.size() - reach) ||
+        !room_before_rest(field, text.size() - reach))
         return false;
+    HWND dialog = GetParent(field);
     quiet_scope moving, edit_scope;
     enter_quiet_scope(moving, dialog, field);
     cut_rest rest;

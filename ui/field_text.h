@@ -34,6 +34,8 @@ constexpr size_t DIGIT_RUN_PIECE = 384;
 constexpr size_t LONG_DIGIT_RUN_PIECE = 512;
 constexpr size_t LONG_TEXT = 131072;
 constexpr size_t PLAIN_PIECE = 2048;
+static_assert(DIGIT_RUN_PIECE <= LONG_DIGIT_RUN_PIECE && DIGIT_RUN_PIECE <= PLAIN_PIECE,
+              "the smallest piece decides when an edit may be left to the control unread");
 
 // The piece size for writing these characters: when they hold a run of decimal digits longer than
 // DIGIT_RUN_PIECE, that size (LONG_DIGIT_RUN_PIECE for more than LONG_TEXT characters), else PLAIN_PIECE.

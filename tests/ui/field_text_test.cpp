@@ -286,6 +286,11 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         {"a key at the start of a full field", IDC_HEX, hex, 0, 0, TYPE, "A", 3000, false, false},
         {"a key over the first digit of a full field", IDC_HEX, hex, 0, 1, TYPE, "A", 3000, false, true},
         {"a key into a read-only field", IDC_HEX, hex, 0, 0, TYPE, "A", 65534, true, false},
+        // the smallest piece decides: a shorter rest of digits is left to the control
+        {"a key before a rest of a small piece of digits", IDC_BASEX, digits, 1500 - DIGIT_RUN_PIECE,
+         1500 - DIGIT_RUN_PIECE, TYPE, "5", 65534, false, false},
+        {"a key before a rest one digit longer", IDC_BASEX, digits, 1499 - DIGIT_RUN_PIECE,
+         1499 - DIGIT_RUN_PIECE, TYPE, "5", 65534, false, true},
         {"the Delete key near the start", IDC_BASEX, digits, 4, 4, DELETE_KEY, "", 65534, false, true},
         {"the Delete key over a selection", IDC_HEX, hex, 1, 9, DELETE_KEY, "", 65534, false, true},
         {"the Delete key before a line break", IDC_ASCII, "ab\r\n" + words, 2, 2, DELETE_KEY, "", 32767, false, true},
