@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/headless.h"
+#include "platform/headless_hooks.h"
 #include "ui/resource.h"
 
 namespace {

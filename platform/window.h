@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless.h"
+#include "platform/headless_hooks.h"
 
 enum window_kind { KIND_DIALOG, KIND_EDIT, KIND_STATIC, KIND_BUTTON, KIND_COMBO };
 

@@ -14,7 +14,7 @@
 #include "engine/codecs.h"
 #include "engine/digit_maps.h"
 #include "engine/state.h"
-#include "platform/headless.h"
+#include "platform/headless_hooks.h"
 #include "ui/dialog.h"
 #include "ui/resource.h"
 

@@ -2,6 +2,7 @@
 // handles that outlive their windows.
 #include <string>
 
+#include "platform/headless_hooks.h"
 #include "tests/platform/recording_dialog.h"
 #include "ui/resource.h"
 

@@ -1,4 +1,5 @@
 // User actions through the headless layer's hooks.
+#include "platform/headless_hooks.h"
 #include "tests/platform/recording_dialog.h"
 #include "tests/platform/user_actions.h"
 #include "ui/resource.h"

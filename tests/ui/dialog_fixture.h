@@ -7,7 +7,7 @@
 
 #include "engine/alphabets.h"
 #include "engine/state.h"
-#include "platform/headless.h"
+#include "platform/headless_hooks.h"
 #include "ui/dialog.h"
 #include "ui/resource.h"
 
