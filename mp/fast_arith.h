@@ -19,6 +19,15 @@
 //   words (binary: base 2^64; base B: w0 + w1 * B, base B^2), packed and unpacked in linear passes, with
 //   64x64->128-bit products summed in 192-bit columns and a base-B^2 column reduced by division by an
 //   invariant integer (normalised divisor, precomputed reciprocal); a quarter of the word products remain.
+//
+// One file per algorithm:
+// - fast_carry.h/.cpp: the carry chains (add, subtract with carry or borrow, four limbs a step), strip,
+//   compare and the product by one word.
+// - fast_schoolbook.h/.cpp: product scanning over word and two-word limbs; below KARATSUBA_THRESHOLD*.
+// - fast_karatsuba.cpp: the product driver (schoolbook, pieces, Toom-3 or Karatsuba) and fast_mul with its
+//   packing into two-word limbs; from KARATSUBA_THRESHOLD* on the shorter operand.
+// - fast_toom3.cpp: the Toom-3 step, from TOOM3_THRESHOLD limbs on balanced operands.
+// fast_products.h declares the two recursive steps to each other.
 #pragma once
 
 #include <cstddef>

@@ -120,7 +120,7 @@ bool fast_cbase(bignum x, uint32_t old_word_base, bignum y)
 {
     mp_context* ctx = current_context();
     if (!applicable(ctx, x, old_word_base)) return false;
-    trace_enter(ROUTINE_CBASE);
+    trace_scope trace(ROUTINE_CBASE);
     const int sign = sign_of(x);
     numerator_of(x, ctx->scratch2);
     denominator_of(x, ctx->scratch3);
@@ -129,6 +129,5 @@ bool fast_cbase(bignum x, uint32_t old_word_base, bignum y)
     convert_part(ctx, ctx->scratch3, old_word_base, ctx->scratch8);
     fpack(ctx->scratch10, ctx->scratch8, y);
     set_sign(sign, y);
-    trace_leave();
     return true;
 }

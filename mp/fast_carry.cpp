@@ -1,0 +1,44 @@
+// Linear passes of the fast word-array layer: the base record, strip, compare, add, subtract and the
+// product by one word. The carry chains themselves are in fast_carry.h, shared with the products.
+#include "mp/fast_carry.h"
+
+using namespace fast_detail;
+
+void fast_base_init(fast_base* b, uint32_t base)
+{
+    b->base = base;
+    b->reciprocal = base == 0 ? 0 : UINT64_MAX / base;
+}
+
+size_t fast_strip(const uint32_t* a, size_t n) { return strip(a, n); }
+
+int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn) { return compare(a, an, b, bn); }
+
+uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
+{
+    return add(r, a, an, b, bn, base->base);
+}
+
+uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
+{
+    return sub(r, a, an, b, bn, base->base);
+}
+
+uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uint32_t c, const fast_base* base)
+{
+    uint64_t carry = c;
+    if (base->base == 0) {
+        for (size_t i = 0; i < n; ++i) {
+            uint64_t t = static_cast<uint64_t>(a[i]) * m + carry;
+            r[i] = static_cast<uint32_t>(t);
+            carry = t >> 32;
+        }
+    } else {
+        for (size_t i = 0; i < n; ++i) {
+            uint32_t rem;
+            carry = fast_div_word(static_cast<uint64_t>(a[i]) * m + carry, base, &rem);
+            r[i] = rem;
+        }
+    }
+    return static_cast<uint32_t>(carry);
+}
