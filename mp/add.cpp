@@ -53,7 +53,7 @@ void add_magnitudes(bignum x, bignum y, bignum z)
     }
     if (carry != 0) {
         if (ctx->overflow_check && i >= ctx->max_words) {
-            report_error(3);
+            report_error(MP_ERROR_OVERFLOW);
             return;
         }
         zd[i] = 1;
@@ -67,7 +67,7 @@ void subtract_magnitudes(bignum x, bignum y, bignum z)
     const int32_t x_count = word_count(x);
     const int32_t y_count = word_count(y);
     if (y_count > x_count) {
-        report_error(4);
+        report_error(MP_ERROR_NEGATIVE_RESULT);
         return;
     }
     const int32_t bound = z == y ? x_count : y_count;
@@ -79,7 +79,7 @@ void subtract_magnitudes(bignum x, bignum y, bignum z)
     uint32_t borrow = 0;
     for (int32_t i = 0; i < bound || borrow != 0; ++i) {
         if (i >= x_count) {
-            report_error(4);
+            report_error(MP_ERROR_NEGATIVE_RESULT);
             return;
         }
         if (base == 0) {
@@ -103,7 +103,7 @@ void subtract_magnitudes(bignum x, bignum y, bignum z)
 void add_or_subtract(bignum x, int d, bignum y, bignum z)
 {
     if (has_denominator(x) || has_denominator(y)) {
-        report_error(12);
+        report_error(MP_ERROR_FLASH_OPERAND);
         return;
     }
     const uint32_t x_sign = x->length_word & SIGN_BIT;
@@ -141,7 +141,6 @@ void add_or_subtract(bignum x, int d, bignum y, bignum z)
 void add(bignum x, bignum y, bignum z)
 {
     if (current_context()->error_number) return;
-    trace_enter(ROUTINE_ADD);
+    trace_scope trace(ROUTINE_ADD);
     add_or_subtract(x, +1, y, z);
-    trace_leave();
 }

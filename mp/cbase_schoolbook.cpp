@@ -38,7 +38,7 @@ void cbase_schoolbook(bignum x, uint32_t old_word_base, bignum y)
 {
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
-    trace_enter(ROUTINE_CBASE);
+    trace_scope trace(ROUTINE_CBASE);
     const int sign = sign_of(x);
     numerator_of(x, ctx->scratch2);
     denominator_of(x, ctx->scratch3);
@@ -51,5 +51,4 @@ void cbase_schoolbook(bignum x, uint32_t old_word_base, bignum y)
     }
     fpack(ctx->scratch10, ctx->scratch8, y);
     set_sign(sign, y);
-    trace_leave();
 }

@@ -18,14 +18,13 @@ void putdig(uint32_t n, bignum x, int32_t i)
 {
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
-    trace_enter(ROUTINE_PUTDIG);
+    trace_scope trace(ROUTINE_PUTDIG);
     const int32_t k = (i - 1) / ctx->digits_per_word;
     const int32_t place = (i - 1) % ctx->digits_per_word;
     const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
     // The bound is tested before the digit is read, so that no word past the capacity is touched.
     if (k >= bound) {
-        report_error(3);
-        trace_leave();
+        report_error(MP_ERROR_OVERFLOW);
         return;
     }
     uint32_t old_digit = digit_at(x, i);
@@ -36,7 +35,6 @@ void putdig(uint32_t n, bignum x, int32_t i)
     x->digits[k] += n - old_digit;
     if (k >= word_count(x)) x->length_word = static_cast<uint32_t>(k + 1) | (x->length_word & SIGN_BIT);
     strip_leading_zeros(x);
-    trace_leave();
 }
 
 int32_t digit_count(bignum x)

@@ -120,22 +120,18 @@ uint32_t div_double_word(uint32_t hi, uint32_t lo, uint32_t d, uint32_t* r)
 uint32_t normalise(bignum x, bignum y)
 {
     const uint32_t base = current_context()->word_base;
-    trace_enter(ROUTINE_NORMALISE);
+    trace_scope trace(ROUTINE_NORMALISE);
     if (y != x) copy_number(x, y);
     const uint32_t top = y->digits[word_count(y) - 1];
     uint32_t f;
     if (base == 0) {
-        if (top == 0xFFFFFFFFu) {
-            trace_leave();
-            return 1;
-        }
+        if (top == 0xFFFFFFFFu) return 1;
         uint32_t r;
         f = div_double_word(1, 0, top + 1, &r);
     } else {
         f = base / (top + 1);
     }
     if (f != 1) multiply_by_word(y, f, y);
-    trace_leave();
     return f;
 }
 
@@ -143,14 +139,11 @@ void divide(bignum x, bignum y, bignum z)
 {
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
-    trace_enter(ROUTINE_DIVIDE);
-    if (x == y) report_error(7);
-    if (has_denominator(x) || has_denominator(y)) report_error(12);
-    if (y->length_word == 0) report_error(2);
-    if (ctx->error_number) {
-        trace_leave();
-        return;
-    }
+    trace_scope trace(ROUTINE_DIVIDE);
+    if (x == y) report_error(MP_ERROR_ILLEGAL_PARAMETER);
+    if (has_denominator(x) || has_denominator(y)) report_error(MP_ERROR_FLASH_OPERAND);
+    if (y->length_word == 0) report_error(MP_ERROR_DIVISION_BY_ZERO);
+    if (ctx->error_number) return;
     const uint32_t base = ctx->word_base;
     const uint32_t sx = x->length_word & SIGN_BIT;
     const uint32_t sy = y->length_word & SIGN_BIT;
@@ -162,10 +155,9 @@ void divide(bignum x, bignum y, bignum z)
     int32_t lw = word_count(w);
     const int32_t ly = word_count(y);
     if (ctx->overflow_check && lw - ly + 1 > ctx->max_words) {
-        report_error(3);
+        report_error(MP_ERROR_OVERFLOW);
         restore_sign(x, sx);
         restore_sign(y, sy);
-        trace_leave();
         return;
     }
     uint32_t q = 0;
@@ -192,7 +184,6 @@ void divide(bignum x, bignum y, bignum z)
             }
         }
         restore_sign(y, sy);
-        trace_leave();
         return;
     }
     if (ly == 1) {
@@ -209,7 +200,6 @@ void divide(bignum x, bignum y, bignum z)
             }
         }
         restore_sign(y, sy);
-        trace_leave();
         return;
     }
 
@@ -248,5 +238,4 @@ void divide(bignum x, bignum y, bignum z)
     if (f != 1) divide_by_word(y, f, y);
     restore_sign(y, sy);
     ctx->overflow_check = saved_check;
-    trace_leave();
 }

@@ -23,35 +23,27 @@ void fpack(bignum n, bignum d, bignum f)
 {
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
-    trace_enter(ROUTINE_FPACK);
+    trace_scope trace(ROUTINE_FPACK);
     int64_t dc = stored_length(d);
-    if (dc == 0) report_error(13);
+    if (dc == 0) report_error(MP_ERROR_FLASH_OVERFLOW);
     if (is_unit(d)) dc = 0;
-    if (d == f) report_error(7);
-    if (has_denominator(n) || has_denominator(d)) report_error(12);
+    if (d == f) report_error(MP_ERROR_ILLEGAL_PARAMETER);
+    if (has_denominator(n) || has_denominator(d)) report_error(MP_ERROR_FLASH_OPERAND);
     int64_t nc = stored_length(n);
     if (is_unit(n)) nc = 0;
     if (nc + dc > ctx->max_words && (ctx->overflow_check || nc + dc > 2 * static_cast<int64_t>(ctx->max_words))) {
-        report_error(13);
+        report_error(MP_ERROR_FLASH_OVERFLOW);
     }
-    if (ctx->error_number) {
-        trace_leave();
-        return;
-    }
+    if (ctx->error_number) return;
     const uint32_t sign = (n->length_word ^ d->length_word) & SIGN_BIT;
     copy_number(n, f);
-    if (f->length_word == 0) {
-        trace_leave();
-        return;
-    }
+    if (f->length_word == 0) return;
     if (dc == 0) {
         f->length_word = (f->length_word & COUNT_MASK) | sign;
-        trace_leave();
         return;
     }
     for (int64_t i = 0; i < dc; ++i) f->digits[nc + i] = d->digits[i];
     f->length_word = sign | static_cast<uint32_t>(dc << DENOMINATOR_SHIFT) | static_cast<uint32_t>(nc);
-    trace_leave();
 }
 
 void numerator_of(bignum x, bignum y)

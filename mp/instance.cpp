@@ -34,14 +34,11 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
     mp_context* ctx = alloc_context_record();
     instance = ctx;
     if (ctx == nullptr) return nullptr;
-    ctx->call_depth = 0;
-    ctx->call_trace[0] = 0;
-    ctx->call_depth = 1;
-    ctx->call_trace[1] = ROUTINE_MPSYS;
+    // The record is zeroed: the calling program is at depth 0 and the trace is not printed.
+    trace_scope trace(ROUTINE_MPSYS);
     ctx->errors_return = 0;
     if (radix == 1 || radix > 0x80000000u) {
-        report_error(6);
-        ctx->call_depth--;
+        report_error(MP_ERROR_ILLEGAL_BASE);
         return ctx;
     }
     choose_word_base(radix);
@@ -64,8 +61,7 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
     ctx->io_buffer = static_cast<char*>(alloc_zeroed(2560, 1));
 
     if (2 * max_words + 1 > 65535) {
-        report_error(14);
-        ctx->call_depth--;
+        report_error(MP_ERROR_NUMBERS_TOO_BIG);
         return ctx;
     }
     ctx->workspace_block = alloc_number_block(WORKSPACE_SLOTS, workspace_capacity(ctx->max_words));
@@ -81,7 +77,6 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
     ctx->scratch8 = carve_scratch(ctx->workspace_block, 8);
     ctx->scratch10 = carve_scratch(ctx->workspace_block, 10);
     if (ctx->workspace_block != nullptr) fast_cbase_start(ctx->max_words);
-    ctx->call_depth--;
     return ctx;
 }
 
@@ -89,11 +84,11 @@ void set_io_buffer_size(int32_t length)
 {
     mp_context* ctx = instance;
     if (ctx == nullptr) {
-        report_error(18); // no instance: there is no buffer to replace
+        report_error(MP_ERROR_NOT_INITIALISED); // no instance: there is no buffer to replace
         return;
     }
     if (length < 0) return;
-    trace_enter(ROUTINE_SET_IO_BUFFER_SIZE);
+    trace_scope trace(ROUTINE_SET_IO_BUFFER_SIZE);
     if (ctx->io_buffer != nullptr) wipe_memory(ctx->io_buffer, static_cast<size_t>(ctx->io_buffer_length) + 1);
     release_memory(ctx->io_buffer);
     ctx->io_buffer = nullptr;
@@ -102,32 +97,26 @@ void set_io_buffer_size(int32_t length)
         // Without a buffer (an error is recorded) no routine may believe it has room.
         ctx->io_buffer_length = ctx->io_buffer != nullptr ? length : 0;
     }
-    trace_leave();
 }
 
 bignum mpvar(int32_t initial_value)
 {
     mp_context* ctx = instance;
     if (ctx == nullptr) {
-        report_error(18);
+        report_error(MP_ERROR_NOT_INITIALISED);
         return nullptr;
     }
     if (ctx->error_number) return nullptr;
-    trace_enter(ROUTINE_MPVAR);
+    trace_scope trace(ROUTINE_MPVAR);
     if (!ctx->instance_ready) {
-        report_error(18);
-        trace_leave();
+        report_error(MP_ERROR_NOT_INITIALISED);
         return nullptr;
     }
     char* block = static_cast<char*>(alloc_zeroed(number_bytes(ctx->max_words), 1));
-    if (block == nullptr) {
-        trace_leave();
-        return nullptr;
-    }
+    if (block == nullptr) return nullptr;
     bignum x = reinterpret_cast<bignum>(block);
     x->digits = reinterpret_cast<uint32_t*>(block + 4 * NUMBER_HEADER_WORDS);
     if (initial_value != 0) set_from_int(initial_value, x);
-    trace_leave();
     return x;
 }
 

@@ -25,7 +25,6 @@ enum routine_code : int32_t {
 };
 constexpr int32_t ROUTINE_COUNT = 173;
 constexpr int32_t TRACE_DEPTH = 24;
-constexpr int32_t ERROR_COUNT = 28;
 
 // Name of a routine code for the trace ("your program" for 0, "" for codes this library never pushes).
 const char* routine_name(int32_t code);
@@ -41,14 +40,34 @@ void print_text(const char* text);
 void print_trace_entry();
 // Enters the trace with a routine code (stored while the depth is below 24, printed when tracing).
 void trace_enter(int32_t code);
-// Leaves the trace (every way out of a traced routine).
+// Leaves the trace entered last.
 void trace_leave();
-// Entry of a traced routine that may be called before mpsys: null when it must return at once (no
-// instance: error 18 reported; an error already recorded: not entered); else the instance, entered.
-mp_context* enter_if_ready(int32_t code);
-// Entry of cinstr and cotstr: as enter_if_ready, and also null (after error 6, trace left) when io_base
-// cannot be the radix of a packing.
-mp_context* enter_text_conversion(int32_t code);
+
+// The trace of one traced routine: entered once, left when the routine returns by whatever path.
+class trace_scope {
+public:
+    // Enters the trace with a routine code.
+    explicit trace_scope(int32_t code) : entered_(true) { trace_enter(code); }
+    // A scope not entered yet: one of the enter_ routines below may enter it.
+    trace_scope() = default;
+    ~trace_scope()
+    {
+        if (entered_) trace_leave();
+    }
+    trace_scope(const trace_scope&) = delete;
+    trace_scope& operator=(const trace_scope&) = delete;
+
+    // Entry of a traced routine that may be called before mpsys: null when it must return at once (no
+    // instance: error 18 reported; an error already recorded: not entered); else the instance, entered.
+    mp_context* enter_if_ready(int32_t code);
+    // Entry of cinstr and cotstr: as enter_if_ready, and also null (after error 6) when io_base cannot be
+    // the radix of a packing.
+    mp_context* enter_text_conversion(int32_t code);
+
+private:
+    bool entered_ = false;
+};
+
 // Error 1 when digit_base has no text form (0 or above 256), error 18 without scratch numbers; true
 // when no error is recorded afterwards. For the routines that read and write text.
 bool check_text_radix(mp_context* ctx);

@@ -26,7 +26,7 @@ void* alloc_zeroed(size_t count, size_t size)
     if (ctx == nullptr) return std::calloc(count, size);
     if (ctx->error_number) return nullptr;
     void* block = std::calloc(count, size);
-    if (block == nullptr) report_error(8);
+    if (block == nullptr) report_error(MP_ERROR_OUT_OF_SPACE);
     return block;
 }
 

@@ -5,6 +5,41 @@
 #include <cstdint>
 #include <cstdio>
 
+// Error codes recorded in error_number (with errors_return set) or named by the error report before the
+// process ends. The values are fixed: each is the index of its report text.
+enum mp_error : int32_t {
+    MP_ERROR_NONE = 0,
+    MP_ERROR_BASE_TOO_BIG = 1,          // the digit radix has no text form (0 or above 256)
+    MP_ERROR_DIVISION_BY_ZERO = 2,
+    MP_ERROR_OVERFLOW = 3,              // a result needs more than max_words words
+    MP_ERROR_NEGATIVE_RESULT = 4,       // an internal subtraction would go below zero
+    MP_ERROR_INPUT_FORMAT = 5,          // a character of the text is no digit of the radix
+    MP_ERROR_ILLEGAL_BASE = 6,          // 1 or above 2^31 as the radix of a packing
+    MP_ERROR_ILLEGAL_PARAMETER = 7,     // operands that must differ are the same number
+    MP_ERROR_OUT_OF_SPACE = 8,          // memory cannot be had
+    MP_ERROR_EVEN_ROOT_OF_NEGATIVE = 9,
+    MP_ERROR_NEGATIVE_POWER = 10,
+    MP_ERROR_ILLEGAL_ROOT = 11,
+    MP_ERROR_FLASH_OPERAND = 12,        // an integer operation given a fraction
+    MP_ERROR_FLASH_OVERFLOW = 13,       // a fraction's parts do not fit, or a zero denominator
+    MP_ERROR_NUMBERS_TOO_BIG = 14,      // the capacity asked of mpsys is beyond a length word
+    MP_ERROR_LOG_OF_NON_POSITIVE = 15,
+    MP_ERROR_FLASH_TO_DOUBLE = 16,
+    MP_ERROR_IO_BUFFER_OVERFLOW = 17,   // text longer than io_buffer
+    MP_ERROR_NOT_INITIALISED = 18,      // no instance, or an instance without scratch numbers
+    MP_ERROR_ILLEGAL_MODULUS = 19,
+    MP_ERROR_NO_MODULUS = 20,
+    MP_ERROR_EXPONENT_TOO_BIG = 21,
+    MP_ERROR_UNSUPPORTED_FEATURE = 22,
+    MP_ERROR_NOT_DOUBLE_LENGTH = 23,
+    MP_ERROR_BASIS_NOT_IRREDUCIBLE = 24,
+    MP_ERROR_ROUNDING_CONTROL = 25,
+    MP_ERROR_BASE_NOT_BINARY = 26,
+    MP_ERROR_NO_IRREDUCIBLE_BASIS = 27,
+    MP_ERROR_COMPOSITE_MODULUS = 28,
+    MP_ERROR_LAST = MP_ERROR_COMPOSITE_MODULUS,
+};
+
 // A number: bit 31 of length_word is the sign, bits 0-15 the (numerator) word count, bits 16-30 the
 // denominator word count of a fraction; digits points at the words, least significant first.
 struct bignum_record {

@@ -127,6 +127,6 @@ int32_t clamped_value(bignum x)
 bool check_packing_radix(uint32_t r)
 {
     if (r != 1 && r <= 0x80000000u) return true;
-    report_error(6);
+    report_error(MP_ERROR_ILLEGAL_BASE);
     return false;
 }

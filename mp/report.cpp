@@ -35,7 +35,8 @@ constexpr routine_table make_routine_names()
 
 constexpr routine_table routine_names = make_routine_names();
 
-const char* const error_messages[ERROR_COUNT + 1] = {
+// Indexed by mp_error: the text of each code at its value.
+const char* const error_messages[MP_ERROR_LAST + 1] = {
     "",
     "Number base too big for representation\n",
     "Division by zero attempted\n",
@@ -84,7 +85,7 @@ const char* routine_name(int32_t code)
 
 const char* error_message(int32_t code)
 {
-    if (code < 1 || code > ERROR_COUNT) return "Undefined error\n";
+    if (code < 1 || code > MP_ERROR_LAST) return "Undefined error\n";
     return error_messages[code];
 }
 
@@ -117,31 +118,33 @@ void trace_leave()
     current_context()->call_depth--;
 }
 
-mp_context* enter_if_ready(int32_t code)
+mp_context* trace_scope::enter_if_ready(int32_t code)
 {
     mp_context* ctx = current_context();
     if (ctx == nullptr) {
-        report_error(18);
+        report_error(MP_ERROR_NOT_INITIALISED);
         return nullptr;
     }
     if (ctx->error_number) return nullptr;
     trace_enter(code);
+    entered_ = true;
     return ctx;
 }
 
-mp_context* enter_text_conversion(int32_t code)
+mp_context* trace_scope::enter_text_conversion(int32_t code)
 {
     mp_context* ctx = enter_if_ready(code);
     if (ctx == nullptr) return nullptr;
     if (check_packing_radix(static_cast<uint32_t>(ctx->io_base))) return ctx;
     trace_leave();
+    entered_ = false;
     return nullptr;
 }
 
 bool check_text_radix(mp_context* ctx)
 {
-    if (ctx->digit_base == 0 || ctx->digit_base > 256) report_error(1);
-    if (!ctx->instance_ready) report_error(18);
+    if (ctx->digit_base == 0 || ctx->digit_base > 256) report_error(MP_ERROR_BASE_TOO_BIG);
+    if (!ctx->instance_ready) report_error(MP_ERROR_NOT_INITIALISED);
     return ctx->error_number == 0;
 }
 

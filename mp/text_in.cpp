@@ -40,7 +40,7 @@ bool read_stream_line(mp_context* ctx)
     while ((ch = std::fgetc(ctx->input_stream)) != EOF) {
         ctx->io_buffer[count++] = static_cast<char>(ch);
         if (count >= ctx->io_buffer_length) {
-            report_error(17);
+            report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
             return false;
         }
         if (ch == '\n' || ch == '\0') break;
@@ -60,14 +60,14 @@ int32_t text_length(mp_context* ctx, const char* text)
         while (text[length] != '\0' && !(newline_ends && text[length] == '\n')) {
             length++;
             if (in_buffer && length >= ctx->io_buffer_length) {
-                report_error(17);
+                report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
                 return -1;
             }
         }
         return length;
     }
     if (in_buffer && ctx->input_length >= ctx->io_buffer_length) {
-        report_error(17);
+        report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
         return -1;
     }
     if (ctx->input_from_stream) {
@@ -85,20 +85,15 @@ int32_t text_length(mp_context* ctx, const char* text)
 
 int instr(bignum x, const char* s)
 {
-    mp_context* ctx = enter_if_ready(ROUTINE_INSTR);
+    trace_scope trace;
+    mp_context* ctx = trace.enter_if_ready(ROUTINE_INSTR);
     if (ctx == nullptr) return 0;
-    if (!check_text_radix(ctx)) {
-        trace_leave();
-        return 0;
-    }
+    if (!check_text_radix(ctx)) return 0;
     const uint32_t base = ctx->digit_base;
     clear_number(x);
     const char* text = ctx->input_from_stream ? ctx->io_buffer : s;
     int32_t length = text_length(ctx, text);
-    if (length < 0) {
-        trace_leave();
-        return 0;
-    }
+    if (length < 0) return 0;
     int32_t start = 0;
     bool negative = false;
     if (base <= 60 && length >= 1) {
@@ -134,8 +129,7 @@ int instr(bignum x, const char* s)
         const int value = character_value(base, c);
         if (value == SKIPPED) continue;
         if (value == NO_VALUE || static_cast<uint32_t>(value) >= base) {
-            report_error(5);
-            trace_leave();
+            report_error(MP_ERROR_INPUT_FORMAT);
             return 0;
         }
         position++;
@@ -148,13 +142,13 @@ int instr(bignum x, const char* s)
     strip_leading_zeros(marker_number);
     if (marker) fpack(x, marker_number, x);
     ctx->input_length = 0;
-    trace_leave();
     return length;
 }
 
 int cinstr(bignum x, const char* s)
 {
-    mp_context* ctx = enter_text_conversion(ROUTINE_CINSTR);
+    trace_scope trace;
+    mp_context* ctx = trace.enter_text_conversion(ROUTINE_CINSTR);
     if (ctx == nullptr) return 0;
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     const uint32_t working_radix = ctx->digit_base;
@@ -168,20 +162,16 @@ int cinstr(bignum x, const char* s)
     // radix than max_words. With overflow_check on, a value beyond max_words words is error 3.
     bignum parsed = ctx->scratch6;
     cbase(parsed, text_word_base, parsed);
-    if (ctx->error_number) {
-        trace_leave();
-        return count;
-    }
+    if (ctx->error_number) return count;
     const int32_t numerator = static_cast<int32_t>(parsed->length_word & NUMERATOR_MASK);
     const int32_t denominator = static_cast<int32_t>((parsed->length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT);
     if (numerator > ctx->max_words || denominator > ctx->max_words || stored_length(parsed) > ctx->max_words) {
-        report_error(numerator > ctx->max_words || denominator > ctx->max_words ? 3 : 13);
+        const bool part_too_long = numerator > ctx->max_words || denominator > ctx->max_words;
+        report_error(part_too_long ? MP_ERROR_OVERFLOW : MP_ERROR_FLASH_OVERFLOW);
         clear_number(parsed);
-        trace_leave();
         return 0;
     }
     copy_number(parsed, x);
     clear_number(parsed);
-    trace_leave();
     return count;
 }

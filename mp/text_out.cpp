@@ -55,7 +55,7 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
             fast_word_digits(number->digits[(j - 1) / per_word], digits);
             for (int32_t d = per_word - 1 - (j - 1) % per_word; d < per_word; ++d, --j) {
                 if (limited && sink.count >= ctx->io_buffer_length - 5) {
-                    report_error(17);
+                    report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
                     return false;
                 }
                 emit(ctx, sink, digit_character(base, digits[d]));
@@ -66,7 +66,7 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
     }
     for (int32_t j = n > fraction ? n : fraction; j >= 1; --j) {
         if (limited && sink.count >= ctx->io_buffer_length - 5) {
-            report_error(17);
+            report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
             return false;
         }
         if (j == fraction && small) emit(ctx, sink, '.');
@@ -99,12 +99,10 @@ void finish_text(const mp_context* ctx, text_sink& sink)
 
 int otstr(bignum x, char* s)
 {
-    mp_context* ctx = enter_if_ready(ROUTINE_OTSTR);
+    trace_scope trace;
+    mp_context* ctx = trace.enter_if_ready(ROUTINE_OTSTR);
     if (ctx == nullptr) return 0;
-    if (!check_text_radix(ctx)) {
-        trace_leave();
-        return 0;
-    }
+    if (!check_text_radix(ctx)) return 0;
     const uint32_t base = ctx->digit_base;
     const bool small = base <= 60;
     const int sign = sign_of(x);
@@ -114,7 +112,6 @@ int otstr(bignum x, char* s)
     if (length_word == 0 && small) {
         emit(ctx, sink, '0');
         finish_text(ctx, sink);
-        trace_leave();
         return 1;
     }
     if (sign < 0 && small) emit(ctx, sink, '-');
@@ -153,13 +150,13 @@ int otstr(bignum x, char* s)
     // Also when the buffer limit stopped the digits: the text stays terminated and x keeps its sign.
     finish_text(ctx, sink);
     set_sign(sign, x);
-    trace_leave();
     return sink.count;
 }
 
 int cotstr(bignum x, char* s)
 {
-    mp_context* ctx = enter_text_conversion(ROUTINE_COTSTR);
+    trace_scope trace;
+    mp_context* ctx = trace.enter_text_conversion(ROUTINE_COTSTR);
     if (ctx == nullptr) return 0;
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     const uint32_t working_radix = ctx->digit_base;
@@ -176,6 +173,5 @@ int cotstr(bignum x, char* s)
     const int count = otstr(ctx->scratch6, s);
     clear_number(ctx->scratch6);
     choose_word_base(working_radix);
-    trace_leave();
     return count;
 }

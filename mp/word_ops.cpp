@@ -10,24 +10,19 @@ void mp_shift(bignum x, int32_t n, bignum w)
     if (ctx->error_number) return;
     copy_number(x, w);
     if (w->length_word == 0 || n == 0) return;
-    trace_enter(ROUTINE_MP_SHIFT);
+    trace_scope trace(ROUTINE_MP_SHIFT);
     if (has_denominator(w)) {
-        report_error(12);
-        trace_leave();
+        report_error(MP_ERROR_FLASH_OPERAND);
         return;
     }
     const int32_t old_count = word_count(w);
     const int64_t new_count = static_cast<int64_t>(old_count) + n;
     if (new_count <= 0) {
         clear_number(w);
-        trace_leave();
         return;
     }
-    if (new_count > ctx->max_words && ctx->overflow_check) report_error(3);
-    if (ctx->error_number) {
-        trace_leave();
-        return;
-    }
+    if (new_count > ctx->max_words && ctx->overflow_check) report_error(MP_ERROR_OVERFLOW);
+    if (ctx->error_number) return;
     uint32_t* const d = w->digits;
     if (n > 0) {
         for (int32_t i = old_count - 1; i >= 0; --i) d[i + n] = d[i];
@@ -38,7 +33,6 @@ void mp_shift(bignum x, int32_t n, bignum w)
         for (int32_t i = static_cast<int32_t>(new_count); i < old_count; ++i) d[i] = 0;
     }
     w->length_word = static_cast<uint32_t>(new_count) | (w->length_word & SIGN_BIT);
-    trace_leave();
 }
 
 uint32_t mul_add_div(uint32_t a, uint32_t b, uint32_t c, uint32_t d, uint32_t* r)
@@ -71,7 +65,7 @@ void multiply_by_word(bignum x, uint32_t m, bignum z)
         count = x_count;
         if (carry != 0) {
             if (ctx->overflow_check && x_count >= ctx->max_words) {
-                report_error(3);
+                report_error(MP_ERROR_OVERFLOW);
                 return;
             }
             zd[x_count] = carry;
@@ -82,7 +76,7 @@ void multiply_by_word(bignum x, uint32_t m, bignum z)
         uint32_t carry = 0;
         for (int32_t i = 0; i < x_count || carry != 0; ++i) {
             if (ctx->overflow_check && i >= ctx->max_words) {
-                report_error(3);
+                report_error(MP_ERROR_OVERFLOW);
                 return;
             }
             carry = mul_add_div(i < x_count ? xd[i] : 0, m, carry, base, &zd[i]);
