@@ -21,7 +21,7 @@ void putdig(uint32_t n, bignum x, int32_t i)
     trace_scope trace(ROUTINE_PUTDIG);
     const int32_t k = (i - 1) / ctx->digits_per_word;
     const int32_t place = (i - 1) % ctx->digits_per_word;
-    const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
+    const int64_t bound = digit_word_bound(ctx, ctx->overflow_check != 0);
     // The bound is tested before the digit is read, so that no word past the capacity is touched.
     if (k >= bound) {
         report_error(MP_ERROR_OVERFLOW);

@@ -3,6 +3,7 @@
 
 #include "mp/fast_arith.h"
 #include "mp/number.h"
+#include "mp/text_in.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
     // per word (the rounding adds under 2^-18, less than the 1/32 a quotient's fraction stays below 1).
     const int32_t k = static_cast<int32_t>((static_cast<uint64_t>(i - 1) * t.word_of) >> 40);
     const int32_t place = i - 1 - k * t.per_word;
-    const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
+    const int64_t bound = digit_word_bound(ctx, ctx->overflow_check != 0);
     if (k >= bound) return false;
     x->digits[k] += v * t.place_value[place];
     // putdig raises the count to k + 1 and strips zero words: with nothing above, a non-zero word k
@@ -80,7 +81,7 @@ int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, i
     const mp_context* ctx = current_context();
     if (ctx->trace_enabled) return i;
     const digit_tables& t = current_tables();
-    const int64_t bound = ctx->overflow_check ? ctx->max_words : 2 * static_cast<int64_t>(ctx->max_words);
+    const int64_t bound = digit_word_bound(ctx, ctx->overflow_check != 0);
     int32_t stored = *position;
     int32_t k = stored / t.per_word, place = stored % t.per_word; // where the next digit goes
     int32_t count = word_count(x);

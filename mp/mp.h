@@ -90,5 +90,9 @@ void release_number(bignum x);
 void release_context();
 // Reads text in radix io_base into x (working packing); returns the characters that make up the text.
 int cinstr(bignum x, const char* text);
+// The most digits of radix (2 to 256) that cinstr of the current instance reads with io_base = radix:
+// more are error 3, leading zeros included; the value read must also fit max_words working words.
+// 0 without a started instance or for a radix without a text form.
+int32_t cinstr_digit_capacity(uint32_t radix);
 // Writes x in radix io_base into text, NUL-terminated; returns the characters written.
 int cotstr(bignum x, char* text);

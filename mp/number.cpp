@@ -3,27 +3,29 @@
 
 #include "mp/instance.h"
 
+packing packing_of(uint32_t r)
+{
+    for (int b = 16; b >= 1; b /= 2) {
+        const uint32_t power = 1u << b;
+        if (power == r) return {0, 32 / b};
+        if (power < r) break;
+    }
+    packing p = {r, 1};
+    if (r == 0) return p;
+    for (uint32_t t = 0x80000000u / r; t >= r; t /= r) {
+        p.word_base *= r;
+        p.digits_per_word++;
+    }
+    return p;
+}
+
 void choose_word_base(uint32_t r)
 {
     mp_context* ctx = current_context();
-    for (int b = 16; b >= 1; b /= 2) {
-        const uint32_t power = 1u << b;
-        if (power == r) {
-            ctx->digit_base = r;
-            ctx->digits_per_word = 32 / b;
-            ctx->word_base = 0;
-            return;
-        }
-        if (power < r) break;
-    }
+    const packing p = packing_of(r);
     ctx->digit_base = r;
-    ctx->digits_per_word = 1;
-    ctx->word_base = r;
-    if (r == 0) return;
-    for (uint32_t t = 0x80000000u / r; t >= r; t /= r) {
-        ctx->word_base *= r;
-        ctx->digits_per_word++;
-    }
+    ctx->digits_per_word = p.digits_per_word;
+    ctx->word_base = p.word_base;
 }
 
 uint32_t shift_word_bits(uint32_t w, int n)

@@ -14,8 +14,15 @@ constexpr int DENOMINATOR_SHIFT = 16;
 // Words in use of an integer (bits 0-30 of the length word).
 inline int32_t word_count(bignum x) { return static_cast<int32_t>(x->length_word & COUNT_MASK); }
 
-// Sets digit_base, digits_per_word and word_base of the instance for radix r (0 means 2^32):
-// 2, 4, 16, 256, 65536 pack into full words, any other radix into its largest power up to 2^31.
+// How digits of a radix pack into a word: word_base 0 stands for 2^32.
+struct packing {
+    uint32_t word_base;
+    int32_t digits_per_word;
+};
+// The packing of radix r (0 means 2^32, r != 1): 2, 4, 16, 256, 65536 pack into full words, any other
+// radix into its largest power up to 2^31.
+packing packing_of(uint32_t r);
+// Sets digit_base, digits_per_word and word_base of the instance to radix r and its packing_of.
 void choose_word_base(uint32_t r);
 // True when r can be the radix of a packing (0 for 2^32, or 2 to 2^31); otherwise reports error 6.
 // Radix 1 would never finish choosing a packing.

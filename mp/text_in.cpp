@@ -175,3 +175,12 @@ int cinstr(bignum x, const char* s)
     clear_number(parsed);
     return count;
 }
+
+int32_t cinstr_digit_capacity(uint32_t radix)
+{
+    const mp_context* ctx = current_context();
+    if (ctx == nullptr || !ctx->instance_ready || radix < 2 || radix > 256) return 0;
+    // cinstr packs the text in words of its own radix with the overflow test off.
+    const int64_t digits = digit_word_bound(ctx, false) * packing_of(radix).digits_per_word;
+    return digits > INT32_MAX ? INT32_MAX : static_cast<int32_t>(digits);
+}

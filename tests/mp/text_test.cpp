@@ -74,6 +74,52 @@ TEST_F(MpTest, LeadingZerosCostNoWords)
     EXPECT_EQ(x->length_word, 1u);
 }
 
+// cinstr_digit_capacity against cinstr itself: a text of that many digits (leading zeros, then a 1) is
+// read, one digit more is error 3. Instances: the engine's mpsys(65536, 16) and a small decimal one.
+struct capacity_case {
+    int32_t digits;       // mpsys arguments
+    uint32_t working;
+    uint32_t radix;       // io_base of the text
+    char zero, one;       // the radix's digits 0 and 1
+};
+
+const capacity_case capacity_cases[] = {
+    {65536, 16, 2, '0', '1'},    {65536, 16, 3, '0', '1'},    {65536, 16, 10, '0', '1'},
+    {65536, 16, 16, '0', '1'},   {65536, 16, 36, '0', '1'},   {65536, 16, 60, '0', '1'},
+    {65536, 16, 64, 'A', 'B'},   {65536, 16, 200, '\0', '\1'}, {65536, 16, 256, '\0', '\1'},
+    {100, 10, 7, '0', '1'},      {100, 10, 10, '0', '1'},     {100, 10, 16, '0', '1'},
+};
+
+class CapacityTest : public MpTest, public ::testing::WithParamInterface<capacity_case> {};
+
+TEST_P(CapacityTest, CapacityDigitsAreReadOneMoreIsOverflow)
+{
+    const capacity_case& c = GetParam();
+    start(c.digits, c.working);
+    const int32_t capacity = cinstr_digit_capacity(c.radix);
+    ASSERT_GT(capacity, 0);
+    bignum x = number();
+    ctx->errors_return = 1;
+    const std::string fits = std::string(static_cast<size_t>(capacity) - 1, c.zero) + c.one;
+    EXPECT_EQ(read_number_exact(x, fits, static_cast<int>(c.radix)), capacity);
+    EXPECT_EQ(ctx->error_number, MP_ERROR_NONE);
+    EXPECT_EQ(write_number(x, 10), "1");
+    read_number_exact(x, c.zero + fits, static_cast<int>(c.radix));
+    EXPECT_EQ(ctx->error_number, MP_ERROR_OVERFLOW) << capacity + 1 << " digits";
+}
+
+INSTANTIATE_TEST_SUITE_P(Radixes, CapacityTest, ::testing::ValuesIn(capacity_cases));
+
+TEST_F(MpTest, NoCapacityWithoutAnInstanceOrATextRadix)
+{
+    EXPECT_EQ(cinstr_digit_capacity(1), 0);
+    EXPECT_EQ(cinstr_digit_capacity(257), 0);
+    EXPECT_EQ(cinstr_digit_capacity(0), 0);
+    release_context();
+    ctx = nullptr;
+    EXPECT_EQ(cinstr_digit_capacity(10), 0);
+}
+
 struct write_case {
     const char* value; // read in radix 10
     int radix;
