@@ -1,5 +1,5 @@
-// Independent reference arithmetic for the library's tests. Values are unsigned, held as big-endian
-// bytes without leading zero bytes (zero is the empty vector).
+// Reference arithmetic for the library's tests, on tests/reference (and GMP natively). Values are
+// unsigned, held as big-endian bytes without leading zero bytes (zero is the empty vector).
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,10 @@
 typedef std::vector<uint8_t> byte_value;
 
 // The library's digit alphabet for radix 2 to 60.
-extern const char ORACLE_DIGITS60[];
+extern const char* const ORACLE_DIGITS60;
 
-// Plain schoolbook over 32-bit words, every radix 2 to 2^32 - 1: digit values, most significant first
-// (no digit for zero), and back.
+// The reference's schoolbook over 32-bit words, every radix 2 to 2^32 - 1: digit values, most
+// significant first (no digit for zero), and back.
 std::vector<uint32_t> schoolbook_digits(const byte_value& value, uint32_t radix);
 byte_value schoolbook_value(const std::vector<uint32_t>& digits, uint32_t radix);
 // a * b + c, schoolbook.

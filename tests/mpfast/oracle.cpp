@@ -12,68 +12,6 @@ uint32_t word_base_of_radix(uint32_t radix)
     return static_cast<uint32_t>(base);
 }
 
-words stripped(words w)
-{
-    while (!w.empty() && w.back() == 0)
-        w.pop_back();
-    return w;
-}
-
-words reference_to_radix(const words& binary, uint32_t base)
-{
-    // Repeated division of the binary number by B: each pass yields the next base-B word.
-    words rest = stripped(binary), out;
-    while (!rest.empty()) {
-        uint64_t r = 0;
-        for (size_t i = rest.size(); i-- > 0;) {
-            uint64_t cur = (r << 32) | rest[i];
-            rest[i] = static_cast<uint32_t>(cur / base);
-            r = cur % base;
-        }
-        out.push_back(static_cast<uint32_t>(r));
-        rest = stripped(rest);
-    }
-    return out;
-}
-
-words reference_from_radix(const words& digits, uint32_t base)
-{
-    // acc = acc * B + word, from the top word down, in binary.
-    words acc;
-    for (size_t i = digits.size(); i-- > 0;) {
-        uint64_t carry = digits[i];
-        for (uint32_t& w : acc) {
-            uint64_t t = static_cast<uint64_t>(w) * base + carry;
-            w = static_cast<uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry != 0)
-            acc.push_back(static_cast<uint32_t>(carry));
-    }
-    return stripped(acc);
-}
-
-words reference_product(const words& a, const words& b, uint32_t base)
-{
-    // Row by row, each word product reduced at once.
-    const uint64_t radix = base == 0 ? (1ull << 32) : base;
-    words r(a.size() + b.size(), 0);
-    for (size_t i = 0; i < a.size(); ++i) {
-        uint64_t carry = 0;
-        for (size_t j = 0; j < b.size(); ++j) {
-            uint64_t t = static_cast<uint64_t>(a[i]) * b[j] + r[i + j] + carry;
-            r[i + j] = static_cast<uint32_t>(t % radix);
-            carry = t / radix;
-        }
-        for (size_t k = i + b.size(); carry != 0; ++k) {
-            uint64_t t = r[k] + carry;
-            r[k] = static_cast<uint32_t>(t % radix);
-            carry = t / radix;
-        }
-    }
-    return stripped(r);
-}
-
 #if defined(MPFAST_HAVE_GMP)
 static void to_mpz(mpz_t v, const words& binary)
 {
