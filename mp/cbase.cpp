@@ -2,12 +2,16 @@
 #include "mp/fast_cbase.h"
 #include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 #include "mp/radix.h"
 
 void cbase(bignum x, uint32_t old_word_base, bignum y)
 {
     const mp_context* ctx = current_context();
     if (ctx->error_number) return;
+    MP_EXPECTS(x != nullptr && y != nullptr);
+    MP_EXPECTS(y != ctx->scratch0 && y != ctx->scratch2 && y != ctx->scratch3 && y != ctx->scratch8 &&
+               y != ctx->scratch10);
     if (old_word_base == ctx->word_base) {
         copy_number(x, y);
         return;

@@ -1,6 +1,7 @@
 // Single digits of a number in the current packing.
 #include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 #include "mp/text_in.h"
 #include "mp/text_out.h"
 
@@ -18,6 +19,7 @@ void putdig(uint32_t n, bignum x, int32_t i)
 {
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
+    MP_EXPECTS(x != nullptr && i >= 1 && n < ctx->digit_base);
     trace_scope trace(ROUTINE_PUTDIG);
     const int32_t k = (i - 1) / ctx->digits_per_word;
     const int32_t place = (i - 1) % ctx->digits_per_word;

@@ -6,6 +6,7 @@
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 
 namespace {
 
@@ -139,6 +140,7 @@ void divide(bignum x, bignum y, bignum z)
 {
     mp_context* ctx = current_context();
     if (ctx->error_number) return;
+    MP_EXPECTS(x != nullptr && y != nullptr && z != nullptr && y != ctx->scratch0 && z != ctx->scratch0);
     trace_scope trace(ROUTINE_DIVIDE);
     if (x == y) report_error(MP_ERROR_ILLEGAL_PARAMETER);
     if (has_denominator(x) || has_denominator(y)) report_error(MP_ERROR_FLASH_OPERAND);

@@ -2,10 +2,13 @@
 // product by one word. The carry chains themselves are in fast_carry.h, shared with the products.
 #include "mp/fast_carry.h"
 
+#include "mp/precondition.h"
+
 using namespace fast_detail;
 
 void fast_base_init(fast_base* b, uint32_t base)
 {
+    MP_EXPECTS(base == 0 || (base > (1u << 15) && base <= FAST_WIDEST_BASE));
     b->base = base;
     b->reciprocal = base == 0 ? 0 : UINT64_MAX / base;
 }
@@ -16,16 +19,20 @@ int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn) { r
 
 uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {
+    MP_EXPECTS(an >= bn && same_or_disjoint(r, an, a, an) && same_or_disjoint(r, an, b, bn));
     return add(r, a, an, b, bn, base->base);
 }
 
 uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {
+    MP_EXPECTS(an >= bn && same_or_disjoint(r, an, a, an) && same_or_disjoint(r, an, b, bn));
     return sub(r, a, an, b, bn, base->base);
 }
 
 uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uint32_t c, const fast_base* base)
 {
+    MP_EXPECTS(base->base == 0 || (m < base->base && c < base->base));
+    MP_EXPECTS(same_or_disjoint(r, n, a, n));
     uint64_t carry = c;
     if (base->base == 0) {
         for (size_t i = 0; i < n; ++i) {

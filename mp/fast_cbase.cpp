@@ -17,6 +17,7 @@
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ void fast_cbase_stop()
 
 bool fast_cbase(bignum x, uint32_t old_word_base, bignum y)
 {
+    MP_EXPECTS(x != nullptr && y != nullptr);
     mp_context* ctx = current_context();
     if (!applicable(ctx, x, old_word_base)) return false;
     trace_scope trace(ROUTINE_CBASE);

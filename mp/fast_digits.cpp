@@ -3,6 +3,7 @@
 
 #include "mp/fast_arith.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 #include "mp/text_in.h"
 
 namespace {
@@ -41,6 +42,7 @@ const digit_tables& current_tables()
 
 void fast_word_digits(uint32_t w, uint8_t* digits)
 {
+    MP_EXPECTS(digits != nullptr);
     const digit_tables& t = current_tables();
     if (t.bits != 0) {
         const uint32_t mask = t.base - 1;
@@ -58,6 +60,7 @@ void fast_word_digits(uint32_t w, uint8_t* digits)
 
 bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
 {
+    MP_EXPECTS(x != nullptr && v < current_context()->digit_base);
     const mp_context* ctx = current_context();
     if (ctx->trace_enabled || i < 1 || i > (1 << 22)) return false;
     const digit_tables& t = current_tables();
@@ -78,6 +81,7 @@ bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
 int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, int32_t* position,
                          const int16_t* values)
 {
+    MP_EXPECTS(x != nullptr && text != nullptr && position != nullptr && values != nullptr);
     const mp_context* ctx = current_context();
     if (ctx->trace_enabled) return i;
     const digit_tables& t = current_tables();

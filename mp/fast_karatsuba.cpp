@@ -4,6 +4,8 @@
 // compiler has a 128-bit integer, packing and unpacking the words in linear passes.
 #include "mp/fast_products.h"
 
+#include "mp/precondition.h"
+
 namespace fast_detail {
 
 namespace {
@@ -158,6 +160,9 @@ size_t fast_mul_scratch_words(size_t n)
 void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
               uint32_t* scratch)
 {
+    MP_EXPECTS(an >= bn && bn >= 1);
+    MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
+    MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_scratch_words(an)));
 #if defined(__SIZEOF_INT128__)
     if (bn >= WIDE_PRODUCT_MIN) {
         pair_limbs p;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "mp/fast_arith.h"
+#include "mp/precondition.h"
 
 // floor(log2(B)) of the smallest base B the workspace is sized for (B > 2^15).
 static const int SMALLEST_WORD_BITS = 15;
@@ -73,6 +74,7 @@ size_t fast_workspace_words(size_t max_to, size_t max_from)
 
 void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_to, size_t max_from)
 {
+    MP_EXPECTS(block != nullptr);
     w->max_to = max_to;
     w->max_from = max_from;
     w->to_levels = levels_for(max_to, TO_RADIX_LEAF);
@@ -317,6 +319,15 @@ static size_t regroup(uint32_t* out, const uint32_t* w, size_t m, const radix_po
     return o;
 }
 
+// True when p[0..n) shares no word with the workspace block (the power tables, then the scratch).
+static inline bool outside_workspace(const uint32_t* p, size_t n, const fast_workspace* w)
+{
+    const uint32_t* first = w->to_levels > 0     ? w->to_radix.power[0]
+                            : w->from_levels > 0 ? w->from_radix.power[0]
+                                                 : w->scratch;
+    return words_disjoint(p, n, first, static_cast<size_t>(w->scratch + w->scratch_words - first));
+}
+
 // fast_to_radix in word base `base` itself, with the given scratch.
 static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w,
                       uint32_t* scratch)
@@ -330,6 +341,9 @@ static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base,
 
 size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w)
 {
+    MP_EXPECTS(n <= w->max_to && base > (1u << 15) && base <= 0x80000000u);
+    MP_EXPECTS(words_disjoint(out, fast_to_radix_words(n, base), x, n));
+    MP_EXPECTS(outside_workspace(out, fast_to_radix_words(n, base), w));
     if (is_power_of_two(base))
         return to_bit_groups(out, x, fast_strip(x, n), word_bits_of(base));
     n = fast_strip(x, n);
@@ -343,6 +357,9 @@ size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, 
 
 size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base, fast_workspace* w)
 {
+    MP_EXPECTS(n <= w->max_from && base > (1u << 15) && base <= 0x80000000u && words_below_base(y, n, base));
+    MP_EXPECTS(words_disjoint(out, fast_from_radix_words(n), y, n));
+    MP_EXPECTS(outside_workspace(out, fast_from_radix_words(n), w));
     if (is_power_of_two(base))
         return from_bit_groups(out, y, fast_strip(y, n), word_bits_of(base));
     fast_base binary, source;

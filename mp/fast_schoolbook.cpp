@@ -1,11 +1,15 @@
 // The schoolbook product of words (fast_mul_basecase); the product scanning itself is in fast_schoolbook.h.
 #include "mp/fast_schoolbook.h"
 
+#include "mp/precondition.h"
+
 using namespace fast_detail;
 
 void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
                        const fast_base* base)
 {
+    MP_EXPECTS(an >= bn && bn >= 1 && bn <= 65536);
+    MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     const word_limbs w = {base->base, base};
     basecase(r, a, an, b, bn, &w);
 }

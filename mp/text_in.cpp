@@ -5,6 +5,7 @@
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 #include "mp/radix.h"
 #include "mp/text_in.h"
 
@@ -88,6 +89,7 @@ int instr(bignum x, const char* s)
     trace_scope trace;
     mp_context* ctx = trace.enter_if_ready(ROUTINE_INSTR);
     if (ctx == nullptr) return 0;
+    MP_EXPECTS(x != nullptr && x != ctx->scratch0 && (s != nullptr || ctx->input_from_stream));
     if (!check_text_radix(ctx)) return 0;
     const uint32_t base = ctx->digit_base;
     clear_number(x);
@@ -150,6 +152,7 @@ int cinstr(bignum x, const char* s)
     trace_scope trace;
     mp_context* ctx = trace.enter_text_conversion(ROUTINE_CINSTR);
     if (ctx == nullptr) return 0;
+    MP_EXPECTS(x != nullptr && (s != nullptr || ctx->input_from_stream));
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     const uint32_t working_radix = ctx->digit_base;
     choose_word_base(io_radix);

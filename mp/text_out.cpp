@@ -7,6 +7,7 @@
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/precondition.h"
 #include "mp/radix.h"
 #include "mp/text_in.h"
 #include "mp/text_out.h"
@@ -102,6 +103,8 @@ int otstr(bignum x, char* s)
     trace_scope trace;
     mp_context* ctx = trace.enter_if_ready(ROUTINE_OTSTR);
     if (ctx == nullptr) return 0;
+    MP_EXPECTS(x != nullptr && x != ctx->scratch0 && x != ctx->scratch8);
+    MP_EXPECTS(s != nullptr || ctx->output_to_stream);
     if (!check_text_radix(ctx)) return 0;
     const uint32_t base = ctx->digit_base;
     const bool small = base <= 60;
@@ -158,6 +161,7 @@ int cotstr(bignum x, char* s)
     trace_scope trace;
     mp_context* ctx = trace.enter_text_conversion(ROUTINE_COTSTR);
     if (ctx == nullptr) return 0;
+    MP_EXPECTS(x != nullptr && (s != nullptr || ctx->output_to_stream));
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     const uint32_t working_radix = ctx->digit_base;
     const uint32_t working_word_base = ctx->word_base;
