@@ -14,9 +14,9 @@
 
 namespace fast_detail {
 
-
 // Limb arrays of either width. base 0 is 2^(limb bits); any other base B has 3 B < 2^64 (words: B below
 // 2^32; two-word limbs: B^2 < 2^64 / 3), so that sums of two limbs and a carry never wrap 64 bits.
+// strip: the length of a[0..n) without its zero limbs on top.
 template <typename L> size_t strip(const L* a, size_t n)
 {
     while (n > 0 && a[n - 1] == 0)
@@ -24,6 +24,7 @@ template <typename L> size_t strip(const L* a, size_t n)
     return n;
 }
 
+// -1, 0 or +1 as a[0..an) <, =, > b[0..bn) (zero limbs on top allowed on either side).
 template <typename L> int compare(const L* a, size_t an, const L* b, size_t bn)
 {
     an = strip(a, an);
@@ -140,6 +141,8 @@ inline uint64_t sub_binary(limb2* r, const limb2* a, const limb2* b, size_t n)
 }
 #endif
 
+// r[0..an) = a[0..an) + b[0..bn), an >= bn, in base `base` (0: 2^(limb bits)); returns the carry out.
+// r may be a or b.
 template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, L base)
 {
     L c = 0;
@@ -165,6 +168,8 @@ template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, 
     return c;
 }
 
+// r[0..an) = a[0..an) - b[0..bn), an >= bn, in base `base` (0: 2^(limb bits)); returns the borrow out.
+// r may be a or b.
 template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, L base)
 {
     L c = 0;

@@ -80,6 +80,7 @@ struct pair_limbs {
     int shift;
 };
 
+// Fills p for the two-word limbs of word base `word_base` (0: 2^32, limbs of base 2^64).
 inline void pair_limbs_init(pair_limbs* p, uint32_t word_base)
 {
     if (word_base == 0) {
@@ -130,7 +131,8 @@ inline u128 reduce_column(u128 lo, uint64_t hi, limb2* digit, const pair_limbs* 
 }
 #endif
 
-// Column-reducing schoolbook product for either limb width. The carry joins a column after its products,
+// r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, r apart from a and b: column-reducing schoolbook
+// product for either limb width. The carry joins a column after its products,
 // so that they need not wait for the reduction of the column before (measured in base 10^18 at 64
 // limbs: 2.67 us against 3.03 us).
 template <typename Limbs>
