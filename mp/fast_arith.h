@@ -66,7 +66,8 @@ struct fast_base {
     uint64_t reciprocal;
 };
 
-// Fills b for word base `base` (0 = 2^32, otherwise 2^15 < base <= FAST_WIDEST_BASE).
+// Fills b for word base `base` (0 = 2^32, otherwise at least 2): the array routines below take
+// 2^15 < base <= FAST_WIDEST_BASE; fast_div_word and fast_mul_word any base, as the digit tables use them.
 void fast_base_init(fast_base* b, uint32_t base);
 
 // Quotient of t by the base B of b (not 2^32); the remainder goes to *rem. Natively one multiplication by

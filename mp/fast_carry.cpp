@@ -8,7 +8,7 @@ using namespace fast_detail;
 
 void fast_base_init(fast_base* b, uint32_t base)
 {
-    MP_EXPECTS(base == 0 || (base > (1u << 15) && base <= FAST_WIDEST_BASE));
+    MP_EXPECTS(base != 1);
     b->base = base;
     b->reciprocal = base == 0 ? 0 : UINT64_MAX / base;
 }
@@ -19,13 +19,15 @@ int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn) { r
 
 uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {
-    MP_EXPECTS(an >= bn && same_or_disjoint(r, an, a, an) && same_or_disjoint(r, an, b, bn));
+    MP_EXPECTS(array_base(base->base) && an >= bn);
+    MP_EXPECTS(same_or_disjoint(r, an, a, an) && same_or_disjoint(r, an, b, bn));
     return add(r, a, an, b, bn, base->base);
 }
 
 uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {
-    MP_EXPECTS(an >= bn && same_or_disjoint(r, an, a, an) && same_or_disjoint(r, an, b, bn));
+    MP_EXPECTS(array_base(base->base) && an >= bn);
+    MP_EXPECTS(same_or_disjoint(r, an, a, an) && same_or_disjoint(r, an, b, bn));
     return sub(r, a, an, b, bn, base->base);
 }
 

@@ -14,6 +14,9 @@
 
 namespace fast_detail {
 
+// True for a word base that the array routines take: 0 (2^32) or 2^15 < base <= FAST_WIDEST_BASE.
+inline bool array_base(uint32_t base) { return base == 0 || (base > (1u << 15) && base <= FAST_WIDEST_BASE); }
+
 // Limb arrays of either width. base 0 is 2^(limb bits); any other base B has 3 B < 2^64 (words: B below
 // 2^32; two-word limbs: B^2 < 2^64 / 3), so that sums of two limbs and a carry never wrap 64 bits.
 // strip: the length of a[0..n) without its zero limbs on top.

@@ -160,7 +160,7 @@ size_t fast_mul_scratch_words(size_t n)
 void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
               uint32_t* scratch)
 {
-    MP_EXPECTS(an >= bn && bn >= 1);
+    MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1);
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_scratch_words(an)));
 #if defined(__SIZEOF_INT128__)

@@ -357,7 +357,8 @@ size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, 
 
 size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base, fast_workspace* w)
 {
-    MP_EXPECTS(n <= w->max_from && base > (1u << 15) && base <= 0x80000000u && words_below_base(y, n, base));
+    MP_EXPECTS(levels_for(n, FROM_RADIX_LEAF) <= w->from_levels && words_below_base(y, n, base));
+    MP_EXPECTS(base > (1u << 15) && base <= 0x80000000u);
     MP_EXPECTS(words_disjoint(out, fast_from_radix_words(n), y, n));
     MP_EXPECTS(outside_workspace(out, fast_from_radix_words(n), w));
     if (is_power_of_two(base))

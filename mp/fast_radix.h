@@ -66,6 +66,6 @@ size_t fast_from_radix_words(size_t n);
 size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w);
 
 // out = the value of the base-B words y[0..n) (each below base) in binary words; returns the words of the
-// result in normal form. n <= w->max_from, 2^15 < base <= 2^31, out has fast_from_radix_words(n) words and
-// does not overlap y or the workspace.
+// result in normal form. n <= FROM_RADIX_LEAF * 2^(w->from_levels) (the levels built for w->max_from),
+// 2^15 < base <= 2^31, out has fast_from_radix_words(n) words and does not overlap y or the workspace.
 size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base, fast_workspace* w);
