@@ -74,6 +74,7 @@ public:
     // conversions then use the slot as it is (an empty one passes no character and writes NULs).
     void choose_alphabet(alphabet_choice choice);
 
+    // The radix of the BASE(X) form (2-60 or 64) and the alphabet it is written in.
     uint32_t radix() const { return radix_; }
     alphabet_choice alphabet() const { return alphabet_; }
     // True after a complete custom alphabet was stored for the radix then in force, until a text is
@@ -87,6 +88,7 @@ public:
     std::string_view bytes() const { return {bytes_.get(), byte_count_}; }
     std::string_view basex() const { return {basex_.get(), basex_count_}; }
 
+    // Bytes of data the engine holds at most.
     uint32_t capacity() const { return capacity_; }
     // The longest source texts taken: one hex digit more than capacity() bytes give, and the radix-2
     // text of capacity() + 1 bytes less one char.
