@@ -4,47 +4,65 @@
 
 #include "engine/digit_maps.h"
 
-char default_tables[ALPHABET_SLOTS][256];
-char custom_tables[ALPHABET_SLOTS][256];
-uint8_t default_reverse[ALPHABET_SLOTS][256];
-uint8_t custom_reverse[ALPHABET_SLOTS][256];
+namespace {
 
 // Puts the first radix chars of source into an alphabet slot and records their positions.
-static void fill_slot(char* table, uint8_t* reverse, const char* source, uint32_t radix)
+constexpr void fill_slot(alphabet_slot& slot, const char* source, uint32_t radix)
 {
     for (uint32_t i = 0; i < radix; ++i) {
-        table[i] = source[i];
-        reverse[static_cast<unsigned char>(source[i])] = static_cast<uint8_t>(i);
+        slot.chars[i] = source[i];
+        slot.reverse[static_cast<unsigned char>(source[i])] = static_cast<uint8_t>(i);
     }
 }
 
-void build_default_tables()
+struct alphabet_table {
+    alphabet_slot slots[ALPHABET_SLOTS];
+};
+
+constexpr alphabet_table make_default_alphabets()
 {
+    alphabet_table table{};
     for (uint32_t r = 2; r <= 60; ++r)
-        fill_slot(default_tables[r - 1], default_reverse[r - 1], ALPHABET60, r);
-    fill_slot(default_tables[63], default_reverse[63], BASE64_ALPHABET, 64);
+        fill_slot(table.slots[r - 1], ALPHABET60, r);
+    fill_slot(table.slots[63], BASE64_ALPHABET, 64);
+    return table;
 }
 
-void store_custom_table(const char* text, uint32_t radix)
+constexpr alphabet_table DEFAULT_ALPHABETS = make_default_alphabets();
+
+}  // namespace
+
+bool is_valid_radix(uint32_t radix)
 {
-    std::memset(custom_reverse[radix - 1], 0, sizeof custom_reverse[0]);
-    std::memset(custom_tables[radix - 1], 0, sizeof custom_tables[0]);
-    fill_slot(custom_tables[radix - 1], custom_reverse[radix - 1], text, radix);
+    return (radix >= 2 && radix <= 60) || radix == 64;
 }
 
-// Maps each of count chars through reverse (source alphabet) into table (target alphabet).
-static void translate(char* text, uint32_t count, const uint8_t* reverse, const char* table)
+bool has_repeated_chars(const char* text, uint32_t count)
+{
+    bool seen[256] = {};
+    for (uint32_t i = 0; i < count; ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (seen[c])
+            return true;
+        seen[c] = true;
+    }
+    return false;
+}
+
+const alphabet_slot& default_alphabet(uint32_t radix)
+{
+    return DEFAULT_ALPHABETS.slots[radix - 1];
+}
+
+void custom_alphabets::store(const char* text, uint32_t radix)
+{
+    alphabet_slot& slot = slots_[radix - 1];
+    std::memset(&slot, 0, sizeof slot);
+    fill_slot(slot, text, radix);
+}
+
+void translate_alphabet(char* text, uint32_t count, const alphabet_slot& from, const alphabet_slot& to)
 {
     for (uint32_t i = 0; i < count; ++i)
-        text[i] = table[reverse[static_cast<unsigned char>(text[i])]];
-}
-
-void to_custom_alphabet(char* text, uint32_t count, uint32_t radix)
-{
-    translate(text, count, default_reverse[radix - 1], custom_tables[radix - 1]);
-}
-
-void to_default_alphabet(char* text, uint32_t count, uint32_t radix)
-{
-    translate(text, count, custom_reverse[radix - 1], default_tables[radix - 1]);
+        text[i] = to.chars[from.reverse[static_cast<unsigned char>(text[i])]];
 }

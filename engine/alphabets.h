@@ -1,25 +1,39 @@
 #pragma once
-// Per-radix alphabet tables: one 256-byte slot per radix 1-64 (slot radix - 1); only radix 2-60
-// and 64 are used. Alphabet slots are NUL-terminated strings of radix characters; reverse slots give
-// each byte code's position in the alphabet (0 for codes not in it). Process-wide, never freed.
+// Per-radix alphabets of the BASE(X) text. An alphabet holds the radix characters of its radix,
+// NUL-terminated in a 256-byte slot, and a reverse map giving each byte code's position in it (0 for
+// codes not in it). Radix 2-60 and 64 are used: the default ones are constant (the first radix
+// characters of ALPHABET60, for radix 64 BASE64_ALPHABET); custom ones are stored by their owner.
 #include <cstdint>
 
 constexpr uint32_t ALPHABET_SLOTS = 64;
 
-extern char default_tables[ALPHABET_SLOTS][256];
-extern char custom_tables[ALPHABET_SLOTS][256];
-extern uint8_t default_reverse[ALPHABET_SLOTS][256];
-extern uint8_t custom_reverse[ALPHABET_SLOTS][256];
+struct alphabet_slot {
+    char chars[256];
+    uint8_t reverse[256];
+};
 
-// Fills the default alphabets and their reverse maps: radix 2-60 the first radix chars of ALPHABET60,
-// radix 64 BASE64_ALPHABET.
-void build_default_tables();
-// Stores the first radix chars of text (which holds at least that many) as the custom alphabet of
-// radix, replacing the slot and its reverse map; a repeated char reads back as its last position.
-void store_custom_table(const char* text, uint32_t radix);
-// Translates count chars of text in place from the default to the custom alphabet of radix; a char
-// outside the default alphabet translates as position 0. Writes no terminator.
-void to_custom_alphabet(char* text, uint32_t count, uint32_t radix);
-// Translates count chars of text in place from the custom to the default alphabet of radix; a char
-// outside the custom alphabet translates as position 0. Writes no terminator.
-void to_default_alphabet(char* text, uint32_t count, uint32_t radix);
+// True for the radixes that have an alphabet: 2-60 and 64.
+bool is_valid_radix(uint32_t radix);
+// True when a character occurs twice among the first count characters of text: such an alphabet
+// would write different digit values with the same character and read them back as one.
+bool has_repeated_chars(const char* text, uint32_t count);
+
+// The default alphabet of a valid radix.
+const alphabet_slot& default_alphabet(uint32_t radix);
+
+// One custom alphabet per radix, empty (every character and position 0) until one is stored.
+class custom_alphabets {
+public:
+    // Stores the first radix chars of text (which holds at least that many) as the custom alphabet of
+    // radix, replacing the slot and its reverse map; a repeated char reads back as its last position.
+    void store(const char* text, uint32_t radix);
+    // The custom alphabet of a valid radix, as stored or empty.
+    const alphabet_slot& of(uint32_t radix) const { return slots_[radix - 1]; }
+
+private:
+    alphabet_slot slots_[ALPHABET_SLOTS] = {};
+};
+
+// Translates count chars of text in place from one alphabet of a radix to another: each char becomes
+// the char at its position in `from` (position 0 for a char outside it). Writes no terminator.
+void translate_alphabet(char* text, uint32_t count, const alphabet_slot& from, const alphabet_slot& to);

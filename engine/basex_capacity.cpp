@@ -2,9 +2,6 @@
 
 #include <cmath>
 
-#include "engine/state.h"
-
-static constexpr double LIMIT_BITS = 8.0 * MAX_DATA_BYTES;
 // Floating-point log2 is off by far less than this over 262144 digits; closer calls are converted.
 static constexpr double SAFETY_BITS = 1e-6;
 
@@ -16,12 +13,13 @@ uint32_t skip_zero_digits(const char* text, uint32_t count)
     return i;
 }
 
-basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix)
+basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix, uint32_t capacity_bytes)
 {
+    const double limit_bits = 8.0 * capacity_bytes;
     double bits_per_digit = std::log2(static_cast<double>(radix));
-    if (significant * bits_per_digit <= LIMIT_BITS - SAFETY_BITS)
+    if (significant * bits_per_digit <= limit_bits - SAFETY_BITS)
         return BASEX_FITS;
-    if ((significant - 1.0) * bits_per_digit >= LIMIT_BITS + SAFETY_BITS)
+    if ((significant - 1.0) * bits_per_digit >= limit_bits + SAFETY_BITS)
         return BASEX_TOO_BIG;
     return BASEX_CONVERT_TO_KNOW;
 }
@@ -45,17 +43,18 @@ bool library_can_read(uint32_t significant, uint32_t radix)
     return words <= 2 * static_cast<uint64_t>(current_context()->max_words);
 }
 
-bool number_fits_data(const bignum_record* number)
+bool number_fits_data(const bignum_record* number, uint32_t capacity_bytes)
 {
     uint32_t words = number->length_word & 0x7FFFFFFF;  // an integer: no sign, no fraction part
-    const uint32_t full_words = static_cast<uint32_t>(LIMIT_BITS) / 32;  // 8191 words and 24 bits
-    const uint32_t top_bits = static_cast<uint32_t>(LIMIT_BITS) % 32;
+    const uint64_t limit_bits = 8ull * capacity_bytes;
+    const uint32_t full_words = static_cast<uint32_t>(limit_bits / 32);  // 32767 bytes: 8191 words and 24 bits
+    const uint32_t top_bits = static_cast<uint32_t>(limit_bits % 32);
     if (words <= full_words)
         return true;
     return words == full_words + 1 && (number->digits[full_words] >> top_bits) == 0;
 }
 
-bool base64_count_fits(uint32_t count)
+bool base64_count_fits(uint32_t count, uint32_t capacity_bytes)
 {
-    return static_cast<uint64_t>(count) * 3 / 4 <= MAX_DATA_BYTES;
+    return static_cast<uint64_t>(count) * 3 / 4 <= capacity_bytes;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Capacity tests of BASE(X) values, run before the library reads them. A value may have at most
-// MAX_DATA_BYTES bytes (hex_text holds 65534 digits), and the library must be able to read its text:
+// Capacity tests of BASE(X) values, run before the library reads them. A value may have at most the
+// engine's capacity in bytes (MAX_DATA_BYTES for the dialog), and the library must be able to read its text:
 // an over-long text would end the process through the library's overflow report. The tests run on
 // every keystroke, so they decide from digit counts wherever that is enough.
 #include <cstdint>
@@ -12,14 +12,14 @@ enum basex_size_verdict { BASEX_FITS, BASEX_TOO_BIG, BASEX_CONVERT_TO_KNOW };
 
 // Index of the first char of text (default alphabet) that is not the zero digit; count if none.
 uint32_t skip_zero_digits(const char* text, uint32_t count);
-// Judges a value of `significant` digits in radix 2-60, which lies in [radix^(d-1), radix^d).
-// BASEX_CONVERT_TO_KNOW when that range straddles the limit; such a value exceeds it by at most
-// 7 bits, so it still fits the library's working number.
-basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix);
+// Judges a value of `significant` digits in radix 2-60, which lies in [radix^(d-1), radix^d), against
+// a limit of capacity_bytes bytes. BASEX_CONVERT_TO_KNOW when that range straddles the limit; such a
+// value exceeds it by at most 7 bits, so it still fits the library's working number.
+basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix, uint32_t capacity_bytes);
 // True when cinstr of the current library can read `significant` digits of radix 2-60: the text is
 // first packed in words of that radix, at most twice max_words of them.
 bool library_can_read(uint32_t significant, uint32_t radix);
-// True when a number in the working packing (full 32-bit words) has at most MAX_DATA_BYTES bytes.
-bool number_fits_data(const bignum_record* number);
-// True when count unpadded Base64 characters decode to at most MAX_DATA_BYTES bytes.
-bool base64_count_fits(uint32_t count);
+// True when a number in the working packing (full 32-bit words) has at most capacity_bytes bytes.
+bool number_fits_data(const bignum_record* number, uint32_t capacity_bytes);
+// True when count unpadded Base64 characters decode to at most capacity_bytes bytes.
+bool base64_count_fits(uint32_t count, uint32_t capacity_bytes);

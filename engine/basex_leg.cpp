@@ -1,72 +1,88 @@
-#include "engine/basex_leg.h"
-
+// The BASE(X) leg: between the bytes/HEX text and the BASE(X) text of the engine's buffers.
+// Radix 2-60 runs through the library on the engine's number; radix 64 is the Base64 codec.
+// A custom alphabet is translated to and from the default one at the edge of the leg.
 #include <cstring>
 
-#include "engine/alphabets.h"
 #include "engine/basex_capacity.h"
 #include "engine/codecs.h"
-#include "engine/state.h"
+#include "engine/engine.h"
 
-// Reads the NUL-terminated text in radix into work_number; the library's io_base is kept.
-static void read_number(const char* text, uint32_t radix)
+// Reads the NUL-terminated text in radix into the number; the library's io_base is kept.
+void conversion_engine::read_number(const char* text, uint32_t radix)
 {
     mp_context* library = current_context();
     int32_t saved_base = library->io_base;
     library->io_base = static_cast<int32_t>(radix);
-    cinstr(work_number, text);
+    cinstr(number_, text);
     library->io_base = saved_base;
 }
 
-// Writes work_number in radix into out, NUL-terminated; the library's io_base is kept.
-static void write_number(char* out, uint32_t radix)
+// Writes the number in radix into out, NUL-terminated; the library's io_base is kept.
+void conversion_engine::write_number(char* out, uint32_t radix)
 {
     mp_context* library = current_context();
     int32_t saved_base = library->io_base;
     library->io_base = static_cast<int32_t>(radix);
-    cotstr(work_number, out);
+    cotstr(number_, out);
     library->io_base = saved_base;
 }
 
-void bytes_to_basex(int& byte_count, int& hex_count, int& basex_count)
+// Makes the BASE(X) text from the bytes (radix 64) or the HEX text (radix 2-60) in the alphabet in
+// force; a HEX text of fewer than 2 digits makes none.
+void conversion_engine::bytes_to_basex()
 {
-    if (hex_count < 2)
+    if (hex_count_ < 2)
         return;
-    if (current_base == 64) {
-        basex_count = base64_encode(byte_data, basex_text, static_cast<uint32_t>(byte_count));
+    if (radix_ == 64) {
+        basex_count_ = static_cast<uint32_t>(
+            base64_encode(reinterpret_cast<const uint8_t*>(bytes_.get()), basex_.get(), byte_count_));
     } else {
-        read_number(hex_text, 16);
-        write_number(basex_text, current_base);
-        basex_count = static_cast<int>(std::strlen(basex_text));
+        read_number(hex_.get(), 16);
+        write_number(basex_.get(), radix_);
+        basex_count_ = static_cast<uint32_t>(std::strlen(basex_.get()));
     }
-    if (table_mode == 2)
-        to_custom_alphabet(basex_text, static_cast<uint32_t>(basex_count), current_base);
+    if (alphabet_ == alphabet_choice::custom_alphabet)
+        translate_alphabet(basex_.get(), basex_count_, default_alphabet(radix_), custom_.of(radix_));
 }
 
-bool basex_to_bytes(int& byte_count, int& hex_count, int& basex_count)
+// Makes the bytes and the HEX text (the shortest for radix 2-60) from the filtered BASE(X) text; false,
+// converting nothing, when the value needs more than capacity_ bytes or when the library, as started,
+// cannot read a text that long (see the constructor).
+bool conversion_engine::basex_to_bytes()
 {
-    uint32_t count = static_cast<uint32_t>(basex_count);
-    if (table_mode == 2)
-        to_default_alphabet(basex_text, count, current_base);
-    if (current_base == 64) {
-        if (!base64_count_fits(count))
-            return false;
-        byte_count = base64_decode(basex_text, byte_data);
-        hex_count = hex_encode(byte_data, hex_text, static_cast<uint32_t>(byte_count));
-        return true;
+    const bool custom = alphabet_ == alphabet_choice::custom_alphabet;
+    if (custom)
+        translate_alphabet(basex_.get(), basex_count_, custom_.of(radix_), default_alphabet(radix_));
+    bool converted = false;
+    if (radix_ == 64) {
+        if (base64_count_fits(basex_count_, capacity_)) {
+            byte_count_ = static_cast<uint32_t>(
+                base64_decode(basex_.get(), reinterpret_cast<uint8_t*>(bytes_.get())));
+            hex_count_ = static_cast<uint32_t>(
+                hex_encode(reinterpret_cast<const uint8_t*>(bytes_.get()), hex_.get(), byte_count_));
+            converted = true;
+        }
+    } else {
+        // The library never sees a text whose digit count alone shows that it is too big or too long
+        // for it to read; near the limit the number read decides. Leading zero digits are not passed
+        // on: the library counts every digit position against its capacity, zeros included.
+        const uint32_t first = skip_zero_digits(basex_.get(), basex_count_);
+        const uint32_t significant = basex_count_ - first;
+        const basex_size_verdict verdict = judge_basex_digits(significant, radix_, capacity_);
+        if (verdict != BASEX_TOO_BIG && library_can_read(significant, radix_)) {
+            read_number(basex_.get() + first, radix_);
+            if (verdict == BASEX_FITS || number_fits_data(number_, capacity_)) {
+                write_number(hex_.get(), 16);
+                hex_count_ = static_cast<uint32_t>(std::strlen(hex_.get()));
+                byte_count_ = static_cast<uint32_t>(
+                    hex_decode(reinterpret_cast<uint8_t*>(bytes_.get()), hex_.get(), hex_count_));
+                converted = true;
+            }
+        }
     }
-    // The library never sees a text whose digit count alone shows that it is too big or too long
-    // for it to read; near the limit the number read decides. Leading zero digits are not passed on:
-    // the library counts every digit position against its capacity, zeros included.
-    uint32_t first = skip_zero_digits(basex_text, count);
-    uint32_t significant = count - first;
-    basex_size_verdict verdict = judge_basex_digits(significant, current_base);
-    if (verdict == BASEX_TOO_BIG || !library_can_read(significant, current_base))
-        return false;
-    read_number(basex_text + first, current_base);
-    if (verdict == BASEX_CONVERT_TO_KNOW && !number_fits_data(work_number))
-        return false;
-    write_number(hex_text, 16);
-    hex_count = static_cast<int>(std::strlen(hex_text));
-    byte_count = hex_decode(byte_data, hex_text, static_cast<uint32_t>(hex_count));
-    return true;
+    // The source text is shown as filtered: back into the custom alphabet, whose characters are
+    // distinct, so the round trip gives it back exactly.
+    if (custom)
+        translate_alphabet(basex_.get(), basex_count_, default_alphabet(radix_), custom_.of(radix_));
+    return converted;
 }

@@ -9,9 +9,7 @@ int count_significant_bits(const char* text, uint32_t len)
         ++i;
     if (i == len)
         return 0;
-    if (!hex_map_built)
-        build_hex_digit_map();
-    uint8_t v = hex_digit_map[static_cast<unsigned char>(text[i])];
+    uint8_t v = HEX_DIGIT_MAP[static_cast<unsigned char>(text[i])];
     int bits = 4;
     if (v != NOT_A_DIGIT)
         for (bits = 0; v != 0; v >>= 1)

@@ -40,6 +40,11 @@ enum mp_error : int32_t {
     MP_ERROR_LAST = MP_ERROR_COMPOSITE_MODULUS,
 };
 
+// Digit characters of the text forms: radix 2-60 use the first radix characters of DIGITS60, radix 64
+// the 64 characters of DIGITS64 (the Base64 alphabet).
+inline constexpr char DIGITS60[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx";
+inline constexpr char DIGITS64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
 // A number: bit 31 of length_word is the sign, bits 0-15 the (numerator) word count, bits 16-30 the
 // denominator word count of a fraction; digits points at the words, least significant first.
 struct bignum_record {

@@ -14,9 +14,6 @@
 
 namespace {
 
-const char DIGITS60[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx";
-const char DIGITS64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
 // Where otstr's characters go and how many have been written.
 struct text_sink {
     char* text;

@@ -21,6 +21,10 @@ HFONT CreateFontIndirectA(const LOGFONTA* description) {
     return &fonts.back();
 }
 
+BOOL DeleteObject(HFONT font) {
+    return font ? TRUE : FALSE;
+}
+
 HFONT dialog_font() {
     static HFONT font = [] {
         // the template's font at 96 dots per inch: character height = points * 96 / 72, rounded

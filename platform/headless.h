@@ -255,6 +255,9 @@ int GetWindowTextA(HWND window, LPSTR buffer, int limit);
 BOOL SetWindowTextA(HWND window, LPCSTR text);
 // A font made from the description; kept until the process ends.
 HFONT CreateFontIndirectA(const LOGFONTA* description);
+// Deletes a font made by CreateFontIndirectA: TRUE for such a font, FALSE for null. The description
+// stays readable through headless_font for controls that still hold the handle.
+BOOL DeleteObject(HFONT font);
 // The one module there is, whatever the name.
 HMODULE GetModuleHandleA(LPCSTR name);
 // The dialog of a control; null for the dialog itself.

@@ -1,24 +1,20 @@
-#include <cstring>
-
-#include "engine/hex_utils.h"
-#include "engine/state.h"
+// Rev. HEX and CLear ALL.
 #include "ui/dialog.h"
 #include "ui/field_text.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
 
-void reverse_hex_command(HWND dialog)
+void reverse_hex(HWND dialog, dialog_state& state)
 {
     // Works on the HEX text of the last refresh, not on what the HEX field shows now.
-    size_t n = strnlen(hex_text, sizeof hex_text);
-    if (n <= 2) return;
-    reverse_hex_bytes(reverse_text, hex_text, (uint32_t)n);
-    set_field_text(dialog, IDC_HEX, reverse_text);
+    const std::string_view reversed = state.engine->reverse_hex();
+    if (reversed.empty()) return;
+    set_field_text(dialog, IDC_HEX, reversed.data());
     refresh_from_field(dialog, IDC_HEX);
     SetDlgItemTextA(dialog, IDC_STATUS, "HEX String Reversed.");
 }
 
-void clear_all_command(HWND dialog)
+void clear_all(HWND dialog, dialog_state& state)
 {
     static const int pairs[3][2] = {
         {IDC_HEX, IDC_HEX_COUNT},
@@ -29,6 +25,6 @@ void clear_all_command(HWND dialog)
         set_field_text(dialog, pair[0], "");
         SetDlgItemInt(dialog, pair[1], 0, FALSE);
     }
-    std::memset(hex_text, 0, sizeof hex_text);
-    SetDlgItemTextA(dialog, IDC_STATUS, "Idle.");
+    const conversion_result cleared = state.engine->clear();
+    SetDlgItemTextA(dialog, IDC_STATUS, status_text(cleared.status));
 }

@@ -1,5 +1,6 @@
 #include "ui/dialog_tables.h"
 
+#include "engine/limits.h"
 #include "ui/resource.h"
 
 const source_choice source_choices[3] = {
@@ -23,9 +24,9 @@ const int basex_controls[9] = {
 
 const char* const mode_items[2] = {"BaseX", "Base(2^n)"};
 
-// 32767 bytes are 65534 hex digits; the BASE(X) limit matches the HEX one.
+// The BASE(X) limit matches the HEX one.
 const text_limit data_field_limits[3] = {
-    {IDC_HEX, 65534},
-    {IDC_ASCII, 32767},
-    {IDC_BASEX, 65534},
+    {IDC_HEX, MAX_HEX_DIGITS},
+    {IDC_ASCII, MAX_DATA_BYTES},
+    {IDC_BASEX, MAX_HEX_DIGITS},
 };

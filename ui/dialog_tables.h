@@ -2,6 +2,9 @@
 // Fixed tables of the main dialog: the source choices, the controls of each mode and the text limits.
 #include "platform/win32.h"
 
+// The source choices in the order of source_choices.
+enum source_index { HEX_SOURCE, ASCII_SOURCE, BASEX_SOURCE };
+
 struct source_choice {
     int field;           // data field that becomes the source
     int radio;           // its radio button
@@ -16,7 +19,8 @@ extern const int data_fields[3];
 extern const int pow2_controls[8];
 extern const int basex_controls[9];
 
-// Items of IDC_MODE, in order: item 0 BaseX, item 1 Base(2^n).
+// Items of IDC_MODE, in order.
+enum mode_item { BASEX_MODE_ITEM, POW2_MODE_ITEM };
 extern const char* const mode_items[2];
 
 struct text_limit {

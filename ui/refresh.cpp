@@ -1,88 +1,68 @@
 #include "ui/refresh.h"
 
-#include <cstring>
-
-#include "engine/basex_leg.h"
-#include "engine/conversion.h"
-#include "engine/filters.h"
-#include "engine/hex_utils.h"
-#include "engine/state.h"
+#include "ui/dialog_state.h"
 #include "ui/field_text.h"
 #include "ui/resource.h"
 
-// Reads the HEX field and converts it; returns the status text.
-static const char* refresh_from_hex(HWND dialog, int& byte_count, int& hex_count, int& basex_count)
+namespace {
+
+// Reads the field as GetDlgItemTextA does, at most `most` characters, into the state's buffer.
+size_t read_field(HWND dialog, const dialog_state& state, int field_id, size_t most)
 {
-    hex_count = static_cast<int>(GetDlgItemTextA(dialog, IDC_HEX, hex_text, HEX_TEXT_SIZE));
-    int n = filter_hex_field_text();
-    if (n < hex_count)
-        set_field_text(dialog, IDC_HEX, hex_text);
-    hex_count = n;
-    hex_to_all(byte_count, hex_count, basex_count);
-    return "HEX Changed OK.";
+    return GetDlgItemTextA(dialog, field_id, state.field_buffer.get(), static_cast<int>(most + 1));
 }
 
-// Reads the ASCII field as the bytes themselves and converts them; returns the status text.
-// At most MAX_DATA_BYTES are taken: the typing limit keeps the field within it, but another program
-// can put more text there, and the hex form of more bytes would not fit hex_text.
-static const char* refresh_from_ascii(HWND dialog, int& byte_count, int& hex_count, int& basex_count)
+// Converts from the field; any other id clears.
+conversion_result convert_from(HWND dialog, dialog_state& state, int field_id)
 {
-    byte_count = static_cast<int>(GetDlgItemTextA(dialog, IDC_ASCII, reinterpret_cast<char*>(byte_data),
-                                                  MAX_DATA_BYTES + 1));
-    ascii_to_all(byte_count, hex_count, basex_count);
-    return "ASCII Changed OK.";
+    conversion_engine& engine = *state.engine;
+    const char* text = state.field_buffer.get();
+    switch (field_id) {
+    case IDC_HEX: return engine.from_hex(text, read_field(dialog, state, field_id, engine.max_hex_chars()));
+    // At most the capacity is taken: the typing limit keeps the field within it, but another program
+    // can put more text there.
+    case IDC_ASCII: return engine.from_bytes(text, read_field(dialog, state, field_id, engine.capacity()));
+    case IDC_BASEX:
+        return engine.from_basex(text, read_field(dialog, state, field_id, engine.max_basex_chars()));
+    default: return engine.clear();
+    }
 }
 
-// Reads the BASE(X) field and converts it, or refuses a value beyond the data limit (HEX and
-// ASCII then stay empty); returns the status text.
-static const char* refresh_from_basex(HWND dialog, int& byte_count, int& hex_count, int& basex_count)
+void set_counter(HWND dialog, int id, uint32_t value)
 {
-    basex_count = static_cast<int>(GetDlgItemTextA(dialog, IDC_BASEX, basex_text, BASEX_TEXT_SIZE));
-    int n = filter_basex_text(basex_text, current_base, table_mode);
-    if (n < basex_count)
-        set_field_text(dialog, IDC_BASEX, basex_text);
-    basex_count = n;
-    if (!basex_to_bytes(byte_count, hex_count, basex_count))
-        return "BASE(X) too big, should be at most 32767 bytes.";
-    return "BASE(X) Changed OK.";
+    SetDlgItemInt(dialog, id, static_cast<UINT>(value), FALSE);
 }
+
+// Writes the two data fields other than the source, in the order HEX, ASCII, BASE(X). Each view is
+// followed by a NUL in the engine's buffer; the fields show the text up to the first.
+void write_other_fields(HWND dialog, int source, const conversion_result& result)
+{
+    if (source != IDC_HEX) set_field_text(dialog, IDC_HEX, result.hex.data());
+    if (source != IDC_ASCII) set_field_text(dialog, IDC_ASCII, result.bytes.data());
+    if (source != IDC_BASEX) set_field_text(dialog, IDC_BASEX, result.basex.data());
+}
+
+}  // namespace
 
 void refresh_from_field(HWND dialog, int field_id)
 {
-    if (update_guard == UPDATE_GUARD_MARKER)
+    dialog_state* state = dialog_state_of(dialog);
+    if (!state || !state->engine || state->refreshing)
         return;
-    update_guard = UPDATE_GUARD_MARKER;
-    std::memset(hex_text, 0, sizeof hex_text);
-    std::memset(byte_data, 0, sizeof byte_data);
-    std::memset(basex_text, 0, sizeof basex_text);
-    int hex_count = 0, byte_count = 0, basex_count = 0;
+    state->refreshing = true;
+    const conversion_result result = convert_from(dialog, *state, field_id);
+    if (result.source_filtered)
+        set_field_text(dialog, field_id, field_id == IDC_HEX ? result.hex.data() : result.basex.data());
+    const bool converted = result.status != conversion_status::cleared;
+    if (converted)
+        SetDlgItemTextA(dialog, IDC_STATUS, status_text(result.status));
 
-    const char* status = nullptr;
-    if (field_id == IDC_HEX)
-        status = refresh_from_hex(dialog, byte_count, hex_count, basex_count);
-    else if (field_id == IDC_ASCII)
-        status = refresh_from_ascii(dialog, byte_count, hex_count, basex_count);
-    else if (field_id == IDC_BASEX)
-        status = refresh_from_basex(dialog, byte_count, hex_count, basex_count);
-    if (status)
-        SetDlgItemTextA(dialog, IDC_STATUS, status);
+    set_counter(dialog, IDC_HEX_COUNT, result.counts.hex_digits);
+    set_counter(dialog, IDC_BYTE_COUNT, result.counts.bytes);
+    set_counter(dialog, IDC_BASEX_COUNT, result.counts.basex_chars);
+    set_counter(dialog, IDC_BIGNUM_BITS, result.counts.significant_bits);
 
-    int bits = count_significant_bits(hex_text, static_cast<uint32_t>(hex_count));
-    SetDlgItemInt(dialog, IDC_HEX_COUNT, static_cast<UINT>(hex_count), FALSE);
-    SetDlgItemInt(dialog, IDC_BYTE_COUNT, static_cast<UINT>(byte_count), FALSE);
-    SetDlgItemInt(dialog, IDC_BASEX_COUNT, static_cast<UINT>(basex_count), FALSE);
-    SetDlgItemInt(dialog, IDC_BIGNUM_BITS, static_cast<UINT>(bits), FALSE);
-
-    const char* ascii_text = reinterpret_cast<const char*>(byte_data);
-    if (field_id == IDC_HEX) {
-        set_field_text(dialog, IDC_ASCII, ascii_text);
-        set_field_text(dialog, IDC_BASEX, basex_text);
-    } else if (field_id == IDC_ASCII) {
-        set_field_text(dialog, IDC_HEX, hex_text);
-        set_field_text(dialog, IDC_BASEX, basex_text);
-    } else if (field_id == IDC_BASEX) {
-        set_field_text(dialog, IDC_HEX, hex_text);
-        set_field_text(dialog, IDC_ASCII, ascii_text);
-    }
-    update_guard = 0;
+    if (converted)
+        write_other_fields(dialog, field_id, result);
+    state->refreshing = false;
 }

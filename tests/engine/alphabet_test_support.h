@@ -1,17 +1,7 @@
 #pragma once
-// Helpers for tests that touch the process-wide alphabet tables.
+// Helpers for tests of the per-radix alphabets.
 #include <cstdint>
-#include <cstring>
 #include <vector>
-
-#include "engine/alphabets.h"
-
-// Forgets the custom alphabet of radix, as at process start, so tests do not depend on each other.
-inline void forget_custom_table(uint32_t radix)
-{
-    std::memset(custom_tables[radix - 1], 0, sizeof custom_tables[0]);
-    std::memset(custom_reverse[radix - 1], 0, sizeof custom_reverse[0]);
-}
 
 // Every radix the BASE(X) form can take.
 inline std::vector<uint32_t> all_radixes()

@@ -14,94 +14,110 @@ const std::string B64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz012
 
 TEST(DefaultTables, EverySlotHoldsItsAlphabetAndExactReverseMap)
 {
-    build_default_tables();
     for (uint32_t radix : all_radixes()) {
         std::string expected = radix == 64 ? B64 : A60.substr(0, radix);
-        const char* slot = default_tables[radix - 1];
-        EXPECT_EQ(std::string(slot), expected) << radix;
-        for (size_t i = std::strlen(slot); i < 256; ++i)
-            ASSERT_EQ(slot[i], '\0') << radix;
+        const alphabet_slot& slot = default_alphabet(radix);
+        EXPECT_EQ(std::string(slot.chars), expected) << radix;
+        for (size_t i = std::strlen(slot.chars); i < 256; ++i)
+            ASSERT_EQ(slot.chars[i], '\0') << radix;
         for (int code = 0; code < 256; ++code) {
             size_t pos = code == 0 ? std::string::npos : expected.find(static_cast<char>(code));
             int want = pos == std::string::npos ? 0 : static_cast<int>(pos);
-            ASSERT_EQ(default_reverse[radix - 1][code], want) << radix << " code " << code;
+            ASSERT_EQ(slot.reverse[code], want) << radix << " code " << code;
         }
     }
-    EXPECT_EQ(default_reverse[15]['F'], 15);
+    EXPECT_EQ(default_alphabet(16).reverse['F'], 15);
 }
 
 TEST(CustomTables, StoresFirstRadixCharactersAndReplacesTheOldSlot)
 {
-    forget_custom_table(2);
-    store_custom_table("pq", 2);
-    store_custom_table("xyz", 2);
-    EXPECT_STREQ(custom_tables[1], "xy");
+    custom_alphabets custom;
+    custom.store("pq", 2);
+    custom.store("xyz", 2);
+    EXPECT_STREQ(custom.of(2).chars, "xy");
     for (int code = 0; code < 256; ++code) {
         int want = code == 'y' ? 1 : 0;
-        EXPECT_EQ(custom_reverse[1][code], want) << code;
+        EXPECT_EQ(custom.of(2).reverse[code], want) << code;
     }
     for (int i = 2; i < 256; ++i)
-        ASSERT_EQ(custom_tables[1][i], '\0');
+        ASSERT_EQ(custom.of(2).chars[i], '\0');
 }
 
 TEST(CustomTables, RepeatedCharacterReadsBackAsItsLastPosition)
 {
-    forget_custom_table(3);
-    store_custom_table("aba", 3);
-    EXPECT_STREQ(custom_tables[2], "aba");
-    EXPECT_EQ(custom_reverse[2][static_cast<unsigned char>('a')], 2);
-    EXPECT_EQ(custom_reverse[2][static_cast<unsigned char>('b')], 1);
+    custom_alphabets custom;
+    custom.store("aba", 3);
+    EXPECT_STREQ(custom.of(3).chars, "aba");
+    EXPECT_EQ(custom.of(3).reverse[static_cast<unsigned char>('a')], 2);
+    EXPECT_EQ(custom.of(3).reverse[static_cast<unsigned char>('b')], 1);
     // Translated to the default alphabet "012", "a" is digit 2 whatever position wrote it.
     char text[] = "aba";
-    build_default_tables();
-    to_default_alphabet(text, 3, 3);
+    translate_alphabet(text, 3, custom.of(3), default_alphabet(3));
     EXPECT_STREQ(text, "212");
+}
+
+TEST(CustomTables, EachRadixHasItsOwnSlot)
+{
+    custom_alphabets custom;
+    custom.store("wxyz", 4);
+    EXPECT_STREQ(custom.of(4).chars, "wxyz");
+    for (uint32_t radix : all_radixes())
+        EXPECT_EQ(std::string(custom.of(radix).chars), radix == 4 ? "wxyz" : "") << radix;
 }
 
 TEST(AlphabetTranslation, RoundTripsThroughCustomAlphabetsWithHighCodesForEveryRadix)
 {
-    build_default_tables();
     for (uint32_t radix : all_radixes()) {
-        std::string custom;  // codes 255 down, so every character is 128 or more
+        std::string chars;  // codes 255 down, so every character is 128 or more
         for (uint32_t i = 0; i < radix; ++i)
-            custom += static_cast<char>(255 - i);
-        forget_custom_table(radix);
-        store_custom_table(custom.c_str(), radix);
-        std::string text = default_tables[radix - 1];
+            chars += static_cast<char>(255 - i);
+        custom_alphabets custom;
+        custom.store(chars.c_str(), radix);
+        std::string text = default_alphabet(radix).chars;
         std::string reversed(text.rbegin(), text.rend());
         std::string work = reversed + "!";  // one character past count stays untouched
-        to_custom_alphabet(&work[0], radix, radix);
+        translate_alphabet(&work[0], radix, default_alphabet(radix), custom.of(radix));
         for (uint32_t i = 0; i < radix; ++i)
             ASSERT_EQ(static_cast<unsigned char>(work[i]), 255 - (radix - 1 - i)) << radix << " at " << i;
         EXPECT_EQ(work[radix], '!');
-        to_default_alphabet(&work[0], radix, radix);
+        translate_alphabet(&work[0], radix, custom.of(radix), default_alphabet(radix));
         EXPECT_EQ(work, reversed + "!") << radix;
-        forget_custom_table(radix);
     }
 }
 
 TEST(AlphabetTranslation, CharactersOutsideTheSourceAlphabetBecomePositionZero)
 {
-    build_default_tables();
-    forget_custom_table(4);
-    store_custom_table("wxyz", 4);
+    custom_alphabets custom;
+    custom.store("wxyz", 4);
     char to_custom[] = "3?0";
-    to_custom_alphabet(to_custom, 3, 4);
+    translate_alphabet(to_custom, 3, default_alphabet(4), custom.of(4));
     EXPECT_STREQ(to_custom, "zww");
     char to_default[] = "z?w";
-    to_default_alphabet(to_default, 3, 4);
+    translate_alphabet(to_default, 3, custom.of(4), default_alphabet(4));
     EXPECT_STREQ(to_default, "300");
 }
 
 TEST(AlphabetTranslation, NeverStoredCustomAlphabetTurnsEveryCharacterIntoNul)
 {
-    build_default_tables();
+    const custom_alphabets custom;
     for (uint32_t radix : all_radixes()) {
-        forget_custom_table(radix);
-        std::string text = default_tables[radix - 1];
-        to_custom_alphabet(&text[0], radix, radix);
+        std::string text = default_alphabet(radix).chars;
+        translate_alphabet(&text[0], radix, default_alphabet(radix), custom.of(radix));
         EXPECT_EQ(text, std::string(radix, '\0')) << radix;
     }
+}
+
+TEST(AlphabetChecks, ValidRadixesAndRepeatedCharacters)
+{
+    for (uint32_t radix = 0; radix <= 70; ++radix)
+        EXPECT_EQ(is_valid_radix(radix), (radix >= 2 && radix <= 60) || radix == 64) << radix;
+    const struct { const char* text; uint32_t count; bool repeated; } cases[] = {
+        {"wxyz", 4, false}, {"wxwz", 4, true}, {"wxzz", 4, true}, {"aAbB", 4, false},
+        {"\xe9\xe9", 2, true}, {"\xe9\xea", 2, false}, {"abca", 3, false},  // only count chars count
+        {"", 0, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(has_repeated_chars(c.text, c.count), c.repeated) << c.text << " " << c.count;
 }
 
 }  // namespace

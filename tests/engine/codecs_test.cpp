@@ -204,13 +204,10 @@ TEST(HexCodec, MatchesPrintfAndRoundTripsOverRandomLengths)
 
 TEST(DigitMaps, HoldExactlyTheAlphabetCharacters)
 {
-    build_hex_digit_map();
-    build_alpha60_digit_map();
-    build_base64_digit_map();
-    struct Case { const uint8_t* map; const char* digits; bool either_case; } cases[] = {
-        {hex_digit_map, "0123456789ABCDEF", true},
-        {alpha60_digit_map, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx", false},
-        {base64_digit_map, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/", false},
+    struct Case { const digit_map& map; const char* digits; bool either_case; } cases[] = {
+        {HEX_DIGIT_MAP, "0123456789ABCDEF", true},
+        {ALPHA60_DIGIT_MAP, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx", false},
+        {BASE64_DIGIT_MAP, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/", false},
     };
     for (const auto& c : cases) {
         for (int code = 0; code < 256; ++code) {
@@ -218,27 +215,29 @@ TEST(DigitMaps, HoldExactlyTheAlphabetCharacters)
             if (!at && c.either_case && code >= 'a' && code <= 'f')
                 at = std::strchr(c.digits, code - 'a' + 'A');
             int expected = at ? static_cast<int>(at - c.digits) : 255;
-            EXPECT_EQ(c.map[code], expected) << c.digits << " code " << code;
+            EXPECT_EQ(c.map[static_cast<unsigned char>(code)], expected) << c.digits << " code " << code;
         }
     }
-    EXPECT_EQ(hex_map_built, 1);
-    EXPECT_EQ(alpha60_map_built, 1);
-    EXPECT_EQ(base64_map_built, 1);
 }
 
-TEST(DigitMaps, DecodersBuildTheirMapOnFirstUseAndKeepIt)
+// The decoders read through the maps: every byte code decodes as the map says, on the first call.
+TEST(DigitMaps, DecodersReadEveryCodeAsTheMapsSay)
 {
-    uint8_t out[8];
-    hex_decode(out, "41", 2);
-    base64_decode("QQ", out);
-    EXPECT_EQ(hex_map_built, 1);
-    EXPECT_EQ(base64_map_built, 1);
-    // A built map is not rebuilt: an entry changed here survives the next decode.
-    uint8_t saved = hex_digit_map['7'];
-    hex_digit_map['7'] = 255;
-    EXPECT_EQ(hex_decode(out, "77", 2), 0);
-    hex_digit_map['7'] = saved;
-    EXPECT_EQ(hex_decode(out, "77", 2), 1);
+    for (int code = 1; code < 256; ++code) {
+        const char pair[3] = {'0', static_cast<char>(code), 0};
+        uint8_t out[4] = {};
+        const uint8_t hex = HEX_DIGIT_MAP[static_cast<unsigned char>(code)];
+        EXPECT_EQ(hex_decode(out, pair, 2), hex == NOT_A_DIGIT ? 0 : 1) << code;
+        if (hex != NOT_A_DIGIT) {
+            EXPECT_EQ(out[0], hex) << code;
+        }
+        const char quad[5] = {static_cast<char>(code), 'A', 'A', 'A', 0};
+        const uint8_t b64 = BASE64_DIGIT_MAP[static_cast<unsigned char>(code)];
+        EXPECT_EQ(base64_decode(quad, out), b64 == NOT_A_DIGIT ? 0 : 3) << code;
+        if (b64 != NOT_A_DIGIT) {
+            EXPECT_EQ(out[0], b64 << 2) << code;
+        }
+    }
 }
 
 }  // namespace

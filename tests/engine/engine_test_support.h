@@ -1,31 +1,11 @@
 #pragma once
-// Start-up of the library and the tables as the dialog does it, and an independent oracle for
-// radix conversion: the tests' schoolbook reference (tests/reference), written apart from the engine.
+// An independent oracle for radix conversion: the tests' schoolbook reference (tests/reference),
+// written apart from the engine. (Tests start the library by constructing a conversion_engine.)
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "engine/alphabets.h"
-#include "engine/codecs.h"
-#include "engine/state.h"
-#include "mp/mp.h"
 #include "tests/reference/reference.h"
-
-// Starts the library for LIBRARY_DIGITS hex digits with io_base 16, a 262144-character text buffer and
-// work_number, and builds the Base64 map and the default alphabets; once per process.
-inline void start_engine_once()
-{
-    static bool started = false;
-    if (started)
-        return;
-    started = true;
-    mpsys(LIBRARY_DIGITS, 16);
-    current_context()->io_base = 16;
-    set_io_buffer_size(262144);
-    work_number = mpvar(0);
-    build_base64_digit_map();
-    build_default_tables();
-}
 
 // The value of big-endian bytes written in radix 2-60 without leading zeros ("0" for zero).
 inline std::string oracle_to_radix(const std::vector<uint8_t>& bytes, uint32_t radix)

@@ -38,9 +38,9 @@ std::string radix_filtered(std::string text, uint32_t radix, int* length = nullp
     return std::string(text.c_str());
 }
 
-std::string basex_filtered(std::string text, uint32_t radix, uint32_t mode, int* length = nullptr)
+std::string basex_filtered(std::string text, const alphabet_slot& alphabet, int* length = nullptr)
 {
-    int n = filter_basex_text(&text[0], radix, mode);
+    int n = filter_basex_text(&text[0], alphabet);
     if (length)
         *length = n;
     return std::string(text.c_str());
@@ -80,56 +80,72 @@ TEST(FilterRadixText, KeepsOnlyALeadingMinus)
     }
 }
 
+TEST(FilterHexText, KeepsHexDigitsOnlyAndNoMinus)
+{
+    struct Case { std::string in, out; } cases[] = {
+        {"-12", "12"}, {"--1-2", "12"}, {"-", ""}, {"", ""}, {"de AD\r\nbe", "deADbe"}, {"-4142", "4142"},
+        {"x-F", "F"},
+    };
+    for (const auto& c : cases) {
+        std::string text = c.in;
+        int n = filter_hex_text(&text[0]);
+        EXPECT_EQ(std::string(text.c_str()), c.out) << "'" << c.in << "'";
+        EXPECT_EQ(n, static_cast<int>(c.out.size()));
+    }
+    int n = -1;
+    std::string every = every_code();
+    n = filter_hex_text(&every[0]);
+    EXPECT_EQ(std::string(every.c_str()), sorted_set("0123456789ABCDEFabcdef"));
+    EXPECT_EQ(n, 22);
+}
+
 TEST(FilterBasexText, DefaultAlphabetKeepsItsCharactersForEveryRadix)
 {
-    build_default_tables();
     const std::string a60 = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx";
     for (uint32_t radix : all_radixes()) {
         std::string digits = radix == 64
             ? "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/" : a60.substr(0, radix);
         int n = -1;
-        EXPECT_EQ(basex_filtered(every_code(), radix, 1, &n), sorted_set(digits)) << radix;
+        EXPECT_EQ(basex_filtered(every_code(), default_alphabet(radix), &n), sorted_set(digits)) << radix;
         EXPECT_EQ(n, static_cast<int>(radix));
     }
 }
 
 TEST(FilterBasexText, SampleTexts)
 {
-    build_default_tables();
-    forget_custom_table(2);
-    store_custom_table("xyz", 2);
-    struct Case { uint32_t radix, mode; std::string in, out; } cases[] = {
-        {16, 1, "12ab FF", "12FF"}, {64, 1, "TW E=", "TWE"}, {2, 2, "x1yz", "xy"},
-        {10, 1, "-12", "12"}, {36, 1, "zZ", "Z"}, {60, 1, "xyz", "x"},
+    custom_alphabets custom;
+    custom.store("xyz", 2);
+    struct Case { uint32_t radix; bool custom; std::string in, out; } cases[] = {
+        {16, false, "12ab FF", "12FF"}, {64, false, "TW E=", "TWE"}, {2, true, "x1yz", "xy"},
+        {10, false, "-12", "12"}, {36, false, "zZ", "Z"}, {60, false, "xyz", "x"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(basex_filtered(c.in, c.radix, c.mode), c.out) << c.radix << " '" << c.in << "'";
+    for (const auto& c : cases) {
+        const alphabet_slot& alphabet = c.custom ? custom.of(c.radix) : default_alphabet(c.radix);
+        EXPECT_EQ(basex_filtered(c.in, alphabet), c.out) << c.radix << " '" << c.in << "'";
+    }
 }
 
 TEST(FilterBasexText, CustomAlphabetKeepsItsCharactersIncludingHighCodes)
 {
-    build_default_tables();
     for (uint32_t radix : all_radixes()) {
         // Codes counting down from 255 (all of them 128 or more), with "-" at position 1.
         std::string unique_alphabet;
         for (uint32_t i = 0; i < radix; ++i)
             unique_alphabet += static_cast<char>(i == 1 ? '-' : 255 - i);
-        forget_custom_table(radix);
-        store_custom_table(unique_alphabet.c_str(), radix);
+        custom_alphabets custom;
+        custom.store(unique_alphabet.c_str(), radix);
         int n = -1;
-        EXPECT_EQ(basex_filtered(every_code(), radix, 2, &n), sorted_set(unique_alphabet)) << radix;
+        EXPECT_EQ(basex_filtered(every_code(), custom.of(radix), &n), sorted_set(unique_alphabet)) << radix;
         EXPECT_EQ(n, static_cast<int>(radix)) << radix;
-        forget_custom_table(radix);
     }
 }
 
 TEST(FilterBasexText, NeverStoredCustomAlphabetPassesNothing)
 {
-    build_default_tables();
+    const custom_alphabets custom;
     for (uint32_t radix : all_radixes()) {
-        forget_custom_table(radix);
         int n = -1;
-        EXPECT_EQ(basex_filtered(every_code(), radix, 2, &n), "") << radix;
+        EXPECT_EQ(basex_filtered(every_code(), custom.of(radix), &n), "") << radix;
         EXPECT_EQ(n, 0);
     }
 }

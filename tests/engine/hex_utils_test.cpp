@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/hex_utils.h"
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace {
 
@@ -49,14 +49,16 @@ TEST(ReverseHexBytes, ReversingTwiceRestoresTheTextWithOddLengthsGainingAZero)
     EXPECT_EQ(reversed(reversed("ABC")), "0ABC");
 }
 
-TEST(ReverseHexBytes, ReverseTextHoldsTheReversalOfTheLongestHexText)
+TEST(ReverseHexBytes, EngineReversesTheLongestHexTextItTakes)
 {
-    // hex_text can hold 65535 digits; the odd case widens to 65536 digits and a NUL.
+    // The engine takes 65535 hex digits; the odd case widens to 65536 digits.
+    conversion_engine engine;
+    ASSERT_EQ(engine.max_hex_chars(), 65535u);
     std::string src(65535, '0');
     src[0] = '7';
     src[65534] = 'E';
-    reverse_hex_bytes(reverse_text, src.c_str(), 65535);
-    std::string out(reverse_text);
+    engine.from_hex(src.data(), src.size());
+    std::string out(engine.reverse_hex());
     ASSERT_EQ(out.size(), 65536u);
     EXPECT_EQ(out.substr(0, 2), "0E");
     EXPECT_EQ(out.substr(65534), "07");

@@ -93,10 +93,10 @@ void check_text(const std::vector<uint8_t>& data, uint32_t radix)
 
     // filter_basex_text with the default alphabet keeps exactly that alphabet's characters.
     std::vector<char> basex(text);
-    const int basex_kept = filter_basex_text(basex.data(), radix, 1);
+    const int basex_kept = filter_basex_text(basex.data(), default_alphabet(radix));
     int members = 0;
     for (size_t i = 0; i < len; ++i)
-        members += in_text(default_tables[radix - 1], uint8_t(text[i]));
+        members += in_text(default_alphabet(radix).chars, uint8_t(text[i]));
     require(basex_kept == members && basex[basex_kept] == '\0');
 }
 
@@ -114,14 +114,15 @@ void check_custom_alphabet(const std::vector<uint8_t>& data, uint32_t radix)
     }
     std::vector<char> alphabet(data.begin(), data.begin() + radix);
     alphabet.push_back('\0');
-    store_custom_table(alphabet.data(), radix);
-    require(std::strcmp(custom_tables[radix - 1], alphabet.data()) == 0);
+    custom_alphabets custom;
+    custom.store(alphabet.data(), radix);
+    require(std::strcmp(custom.of(radix).chars, alphabet.data()) == 0);
 
     std::vector<char> text(data.begin() + radix, data.end());
     text.push_back('\0');
     const uint32_t len = uint32_t(std::strlen(text.data()));
     std::vector<char> filtered(text);
-    const int kept = filter_basex_text(filtered.data(), radix, 2);
+    const int kept = filter_basex_text(filtered.data(), custom.of(radix));
     int members = 0;
     for (size_t i = 0; i < len; ++i)
         members += seen[uint8_t(text[i])];
@@ -129,10 +130,10 @@ void check_custom_alphabet(const std::vector<uint8_t>& data, uint32_t radix)
 
     // Custom text -> default -> custom gives the text back.
     std::vector<char> round(filtered);
-    to_default_alphabet(round.data(), uint32_t(kept), radix);
+    translate_alphabet(round.data(), uint32_t(kept), custom.of(radix), default_alphabet(radix));
     for (int i = 0; i < kept; ++i)
-        require(in_text(default_tables[radix - 1], uint8_t(round[i])));
-    to_custom_alphabet(round.data(), uint32_t(kept), radix);
+        require(in_text(default_alphabet(radix).chars, uint8_t(round[i])));
+    translate_alphabet(round.data(), uint32_t(kept), default_alphabet(radix), custom.of(radix));
     require(std::equal(round.begin(), round.begin() + kept, filtered.begin()));
 }
 
@@ -140,8 +141,6 @@ void check_custom_alphabet(const std::vector<uint8_t>& data, uint32_t radix)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {
-    static const bool tables_built = (build_default_tables(), true);
-    (void)tables_built;
     if (size == 0 || size > 40000)
         return 0;
     const uint32_t radix = radixes[input[0] % (sizeof radixes / sizeof radixes[0])];

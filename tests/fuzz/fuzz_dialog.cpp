@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "tests/fuzz/fuzz_support.h"
-#include "engine/alphabets.h"
 #include "engine/codecs.h"
 #include "engine/digit_maps.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "mp/mp.h"
 #include "platform/headless_hooks.h"
 #include "ui/dialog.h"
 #include "ui/resource.h"
@@ -74,7 +74,7 @@ bool expected_basex(const std::string& hex, const std::vector<uint8_t>& bytes, u
 
 // The field that the last refresh took as the truth, told by the status it left; 0 when the last
 // action ended in no refresh (a refused or a non-converting command).
-int refreshed_from(const std::string& status)
+int refreshed_from(const dialog_state& state, const std::string& status)
 {
     if (status == "HEX Changed OK." || status == "HEX String Reversed.")
         return IDC_HEX;
@@ -84,16 +84,18 @@ int refreshed_from(const std::string& status)
         return IDC_BASEX;
     if (status == "Using default base table." || status == "Using custom base table." ||
         status == "Custom base table updated ...")
-        return int(source_field);
+        return state.source_field;
     return 0;
 }
 
 // The HEX text of a BASE(X) text, made independently of the engine: the value's hex digits without
 // leading zeros for radix 2-60 ("0" for zero), the bytes' hex for radix 64.
-bool expected_hex(std::string basex, uint32_t radix, std::string& out)
+bool expected_hex(const conversion_engine& engine, std::string basex, std::string& out)
 {
-    if (table_mode == 2)
-        to_default_alphabet(basex.data(), uint32_t(basex.size()), radix);
+    const uint32_t radix = engine.radix();
+    if (engine.alphabet() == alphabet_choice::custom_alphabet)
+        translate_alphabet(basex.data(), uint32_t(basex.size()), engine.custom_alphabet_in_force(),
+                           default_alphabet(radix));
     if (radix == 64) {
         std::vector<uint8_t> bytes(3 * (basex.size() / 4 + 1) + 1);
         const int n = base64_decode(basex.c_str(), bytes.data());
@@ -118,12 +120,16 @@ bool expected_hex(std::string basex, uint32_t radix, std::string& out)
 
 void check_views_agree(HWND dialog)
 {
-    const int origin = refreshed_from(field_text(dialog, IDC_STATUS));
+    const dialog_state& state = *dialog_state_of(dialog);
+    const int origin = refreshed_from(state, field_text(dialog, IDC_STATUS));
     if (origin == 0)
         return;
+    const conversion_engine& engine = *state.engine;
+    const uint32_t current_base = engine.radix();
+    const bool custom = engine.alphabet() == alphabet_choice::custom_alphabet;
     const std::string hex = field_text(dialog, IDC_HEX);
     for (char c : hex)
-        require(hex_digit_map[uint8_t(c)] != NOT_A_DIGIT);
+        require(HEX_DIGIT_MAP[uint8_t(c)] != NOT_A_DIGIT);
     std::vector<uint8_t> bytes(hex.size() / 2 + 2);
     bytes.resize(size_t(hex_decode(bytes.data(), hex.c_str(), uint32_t(hex.size()))));
 
@@ -135,14 +141,15 @@ void check_views_agree(HWND dialog)
     if (origin == IDC_BASEX) {
         // The user's text stays as typed (leading zeros, spare Base64 bits): compare by value.
         std::string made_hex;
-        if (expected_hex(basex_shown, current_base, made_hex))
+        if (expected_hex(engine, basex_shown, made_hex))
             require(hex == made_hex);
         require(counter(dialog, IDC_BASEX_COUNT) == basex_shown.size());
     } else {
         std::string basex;
         if (expected_basex(hex, bytes, current_base, basex)) {
-            if (table_mode == 2)
-                to_custom_alphabet(basex.data(), uint32_t(basex.size()), current_base);
+            if (custom)
+                translate_alphabet(basex.data(), uint32_t(basex.size()), default_alphabet(current_base),
+                                   engine.custom_alphabet_in_force());
             require(basex_shown == basex.substr(0, basex.find('\0')));
             require(counter(dialog, IDC_BASEX_COUNT) == basex.size());
         }
@@ -184,7 +191,7 @@ void click(HWND dialog, int id)
 
 void run_action(HWND dialog, action_reader& in)
 {
-    const int source = int(source_field);
+    const int source = dialog_state_of(dialog)->source_field;
     switch (in.byte() % 14) {
     case 0: type(dialog, source, in.chunk()); break;
     case 1: paste_over(dialog, source, in.chunk()); break;
@@ -209,9 +216,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {
     if (size > 4096)
         return 0;
-    // Stored custom alphabets outlive a dialog; every run starts as a fresh process would.
-    std::memset(custom_tables, 0, sizeof custom_tables);
-    std::memset(custom_reverse, 0, sizeof custom_reverse);
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                      main_dialog_proc, 0);
     require(dialog != nullptr);
@@ -220,12 +224,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
         // The status line tells which refresh, if any, the action ended in: start each action blank.
         SetDlgItemTextA(dialog, IDC_STATUS, "");
         run_action(dialog, in);
-        require(update_guard == 0);
+        require(!dialog_state_of(dialog)->refreshing);
         check_views_agree(dialog);
     }
     // Esc releases the library and ends the dialog; opened modelessly, it stays a window until destroyed.
     headless_press_escape(dialog);
-    require(current_context() == nullptr && work_number == nullptr);
+    require(current_context() == nullptr && dialog_state_of(dialog)->engine == nullptr);
     DestroyWindow(dialog);
     return 0;
 }

@@ -43,6 +43,17 @@ TEST_F(DialogWindow, SetFontChangesOnlyThatControlsFont) {
     EXPECT_NE(font_of(control(IDC_DEFAULT_TABLE_TEXT)).lfWeight, FW_BOLD);
 }
 
+// The dialog deletes its own font when it goes: a font made here deletes once; null is refused.
+TEST_F(DialogWindow, DeleteObjectTakesAFontMadeByCreateFontIndirect) {
+    LOGFONTA description{};
+    description.lfHeight = -12;
+    strcpy(description.lfFaceName, "Courier New");
+    HFONT font = CreateFontIndirectA(&description);
+    ASSERT_NE(font, nullptr);
+    EXPECT_TRUE(DeleteObject(font));
+    EXPECT_FALSE(DeleteObject(nullptr));
+}
+
 TEST_F(DialogWindow, CloseLeftToTheDefaultHandlingBecomesCancel) {
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     process_pending_messages(dialog);

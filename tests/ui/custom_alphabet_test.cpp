@@ -11,13 +11,13 @@ TEST_F(CustomAlphabet, IsStoredOnlyWhenTheRadixthCharacterIsTyped)
         char key[2] = {keys[i], 0};
         type(IDC_CUSTOM_TABLE_TEXT, key);
         EXPECT_EQ(status(), "Not enough chars for custom base table ...") << i;
-        EXPECT_EQ(custom_table_ready, 0u) << i;
-        EXPECT_STREQ(custom_tables[3], "") << i;
+        EXPECT_FALSE(engine().custom_alphabet_ready()) << i;
+        EXPECT_STREQ(engine().custom_alphabet_in_force().chars, "") << i;
     }
     type(IDC_CUSTOM_TABLE_TEXT, "z");
     EXPECT_EQ(status(), "Custom base table updated ...");
-    EXPECT_EQ(custom_table_ready, CUSTOM_TABLE_READY_MARKER);
-    EXPECT_STREQ(custom_tables[3], "wxyz");
+    EXPECT_TRUE(engine().custom_alphabet_ready());
+    EXPECT_STREQ(engine().custom_alphabet_in_force().chars, "wxyz");
 
     type(IDC_CUSTOM_TABLE_TEXT, "q");  // the edit is full
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "wxyz");
@@ -32,12 +32,12 @@ TEST_F(CustomAlphabet, TableButtonsSwitchTheBaseXFieldBetweenTheAlphabets)
 
     click(IDC_USE_CUSTOM_TABLE);
     EXPECT_EQ(status(), "Using custom base table.");
-    EXPECT_EQ(table_mode, 2u);
+    EXPECT_EQ(engine().alphabet(), alphabet_choice::custom_alphabet);
     EXPECT_EQ(text(IDC_BASEX), "xyz");
 
     click(IDC_USE_DEFAULT_TABLE);
     EXPECT_EQ(status(), "Using default base table.");
-    EXPECT_EQ(table_mode, 1u);
+    EXPECT_EQ(engine().alphabet(), alphabet_choice::default_alphabet);
     EXPECT_EQ(text(IDC_BASEX), "123");
 }
 
@@ -58,7 +58,7 @@ TEST_F(CustomAlphabet, ChoosingItBeforeAnyIsCompleteReportsAndConvertsNothing)
     const std::string basex = text(IDC_BASEX);
     click(IDC_USE_CUSTOM_TABLE);
     EXPECT_EQ(status(), "Custom base table is not full.");
-    EXPECT_EQ(table_mode, 2u);
+    EXPECT_EQ(engine().alphabet(), alphabet_choice::custom_alphabet);
     EXPECT_TRUE(checked(IDC_USE_CUSTOM_TABLE));
     EXPECT_FALSE(checked(IDC_USE_DEFAULT_TABLE));
     EXPECT_EQ(text(IDC_BASEX), basex);
@@ -69,17 +69,17 @@ TEST_F(CustomAlphabet, StoredAlphabetComesBackWithItsRadix)
 {
     set_radix("16");
     type(IDC_CUSTOM_TABLE_TEXT, "ghijklmnopqrstuv");
-    ASSERT_EQ(custom_table_ready, CUSTOM_TABLE_READY_MARKER);
+    ASSERT_TRUE(engine().custom_alphabet_ready());
 
     set_radix("10");
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "");
     EXPECT_EQ(status(), "Not enough chars for custom base table ...");
-    EXPECT_EQ(custom_table_ready, 0u);
+    EXPECT_FALSE(engine().custom_alphabet_ready());
 
     set_radix("16");
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "ghijklmnopqrstuv");
     EXPECT_EQ(status(), "Custom base table updated ...");
-    EXPECT_EQ(custom_table_ready, CUSTOM_TABLE_READY_MARKER);
+    EXPECT_TRUE(engine().custom_alphabet_ready());
 }
 
 // A repeated character would write two digit values alike and read them back as one: such a text
@@ -101,8 +101,8 @@ TEST_F(CustomAlphabet, TextWithRepeatedCharactersIsRefused)
         type_over(IDC_CUSTOM_TABLE_TEXT, c.typed);
         EXPECT_EQ(status(), c.status);
         bool stored = std::string(c.status) == "Custom base table updated ...";
-        EXPECT_EQ(custom_table_ready, stored ? CUSTOM_TABLE_READY_MARKER : 0u);
-        EXPECT_EQ(std::string(custom_tables[current_base - 1]) == c.typed, stored);
+        EXPECT_EQ(engine().custom_alphabet_ready(), stored);
+        EXPECT_EQ(std::string(engine().custom_alphabet_in_force().chars) == c.typed, stored);
     }
 }
 
@@ -116,9 +116,9 @@ TEST_F(CustomAlphabet, RefusedTextKeepsTheStoredAlphabetAndTheTableMode)
 
     type_over(IDC_CUSTOM_TABLE_TEXT, "abab");
     EXPECT_EQ(status(), "Custom base table has repeated chars ...");
-    EXPECT_EQ(custom_table_ready, 0u);
-    EXPECT_STREQ(custom_tables[3], "wxyz");
-    EXPECT_EQ(table_mode, 2u);
+    EXPECT_FALSE(engine().custom_alphabet_ready());
+    EXPECT_STREQ(engine().custom_alphabet_in_force().chars, "wxyz");
+    EXPECT_EQ(engine().alphabet(), alphabet_choice::custom_alphabet);
     EXPECT_EQ(text(IDC_BASEX), "xyz");
 
     click(IDC_USE_CUSTOM_TABLE);

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/alphabets.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "mp/mp.h"
 #include "platform/headless_hooks.h"
 #include "ui/dialog.h"
 #include "ui/resource.h"
@@ -15,13 +15,7 @@ class MainDialog : public ::testing::Test {
 protected:
     HWND dialog = nullptr;
 
-    void SetUp() override
-    {
-        // Stored custom alphabets outlive a dialog; each test starts as a fresh process would.
-        std::memset(custom_tables, 0, sizeof custom_tables);
-        std::memset(custom_reverse, 0, sizeof custom_reverse);
-        open();
-    }
+    void SetUp() override { open(); }
 
     // Esc ends the dialog as the program closes it: the library is released and the dialog hidden. A
     // dialog opened modelessly stays a window until its creator destroys it.
@@ -42,6 +36,10 @@ protected:
         ASSERT_NE(dialog, nullptr);
         ShowWindow(dialog, SW_SHOW);
     }
+
+    // The dialog's own state, and its engine while the dialog is open.
+    dialog_state& state() const { return *dialog_state_of(dialog); }
+    conversion_engine& engine() const { return *state().engine; }
 
     HWND control(int id) const { return GetDlgItem(dialog, id); }
     std::string text(int id) const { return headless_text(control(id)); }

@@ -36,7 +36,7 @@ TEST_F(FieldCommands, SourceButtonMakesOnlyItsFieldEditableAndConvertsNothing)
         SCOPED_TRACE(c.status);
         click(c.radio);
         EXPECT_EQ(status(), c.status);
-        EXPECT_EQ(source_field, (uint32_t)c.field);
+        EXPECT_EQ(state().source_field, c.field);
         for (const auto& other : choices) {
             EXPECT_EQ(read_only(other.field), other.field != c.field) << other.field;
             EXPECT_EQ(checked(other.radio), other.radio == c.radio) << other.radio;
@@ -61,7 +61,7 @@ TEST_F(FieldCommands, RevHexReversesTheByteOrderOfTheLastHexText)
         click(IDC_REV_HEX);
         EXPECT_EQ(text(IDC_HEX), c.reversed);
         EXPECT_EQ(status(), "HEX String Reversed.");
-        EXPECT_STREQ(hex_text, c.reversed);
+        EXPECT_EQ(engine().hex(), c.reversed);
     }
 }
 
@@ -86,7 +86,7 @@ TEST_F(FieldCommands, RevHexWithAsciiSourceRecomputesAsciiAndKeepsItTheSource)
     EXPECT_EQ(text(IDC_ASCII), "CBA");
     EXPECT_EQ(text(IDC_BASEX), "Q0JB");
     EXPECT_EQ(status(), "HEX String Reversed.");
-    EXPECT_EQ(source_field, (uint32_t)IDC_ASCII);
+    EXPECT_EQ(state().source_field, IDC_ASCII);
     EXPECT_FALSE(read_only(IDC_ASCII));
     EXPECT_TRUE(read_only(IDC_HEX));
 
@@ -103,9 +103,9 @@ TEST_F(FieldCommands, ClearAllEmptiesFieldsAndCountersButKeepsTheBitCount)
     for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(text(field), "") << field;
     EXPECT_EQ(counters(), "0 0 0 15");
     EXPECT_EQ(status(), "Idle.");
-    EXPECT_STREQ(hex_text, "");
-    EXPECT_EQ(current_base, 10u);
-    EXPECT_EQ(source_field, (uint32_t)IDC_HEX);
+    EXPECT_EQ(engine().hex(), "");
+    EXPECT_EQ(engine().radix(), 10u);
+    EXPECT_EQ(state().source_field, IDC_HEX);
 
     click(IDC_REV_HEX);  // nothing left to reverse
     EXPECT_EQ(status(), "Idle.");

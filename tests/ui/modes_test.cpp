@@ -13,14 +13,14 @@ TEST_F(Modes, Base2nUnlocksAllFieldsAndSwapsTheControls)
 {
     choose_mode(1);
     EXPECT_EQ(status(), "Use Base 2^n");
-    EXPECT_EQ(pow2_mode, 1u);
+    EXPECT_TRUE(state().pow2_mode);
     for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_FALSE(read_only(field)) << field;
     for (int id : POW2_ONLY) EXPECT_TRUE(visible(id)) << id;
     for (int id : BASEX_ONLY) EXPECT_FALSE(visible(id)) << id;
 
     choose_mode(0);
     EXPECT_EQ(status(), "Use base x (2 - 64)");
-    EXPECT_EQ(pow2_mode, 0u);
+    EXPECT_FALSE(state().pow2_mode);
     for (int id : POW2_ONLY) EXPECT_FALSE(visible(id)) << id;
     for (int id : BASEX_ONLY) EXPECT_TRUE(visible(id)) << id;
 }
@@ -52,7 +52,7 @@ TEST_F(Modes, EachBase2nButtonReversesTheHexOfTheLastRefresh)
         EXPECT_EQ(text(IDC_ASCII), "CBA");
         EXPECT_EQ(text(IDC_BASEX), "Q0JB");
         EXPECT_EQ(status(), "HEX String Reversed.");
-        EXPECT_EQ(pow2_mode, 1u);
+        EXPECT_TRUE(state().pow2_mode);
     }
 }
 
@@ -66,7 +66,7 @@ TEST_F(Modes, RoundTripLeavesExactlyThePreviousSourceEditable)
         choose_mode(1);
         choose_mode(0);
         for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(read_only(field), field != s.field) << field;
-        EXPECT_EQ(source_field, (uint32_t)s.field);
+        EXPECT_EQ(state().source_field, s.field);
     }
 }
 
@@ -93,7 +93,7 @@ TEST_F(Modes, SelectionChangeWithoutConfirmationIsIgnored)
 {
     SendDlgItemMessageA(dialog, IDC_MODE, CB_SETCURSEL, 1, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MODE, CBN_SELCHANGE), (LPARAM)control(IDC_MODE));
-    EXPECT_EQ(pow2_mode, 0u);
+    EXPECT_FALSE(state().pow2_mode);
     EXPECT_EQ(status(), "CHECKED HEX.");
 }
 

@@ -8,16 +8,16 @@ TEST_F(RadixEdit, TypingOneThenSixRefusesRadix1ThenConvertsInRadix16)
     type(IDC_HEX, "0041");
     set_radix("1");
     EXPECT_EQ(status(), "Invalid Base Number, should be [2,60] or 64.");
-    EXPECT_EQ(current_base, 64u);
+    EXPECT_EQ(engine().radix(), 64u);
     EXPECT_EQ(text(IDC_BASEX), "AEE");  // still the radix-64 form of the bytes 00 41
 
     type(IDC_BASE_NUMBER, "6");
-    EXPECT_EQ(current_base, 16u);
+    EXPECT_EQ(engine().radix(), 16u);
     EXPECT_EQ(text(IDC_BASEX), "41");
     EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), "0123456789ABCDEF");
     EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_CUSTOM_TABLE_TEXT, EM_GETLIMITTEXT, 0, 0), 16);
     EXPECT_EQ(status(), "Not enough chars for custom base table ...");
-    EXPECT_EQ(custom_table_ready, 0u);
+    EXPECT_FALSE(engine().custom_alphabet_ready());
 }
 
 TEST_F(RadixEdit, InvalidRadixChangesNothingButTheStatus)
@@ -31,7 +31,7 @@ TEST_F(RadixEdit, InvalidRadixChangesNothingButTheStatus)
         paste_over(IDC_BASE_NUMBER, radix);
         SCOPED_TRACE(radix);
         EXPECT_EQ(status(), "Invalid Base Number, should be [2,60] or 64.");
-        EXPECT_EQ(current_base, 10u);
+        EXPECT_EQ(engine().radix(), 10u);
         EXPECT_EQ(text(IDC_BASEX), "255");
         EXPECT_EQ(text(IDC_HEX), "FF");
         EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), "0123456789");
@@ -54,7 +54,7 @@ TEST_F(RadixEdit, ValidRadixRewritesTheBaseXFieldWithItsDefaultAlphabet)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.radix);
         set_radix(c.radix);
-        EXPECT_EQ(current_base, c.base);
+        EXPECT_EQ(engine().radix(), c.base);
         EXPECT_EQ(text(IDC_BASEX), c.basex);
         EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), c.alphabet);
         EXPECT_EQ(text(IDC_HEX), "FF");
@@ -73,6 +73,6 @@ TEST_F(RadixEdit, BaseXSourceIsReadAgainInTheNewRadix)
     EXPECT_EQ(text(IDC_BASEX), "123");
     EXPECT_EQ(text(IDC_HEX), "53");
     EXPECT_EQ(text(IDC_ASCII), "S");
-    EXPECT_EQ(source_field, (uint32_t)IDC_BASEX);
+    EXPECT_EQ(state().source_field, IDC_BASEX);
     EXPECT_EQ(counters(), "2 1 3 7");
 }

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "platform/win32.h"
-#include "tests/engine/alphabet_test_support.h"
-#include "tests/engine/engine_test_support.h"
+#include "ui/dialog_state.h"
 #include "ui/field_text.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
@@ -49,33 +48,38 @@ class RefreshCycle : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        start_engine_once();
-        update_guard = 0;
-        current_base = 64;
-        table_mode = 1;
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
                                     recording_proc, 0);
         ASSERT_NE(dialog, nullptr);
+        state = &attach_dialog_state(dialog);  // radix 64, default alphabet
         notifications.clear();
     }
     void TearDown() override
     {
-        if (dialog)
+        if (dialog) {
+            release_dialog_state(dialog);
             DestroyWindow(dialog);
+        }
     }
 
+    conversion_engine& engine() const { return *state->engine; }
+
     // Puts the text into the field as the program does, then runs the cycle from that field.
-    View refresh(int field, const std::string& text, uint32_t radix, uint32_t mode = 1)
+    View refresh(int field, const std::string& text, uint32_t radix,
+                 alphabet_choice alphabet = alphabet_choice::default_alphabet)
     {
-        current_base = radix;
-        table_mode = mode;
+        engine().change_radix(radix);
+        engine().choose_alphabet(alphabet);
         set_field_text(dialog, field, text.c_str());
         refresh_from_field(dialog, field);
         return view_of(dialog);
     }
 
     HWND dialog = nullptr;
+    dialog_state* state = nullptr;
 };
+
+const alphabet_choice CUSTOM = alphabet_choice::custom_alphabet;
 
 struct FieldCase {
     int field;
@@ -138,12 +142,11 @@ TEST_F(RefreshCycle, HexFieldKeepsHexDigitsOnly)
     for (const auto& c : cases)
         expect_view(refresh(c.field, c.in, c.radix), c.out, "'" + c.in + "'");
     // In custom-alphabet mode too: no sign character reaches the BASE(X) text.
-    forget_custom_table(10);
-    store_custom_table("abcdefghij", 10);
-    View custom = refresh(IDC_HEX, "-12", 10, 2);
+    engine().change_radix(10);
+    engine().store_custom_alphabet("abcdefghij", 10);
+    View custom = refresh(IDC_HEX, "-12", 10, CUSTOM);
     EXPECT_EQ(custom.basex, "bi");
     EXPECT_EQ(custom.hex, "12");
-    forget_custom_table(10);
 }
 
 // Where the caret of the field stands after a refresh from it: a program write of the field's text
@@ -161,7 +164,7 @@ std::pair<DWORD, DWORD> selection_after_refresh(HWND dialog, int field, const st
 TEST_F(RefreshCycle, SourceFieldIsRewrittenOnlyWhenTheFilterRemovedSomething)
 {
     using Sel = std::pair<DWORD, DWORD>;
-    current_base = 10;
+    engine().change_radix(10);
     struct Case { int field; std::string in, shown; Sel selection; } cases[] = {
         {IDC_HEX, "abcd", "abcd", Sel(2, 3)},   // lower case is kept: nothing removed, no rewrite
         {IDC_HEX, "ab cd", "abcd", Sel(0, 0)},
@@ -190,27 +193,27 @@ TEST_F(RefreshCycle, AnyOtherFieldOnlyZeroesTheCounters)
     EXPECT_EQ(v.ascii, "AB");
     EXPECT_EQ(v.basex, "16706");
     EXPECT_EQ(v.status, "before");
-    EXPECT_EQ(update_guard, 0u);
+    EXPECT_FALSE(state->refreshing);
 }
 
 TEST_F(RefreshCycle, CallWhileARefreshRunsChangesNothing)
 {
     refresh(IDC_HEX, "4142", 10);
     View before = view_of(dialog);
-    std::string hex_before(hex_text), basex_before(basex_text);
+    std::string hex_before(engine().hex()), basex_before(engine().basex());
     SetDlgItemTextA(dialog, IDC_HEX, "FFFF");
-    update_guard = UPDATE_GUARD_MARKER;
+    state->refreshing = true;
     for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX, 0})
         refresh_from_field(dialog, field);
-    EXPECT_EQ(update_guard, UPDATE_GUARD_MARKER);
-    update_guard = 0;
+    EXPECT_TRUE(state->refreshing);
+    state->refreshing = false;
     View after = view_of(dialog);
     EXPECT_EQ(after.hex, "FFFF");
     before.hex = "FFFF";
     expect_view(after, before, "nested calls");
-    EXPECT_EQ(std::string(hex_text), hex_before);
-    EXPECT_EQ(std::string(basex_text), basex_before);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(byte_data)), "AB");
+    EXPECT_EQ(std::string(engine().hex()), hex_before);
+    EXPECT_EQ(std::string(engine().basex()), basex_before);
+    EXPECT_EQ(std::string(engine().bytes()), "AB");
 }
 
 TEST_F(RefreshCycle, GuardIsClearAfterEveryPath)
@@ -220,7 +223,7 @@ TEST_F(RefreshCycle, GuardIsClearAfterEveryPath)
     };
     for (const auto& run : runs) {
         refresh(run.first, run.second, 60);
-        EXPECT_EQ(update_guard, 0u) << run.first;
+        EXPECT_FALSE(state->refreshing) << run.first;
     }
 }
 
@@ -229,18 +232,17 @@ TEST_F(RefreshCycle, EveryRunStartsFromClearedBuffers)
     refresh(IDC_HEX, "FFFFFFFF", 2);
     View v = refresh(IDC_HEX, "01", 2);
     EXPECT_EQ(v.basex, "1");
-    EXPECT_EQ(std::string(basex_text), "1");
-    EXPECT_EQ(basex_text[2], '\0');
+    EXPECT_EQ(std::string(engine().basex()), "1");
+    EXPECT_EQ(engine().basex().data()[2], '\0');
 }
 
 TEST_F(RefreshCycle, CustomAlphabetInForceForEachSource)
 {
-    forget_custom_table(2);
-    store_custom_table("xy", 2);
-    expect_view(refresh(IDC_HEX, "05", 2, 2), {"05", "\x05", "yxy", HEX_OK, "2 1 3 3"}, "HEX");
-    expect_view(refresh(IDC_ASCII, "\x05", 2, 2), {"05", "\x05", "yxy", ASCII_OK, "2 1 3 3"}, "ASCII");
-    expect_view(refresh(IDC_BASEX, "y1x0y", 2, 2), {"5", "\x05", "yxy", BASEX_OK, "1 1 3 3"}, "BASE(X)");
-    forget_custom_table(2);
+    engine().change_radix(2);
+    engine().store_custom_alphabet("xy", 2);
+    expect_view(refresh(IDC_HEX, "05", 2, CUSTOM), {"05", "\x05", "yxy", HEX_OK, "2 1 3 3"}, "HEX");
+    expect_view(refresh(IDC_ASCII, "\x05", 2, CUSTOM), {"05", "\x05", "yxy", ASCII_OK, "2 1 3 3"}, "ASCII");
+    expect_view(refresh(IDC_BASEX, "y1x0y", 2, CUSTOM), {"5", "\x05", "yxy", BASEX_OK, "1 1 3 3"}, "BASE(X)");
 }
 
 TEST_F(RefreshCycle, BasexValueBeyondTheDataLimitIsRefused)
@@ -260,7 +262,7 @@ TEST_F(RefreshCycle, BasexValueBeyondTheDataLimitIsRefused)
         EXPECT_EQ(v.hex, "") << where;
         EXPECT_EQ(v.ascii, "") << where;
         EXPECT_EQ(v.counts, "0 0 " + std::to_string(c.kept.size()) + " 0") << where;
-        EXPECT_EQ(update_guard, 0u);
+        EXPECT_FALSE(state->refreshing);
     }
 }
 
@@ -270,7 +272,7 @@ TEST_F(RefreshCycle, RadixChangeRereadingALongBinaryTextIsRefused)
     View two = refresh(IDC_BASEX, ones, 2);
     EXPECT_EQ(two.status, BASEX_OK);
     EXPECT_EQ(two.counts, "65534 32767 262136 262136");
-    current_base = 60;  // the radix command then refreshes from the same field
+    engine().change_radix(60);  // the radix command then refreshes from the same field
     refresh_from_field(dialog, IDC_BASEX);
     View sixty = view_of(dialog);
     EXPECT_EQ(sixty.status, TOO_BIG);

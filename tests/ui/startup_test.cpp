@@ -17,15 +17,15 @@ TEST_F(StartUp, OpensInBaseXModeWithRadix64DefaultAlphabetAndHexAsSource)
     EXPECT_EQ(counters(), "0 0 0 0");
     for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(text(field), "") << field;
 
-    EXPECT_EQ(current_base, 64u);
-    EXPECT_EQ(table_mode, 1u);
-    EXPECT_EQ(custom_table_ready, 0u);
-    EXPECT_EQ(source_field, (uint32_t)IDC_HEX);
-    EXPECT_EQ(pow2_mode, 0u);
-    EXPECT_EQ(update_guard, 0u);
+    EXPECT_EQ(engine().radix(), 64u);
+    EXPECT_EQ(engine().alphabet(), alphabet_choice::default_alphabet);
+    EXPECT_FALSE(engine().custom_alphabet_ready());
+    EXPECT_EQ(state().source_field, IDC_HEX);
+    EXPECT_FALSE(state().pow2_mode);
+    EXPECT_FALSE(state().refreshing);
     ASSERT_NE(current_context(), nullptr);
     EXPECT_EQ(current_context()->io_base, 16);
-    EXPECT_NE(work_number, nullptr);
+    EXPECT_NE(state().engine, nullptr);
 }
 
 TEST_F(StartUp, OnlyTheHexFieldIsEditable)

@@ -1,0 +1,2 @@
+#include "mp/mp.h"
+#include "ui/dialog.h"
