@@ -9,6 +9,9 @@
 
 namespace {
 
+// The largest radix whose digits the library reads and writes as the characters of ALPHABET60.
+constexpr uint32_t LIBRARY_LETTER_RADIX = 60;
+
 // The library started for numbers of up to `bytes` bytes (plus headroom) with one number, and released
 // when the conversion is done. Errors are recorded, not reported: the process goes on.
 class library_session {
@@ -30,21 +33,24 @@ public:
     library_session(const library_session&) = delete;
     library_session& operator=(const library_session&) = delete;
 
-    // Reads text (NUL-terminated) in radix into the number; nothing once the session has failed.
-    void read(const char* text, uint32_t radix)
+    // Reads the first length characters of text in radix into the number; nothing once the session has
+    // failed. Above radix 60 the library takes each character's code as the digit, zero included.
+    void read(const char* text, size_t length, uint32_t radix)
     {
         if (failed())
             return;
         context_->io_base = static_cast<int32_t>(radix);
+        context_->input_length = radix > LIBRARY_LETTER_RADIX ? static_cast<int32_t>(length) : 0;
         cinstr(number_, text);
     }
-    // Writes the number in radix into text (room for every digit and a NUL); nothing once failed.
-    void write(char* text, uint32_t radix)
+    // Writes the number in radix into text (room for every digit and a NUL) and returns the characters
+    // written; nothing once failed. Above radix 60 each character's code is the digit, and zero is no text.
+    size_t write(char* text, uint32_t radix)
     {
         if (failed())
-            return;
+            return 0;
         context_->io_base = static_cast<int32_t>(radix);
-        cotstr(number_, text);
+        return static_cast<size_t>(cotstr(number_, text));
     }
     // True when the library could not start or has recorded an error.
     bool failed() const { return number_ == nullptr || context_->error_number != 0; }
@@ -124,25 +130,29 @@ std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, u
     hex_encode(bytes.data(), hex.data(), static_cast<uint32_t>(bytes.size()));
     std::vector<char> text(8 * bytes.size() + 2);  // radix 2 writes the most digits: 8 a byte
     library_session library(bytes.size());
-    library.read(hex.data(), 16);
-    library.write(text.data(), radix);
+    library.read(hex.data(), hex.size() - 1, 16);
+    const size_t count = library.write(text.data(), radix);
     if (library.failed())
         return std::nullopt;
+    if (radix > LIBRARY_LETTER_RADIX)
+        return count == 0 ? std::string(1, '\0') : std::string(text.data(), count);
     build_maps();
-    return values_of(text.data(), std::char_traits<char>::length(text.data()), alpha60_digit_map);
+    return values_of(text.data(), count, alpha60_digit_map);
 }
 
 std::optional<std::vector<uint8_t>> digits_to_number(const std::string& digits, uint32_t radix)
 {
     const uint64_t bound = number_bytes_bound(digits.size(), radix);
-    std::vector<char> text = chars_of(digits, ALPHABET60);
+    std::vector<char> text(digits.begin(), digits.end());
+    text.push_back('\0');
+    if (radix <= LIBRARY_LETTER_RADIX)
+        text = chars_of(digits, ALPHABET60);
     std::vector<char> hex(2 * (std::min<uint64_t>(bound, MAX_CLI_BYTES) + LIBRARY_HEADROOM_BYTES) + 2);
     library_session library(bound);
-    library.read(text.data(), radix);
-    library.write(hex.data(), 16);
+    library.read(text.data(), digits.size(), radix);
+    const size_t count = library.write(hex.data(), 16);
     if (library.failed())
         return std::nullopt;
-    const size_t count = std::char_traits<char>::length(hex.data());
     std::vector<uint8_t> bytes((count + 1) / 2 + 1);
     bytes.resize(static_cast<size_t>(hex_decode(bytes.data(), hex.data(), static_cast<uint32_t>(count))));
     return bytes;

@@ -24,7 +24,7 @@ digit_alphabet default_alphabet(const data_form& form)
     switch (form.kind) {
     case form_kind::hex: return make_alphabet(HEX_DIGITS_UPPER, "aAbBcCdDeEfF");
     case form_kind::base64: return make_alphabet(BASE64_ALPHABET);
-    case form_kind::radix: return make_alphabet(std::string(ALPHABET60, form.radix));
+    case form_kind::radix: return make_alphabet(std::string(ALPHABET62, form.radix));
     case form_kind::raw: break;
     }
     return make_alphabet("");

@@ -9,13 +9,16 @@ enum class form_kind { raw, hex, base64, radix };
 
 struct data_form {
     form_kind kind;
-    uint32_t radix;  // digits of the form: 16 for hex, 64 for base64, 2-60 for a radix, 256 for raw
+    uint32_t radix;  // digits of the form: 16 for hex, 64 for base64, 2-62 for a radix, 256 for raw
 };
 
 constexpr uint32_t MIN_RADIX = 2;
-constexpr uint32_t MAX_RADIX = 60;
+// The dialog's radixes reach 60; 61 and 62 serve the Base62 alphabets.
+constexpr uint32_t MAX_RADIX = 62;
+// The default digits of a radix: its first digits of these (the first 60 are the dialog's ALPHABET60).
+inline constexpr char ALPHABET62[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
-// The form a --from/--to value names ("raw", "hex", "base64", or a radix "2" to "60"); none otherwise.
+// The form a --from/--to value names ("raw", "hex", "base64", or a radix "2" to "62"); none otherwise.
 std::optional<data_form> parse_form(const std::string& name);
 // The name that parse_form takes for the form.
 std::string form_name(const data_form& form);

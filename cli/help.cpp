@@ -15,8 +15,8 @@ std::string help_text()
         "             first digit a byte of its own\n"
         "  raw        the bytes themselves\n"
         "  base64     Base64 without padding\n"
-        "  2 to 60    the bytes read as one unsigned big-endian number, in that radix; digits\n"
-        "             0-9, A-Z, a-x unless an alphabet is given\n"
+        "  2 to 62    the bytes read as one unsigned big-endian number, in that radix; digits\n"
+        "             0-9, A-Z, a-z (as many as the radix has) unless an alphabet is given\n"
         "\n"
         "Options:\n";
     for (const option_spec& o : option_table()) {

@@ -3,7 +3,7 @@
 const std::vector<option_spec>& option_table()
 {
     static const std::vector<option_spec> table = {
-        {option_id::from, "--from", "", "FORM", "form of the input: hex, raw, base64 or a radix 2 to 60"},
+        {option_id::from, "--from", "", "FORM", "form of the input: hex, raw, base64 or a radix 2 to 62"},
         {option_id::to, "--to", "", "FORM", "form of the output, as for --from"},
         {option_id::alphabet, "--alphabet", "", "ALPHABET",
          "digits, or a listed name, of each side with as many digits"},

@@ -166,7 +166,7 @@ parsed_command parse_command(const std::vector<std::string>& args)
             std::optional<data_form> form = parse_form(*value);
             if (!form) {
                 result.error = std::string(option->long_name) + ": '" + *value +
-                               "' is not a form (hex, raw, base64, or a radix 2 to 60)";
+                               "' is not a form (hex, raw, base64, or a radix 2 to 62)";
                 return result;
             }
             (option->id == option_id::from ? from : to) = form;
