@@ -23,9 +23,11 @@ struct process_result {
     std::string out, err;
 };
 
+// A file of the running test in the build's directory: the tests may run at the same time.
 std::string work_path(const std::string& name)
 {
-    return std::string(MORVANE_CLI_WORK_DIR) + "/" + name;
+    return std::string(MORVANE_CLI_WORK_DIR) + "/" + testing::UnitTest::GetInstance()->current_test_info()->name() +
+           "_" + name;
 }
 
 void write_file(const std::string& path, const std::string& data)
