@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/random_hex.h"
+#include "cli/limits.h"
 #include "mp/mp.h"
 
 namespace {
@@ -91,9 +92,18 @@ void radix_and_size_rows(benchmark::internal::Benchmark* b)
     b->Unit(benchmark::kMillisecond);
 }
 
+// GMP at the command's largest data too, beside its BM_cli_* rows (bench_cli.cpp).
+void largest_data_rows(benchmark::internal::Benchmark* b)
+{
+    for (int radix : radixes) b->Args({radix, static_cast<int>(MAX_CLI_BYTES)});
+    b->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
 BENCHMARK(BM_cotstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_cinstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_gmp_get_str)->Apply(radix_and_size_rows);
 BENCHMARK(BM_gmp_set_str)->Apply(radix_and_size_rows);
+BENCHMARK(BM_gmp_get_str)->Apply(largest_data_rows);
+BENCHMARK(BM_gmp_set_str)->Apply(largest_data_rows);

@@ -1,10 +1,11 @@
-// The data of every timing: 32,767 random bytes from a fixed seed, the top byte made non-zero.
+// The data of every timing: random bytes from a fixed seed, the top byte made non-zero; a shorter row
+// takes the first bytes of a longer one.
 #pragma once
 
 #include <random>
 #include <string>
 
-// Upper-case hex digits of the first `bytes` (at most 32,767) of that data.
+// Upper-case hex digits of the first `bytes` of that data.
 inline std::string random_hex(size_t bytes)
 {
     static const char digits[] = "0123456789ABCDEF";

@@ -1,0 +1,20 @@
+#pragma once
+// Well-known alphabets that --alphabet takes by name.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct named_alphabet {
+    const char* name;
+    uint32_t radix;
+    const char* digits;   // the digit characters, value 0 first
+    const char* aliases;  // pairs: a character that also reads as a digit, then that digit
+    const char* note;     // what the alphabet is known for, for --list-alphabets
+};
+
+// Every named alphabet, in the order --list-alphabets prints them.
+const std::vector<named_alphabet>& named_alphabets();
+// The alphabet called name, or null.
+const named_alphabet* find_named_alphabet(const std::string& name);
+// The --list-alphabets text: one line per alphabet (name, radix, digits, note).
+std::string alphabet_list();

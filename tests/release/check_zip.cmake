@@ -1,0 +1,63 @@
+# What a user finds in the Windows ZIP: exactly the programs and the text files given, at the top of
+# the archive; the programs as built, the text files with the source tree's text and CR LF line ends.
+# Usage: cmake -DZIP=<archive> -DUNPACK_DIR=<where it was unpacked>
+#              -DPROGRAMS=<name=built file;...> -DTEXTS=<name=source file;...> -P check_zip.cmake
+set(errors "")
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ZIP} OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot list ${ZIP}")
+endif()
+string(REGEX REPLACE "\r?\n$" "" listing "${listing}")
+string(REGEX REPLACE "\r?\n" ";" entries "${listing}")
+list(SORT entries)
+
+set(expected "")
+foreach(pair IN LISTS PROGRAMS TEXTS)
+  string(REGEX REPLACE "=.*$" "" name "${pair}")
+  list(APPEND expected "${name}")
+endforeach()
+list(SORT expected)
+if(NOT entries STREQUAL expected)
+  list(JOIN entries ", " found)
+  list(JOIN expected ", " wanted)
+  list(APPEND errors "the archive holds ${found} but should hold exactly ${wanted}")
+endif()
+
+foreach(pair IN LISTS PROGRAMS)
+  string(REGEX REPLACE "^([^=]*)=(.*)$" "\\1;\\2" pair "${pair}")
+  list(GET pair 0 name)
+  list(GET pair 1 built)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${UNPACK_DIR}/${name}" "${built}"
+                  RESULT_VARIABLE differs)
+  if(differs)
+    list(APPEND errors "${name} in the archive is not the program built at ${built}")
+  endif()
+endforeach()
+
+foreach(pair IN LISTS TEXTS)
+  string(REGEX REPLACE "^([^=]*)=(.*)$" "\\1;\\2" pair "${pair}")
+  list(GET pair 0 name)
+  list(GET pair 1 source)
+  if(NOT EXISTS "${UNPACK_DIR}/${name}")
+    continue()  # already reported by the listing
+  endif()
+  # As bytes: file(READ) of text reads CR LF as LF. Each byte becomes "xx ", so matches stay on bytes.
+  file(READ "${UNPACK_DIR}/${name}" hex HEX)
+  string(REGEX REPLACE "(..)" "\\1 " bytes "${hex}")
+  string(REPLACE "0d 0a " "" bytes_but_crlf "${bytes}")
+  if(hex STREQUAL "" OR bytes_but_crlf MATCHES "(^| )(0d|0a) ")
+    list(APPEND errors "${name} has a line end other than CR LF, or no line at all")
+  endif()
+  file(READ "${UNPACK_DIR}/${name}" text)
+  file(READ "${source}" original)
+  if(NOT text STREQUAL original)
+    list(APPEND errors "${name} is not the text of ${source}")
+  endif()
+endforeach()
+
+if(errors)
+  list(JOIN errors "\n  " report)
+  message(FATAL_ERROR "${ZIP}:\n  ${report}")
+endif()
+list(JOIN entries ", " found)
+message(STATUS "${ZIP}: ${found}")
