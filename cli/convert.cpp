@@ -5,63 +5,13 @@
 
 #include "cli/limits.h"
 #include "engine/codecs.h"
-#include "mp/mp.h"
+#include "engine/digit_maps.h"
+#include "engine/radix_converter.h"
 
 namespace {
 
-// The largest radix whose digits the library reads and writes as the characters of ALPHABET60.
-constexpr uint32_t LIBRARY_LETTER_RADIX = 60;
-
-// The library started for numbers of up to `bytes` bytes (plus headroom) with one number, and released
-// when the conversion is done. Errors are recorded, not reported: the process goes on.
-class library_session {
-public:
-    explicit library_session(uint64_t bytes)
-    {
-        const uint64_t size = std::min<uint64_t>(bytes, MAX_CLI_BYTES) + LIBRARY_HEADROOM_BYTES;
-        context_ = mpsys(-static_cast<int32_t>(size), 16);
-        if (context_ != nullptr) {
-            context_->errors_return = 1;
-            number_ = mpvar(0);
-        }
-    }
-    ~library_session()
-    {
-        release_number(number_);
-        release_context();
-    }
-    library_session(const library_session&) = delete;
-    library_session& operator=(const library_session&) = delete;
-
-    // Reads the first length characters of text in radix into the number; nothing once the session has
-    // failed. Above radix 60 the library takes each character's code as the digit, zero included.
-    void read(const char* text, size_t length, uint32_t radix)
-    {
-        if (failed())
-            return;
-        context_->io_base = static_cast<int32_t>(radix);
-        context_->input_length = radix > LIBRARY_LETTER_RADIX ? static_cast<int32_t>(length) : 0;
-        cinstr(number_, text);
-    }
-    // Writes the number in radix into text (room for every digit and a NUL) and returns the characters
-    // written; nothing once failed. Above radix 60 each character's code is the digit, and zero is no text.
-    size_t write(char* text, uint32_t radix)
-    {
-        if (failed())
-            return 0;
-        context_->io_base = static_cast<int32_t>(radix);
-        return static_cast<size_t>(cotstr(number_, text));
-    }
-    // True when the library could not start or has recorded an error.
-    bool failed() const { return number_ == nullptr || context_->error_number != 0; }
-
-private:
-    mp_context* context_ = nullptr;
-    bignum number_ = nullptr;
-};
-
 // The digit values of count characters of text, by one of the engine's digit maps.
-std::string values_of(const char* text, size_t count, const uint8_t* map)
+std::string values_of(const char* text, size_t count, const digit_map& map)
 {
     std::string values(count, '\0');
     for (size_t i = 0; i < count; ++i)
@@ -69,17 +19,7 @@ std::string values_of(const char* text, size_t count, const uint8_t* map)
     return values;
 }
 
-// Builds the engine's digit maps that this file reads (each once).
-void build_maps()
-{
-    if (!hex_map_built)
-        build_hex_digit_map();
-    if (!base64_map_built)
-        build_base64_digit_map();
-    if (!alpha60_map_built)
-        build_alpha60_digit_map();
-}
-
+// The characters of digit values in an alphabet, NUL-terminated.
 std::vector<char> chars_of(const std::string& values, const char* alphabet)
 {
     std::vector<char> text(values.size() + 1, '\0');
@@ -94,8 +34,7 @@ std::string encode_hex(const std::vector<uint8_t>& bytes)
 {
     std::vector<char> text(2 * bytes.size() + 1);
     int count = hex_encode(bytes.data(), text.data(), static_cast<uint32_t>(bytes.size()));
-    build_maps();
-    return values_of(text.data(), static_cast<size_t>(count), hex_digit_map);
+    return values_of(text.data(), static_cast<size_t>(count), HEX_DIGIT_MAP);
 }
 
 std::vector<uint8_t> decode_hex(const std::string& digits)
@@ -111,8 +50,7 @@ std::string encode_base64(const std::vector<uint8_t>& bytes)
 {
     std::vector<char> text(4 * ((bytes.size() + 2) / 3) + 1);
     int count = base64_encode(bytes.data(), text.data(), static_cast<uint32_t>(bytes.size()));
-    build_maps();
-    return values_of(text.data(), static_cast<size_t>(count), base64_digit_map);
+    return values_of(text.data(), static_cast<size_t>(count), BASE64_DIGIT_MAP);
 }
 
 std::vector<uint8_t> decode_base64(const std::string& digits)
@@ -129,15 +67,15 @@ std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, u
     std::vector<char> hex(2 * bytes.size() + 1);
     hex_encode(bytes.data(), hex.data(), static_cast<uint32_t>(bytes.size()));
     std::vector<char> text(8 * bytes.size() + 2);  // radix 2 writes the most digits: 8 a byte
-    library_session library(bytes.size());
-    library.read(hex.data(), hex.size() - 1, 16);
-    const size_t count = library.write(text.data(), radix);
-    if (library.failed())
+    radix_converter converter(static_cast<uint32_t>(std::min<size_t>(bytes.size(), MAX_CLI_BYTES)),
+                              library_errors::recorded);
+    converter.read(hex.data(), 16);
+    const size_t count = converter.write(text.data(), radix);
+    if (converter.failed())
         return std::nullopt;
     if (radix > LIBRARY_LETTER_RADIX)
         return count == 0 ? std::string(1, '\0') : std::string(text.data(), count);
-    build_maps();
-    return values_of(text.data(), count, alpha60_digit_map);
+    return values_of(text.data(), count, ALPHA60_DIGIT_MAP);
 }
 
 std::optional<std::vector<uint8_t>> digits_to_number(const std::string& digits, uint32_t radix)
@@ -147,11 +85,15 @@ std::optional<std::vector<uint8_t>> digits_to_number(const std::string& digits, 
     text.push_back('\0');
     if (radix <= LIBRARY_LETTER_RADIX)
         text = chars_of(digits, ALPHABET60);
-    std::vector<char> hex(2 * (std::min<uint64_t>(bound, MAX_CLI_BYTES) + LIBRARY_HEADROOM_BYTES) + 2);
-    library_session library(bound);
-    library.read(text.data(), digits.size(), radix);
-    const size_t count = library.write(hex.data(), 16);
-    if (library.failed())
+    const uint32_t capacity = static_cast<uint32_t>(std::min<uint64_t>(bound, MAX_CLI_BYTES));
+    std::vector<char> hex(2 * (size_t(capacity) + 1) + 1);  // the value may take the headroom byte
+    radix_converter converter(capacity, library_errors::recorded);
+    if (radix > LIBRARY_LETTER_RADIX)
+        converter.read_codes(text.data(), digits.size(), radix);
+    else
+        converter.read(text.data(), radix);
+    const size_t count = converter.write(hex.data(), 16);
+    if (converter.failed())
         return std::nullopt;
     std::vector<uint8_t> bytes((count + 1) / 2 + 1);
     bytes.resize(static_cast<size_t>(hex_decode(bytes.data(), hex.data(), static_cast<uint32_t>(count))));

@@ -24,23 +24,9 @@ basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix, uint
     return BASEX_CONVERT_TO_KNOW;
 }
 
-// Digits of radix per word in the library's packing of that radix: radix 2, 4 and 16 fill 32-bit
-// words; any other radix packs into its largest power that does not exceed 2^31.
-static uint32_t library_digits_per_word(uint32_t radix)
-{
-    if (radix == 2 || radix == 4 || radix == 16)
-        return radix == 2 ? 32 : radix == 4 ? 16 : 8;
-    uint32_t digits = 1;
-    for (uint32_t rest = 0x80000000u / radix; rest >= radix; rest /= radix)
-        ++digits;
-    return digits;
-}
-
 bool library_can_read(uint32_t significant, uint32_t radix)
 {
-    uint32_t per_word = library_digits_per_word(radix);
-    uint64_t words = (static_cast<uint64_t>(significant) + per_word - 1) / per_word;
-    return words <= 2 * static_cast<uint64_t>(current_context()->max_words);
+    return static_cast<int64_t>(significant) <= cinstr_digit_capacity(radix);
 }
 
 bool number_fits_data(const bignum_record* number, uint32_t capacity_bytes)

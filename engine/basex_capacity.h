@@ -16,8 +16,8 @@ uint32_t skip_zero_digits(const char* text, uint32_t count);
 // a limit of capacity_bytes bytes. BASEX_CONVERT_TO_KNOW when that range straddles the limit; such a
 // value exceeds it by at most 7 bits, so it still fits the library's working number.
 basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix, uint32_t capacity_bytes);
-// True when cinstr of the current library can read `significant` digits of radix 2-60: the text is
-// first packed in words of that radix, at most twice max_words of them.
+// True when cinstr of the current library can read `significant` digits of radix 2-60, as the
+// library itself answers (cinstr_digit_capacity).
 bool library_can_read(uint32_t significant, uint32_t radix);
 // True when a number in the working packing (full 32-bit words) has at most capacity_bytes bytes.
 bool number_fits_data(const bignum_record* number, uint32_t capacity_bytes);

@@ -1,31 +1,9 @@
 // The BASE(X) leg: between the bytes/HEX text and the BASE(X) text of the engine's buffers.
-// Radix 2-60 runs through the library on the engine's number; radix 64 is the Base64 codec.
+// Radix 2-60 runs through the engine's radix converter; radix 64 is the Base64 codec.
 // A custom alphabet is translated to and from the default one at the edge of the leg.
-#include <cstring>
-
 #include "engine/basex_capacity.h"
 #include "engine/codecs.h"
 #include "engine/engine.h"
-
-// Reads the NUL-terminated text in radix into the number; the library's io_base is kept.
-void conversion_engine::read_number(const char* text, uint32_t radix)
-{
-    mp_context* library = current_context();
-    int32_t saved_base = library->io_base;
-    library->io_base = static_cast<int32_t>(radix);
-    cinstr(number_, text);
-    library->io_base = saved_base;
-}
-
-// Writes the number in radix into out, NUL-terminated; the library's io_base is kept.
-void conversion_engine::write_number(char* out, uint32_t radix)
-{
-    mp_context* library = current_context();
-    int32_t saved_base = library->io_base;
-    library->io_base = static_cast<int32_t>(radix);
-    cotstr(number_, out);
-    library->io_base = saved_base;
-}
 
 // Makes the BASE(X) text from the bytes (radix 64) or the HEX text (radix 2-60) in the alphabet in
 // force; a HEX text of fewer than 2 digits makes none.
@@ -37,9 +15,8 @@ void conversion_engine::bytes_to_basex()
         basex_count_ = static_cast<uint32_t>(
             base64_encode(reinterpret_cast<const uint8_t*>(bytes_.get()), basex_.get(), byte_count_));
     } else {
-        read_number(hex_.get(), 16);
-        write_number(basex_.get(), radix_);
-        basex_count_ = static_cast<uint32_t>(std::strlen(basex_.get()));
+        converter_.read(hex_.get(), 16);
+        basex_count_ = static_cast<uint32_t>(converter_.write(basex_.get(), radix_));
     }
     if (alphabet_ == alphabet_choice::custom_alphabet)
         translate_alphabet(basex_.get(), basex_count_, default_alphabet(radix_), custom_.of(radix_));
@@ -70,10 +47,9 @@ bool conversion_engine::basex_to_bytes()
         const uint32_t significant = basex_count_ - first;
         const basex_size_verdict verdict = judge_basex_digits(significant, radix_, capacity_);
         if (verdict != BASEX_TOO_BIG && library_can_read(significant, radix_)) {
-            read_number(basex_.get() + first, radix_);
-            if (verdict == BASEX_FITS || number_fits_data(number_, capacity_)) {
-                write_number(hex_.get(), 16);
-                hex_count_ = static_cast<uint32_t>(std::strlen(hex_.get()));
+            converter_.read(basex_.get() + first, radix_);
+            if (verdict == BASEX_FITS || number_fits_data(converter_.number(), capacity_)) {
+                hex_count_ = static_cast<uint32_t>(converter_.write(hex_.get(), 16));
                 byte_count_ = static_cast<uint32_t>(
                     hex_decode(reinterpret_cast<uint8_t*>(bytes_.get()), hex_.get(), hex_count_));
                 converted = true;

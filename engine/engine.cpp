@@ -12,22 +12,9 @@ conversion_engine::conversion_engine(uint32_t capacity_bytes)
       hex_(new char[max_hex_chars() + 1]()),
       bytes_(new char[size_t(capacity_bytes) + 2]()),
       basex_(new char[max_basex_chars() + 1]()),
-      reversed_(new char[max_hex_chars() + 2]())
+      reversed_(new char[max_hex_chars() + 2]()),
+      converter_(capacity_bytes)
 {
-    // Radix-16 digits for one byte more than the capacity: the library parses a text in words of the
-    // text's radix with room for twice max_words (radix 36, the worst, needs 10141 words for 32767
-    // bytes against 16386) and then checks the value's size in its working packing. Its text buffer is
-    // as large as the BASE(X) buffer.
-    mpsys(static_cast<int32_t>(2 * (size_t(capacity_bytes) + 1)), 16);
-    current_context()->io_base = 16;
-    set_io_buffer_size(static_cast<int32_t>(max_basex_chars() + 1));
-    number_ = mpvar(0);
-}
-
-conversion_engine::~conversion_engine()
-{
-    release_number(number_);
-    release_context();
 }
 
 void conversion_engine::clear_buffers()

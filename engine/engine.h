@@ -17,8 +17,8 @@
 
 #include "engine/alphabets.h"
 #include "engine/limits.h"
+#include "engine/radix_converter.h"
 #include "engine/status.h"
-#include "mp/mp.h"
 
 struct conversion_counts {
     uint32_t hex_digits;
@@ -41,8 +41,6 @@ public:
     // Starts the library for capacity_bytes bytes of data: BASE(X) texts of values up to that size
     // read and write in every radix. Radix 64, the default alphabet, no custom alphabet stored.
     explicit conversion_engine(uint32_t capacity_bytes = MAX_DATA_BYTES);
-    // Releases the library number and the library instance.
-    ~conversion_engine();
     conversion_engine(const conversion_engine&) = delete;
     conversion_engine& operator=(const conversion_engine&) = delete;
 
@@ -102,8 +100,6 @@ private:
     // The BASE(X) leg (basex_leg.cpp): from the bytes/HEX text to the BASE(X) text and back.
     void bytes_to_basex();
     bool basex_to_bytes();
-    void read_number(const char* text, uint32_t radix);
-    void write_number(char* out, uint32_t radix);
 
     uint32_t capacity_;
     std::unique_ptr<char[]> hex_;       // max_hex_chars() + 1
@@ -115,5 +111,5 @@ private:
     alphabet_choice alphabet_ = alphabet_choice::default_alphabet;
     bool custom_ready_ = false;
     custom_alphabets custom_;
-    bignum number_ = nullptr;
+    radix_converter converter_;
 };

@@ -2,7 +2,6 @@
 // limit, in every radix and with a custom alphabet) and, natively, against GMP up to the command's limit.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,60 +10,39 @@
 #endif
 
 #include "cli/limits.h"
-#include "engine/alphabets.h"
-#include "engine/basex_leg.h"
-#include "engine/codecs.h"
-#include "engine/conversion.h"
-#include "engine/state.h"
-#include "mp/mp.h"
+#include "engine/engine.h"
 #include "tests/cli/cli_test_support.h"
 
 namespace {
 
-// The engine as the dialog starts it, around one conversion: the command starts and releases the
-// library for each of its own, so the two cannot share one start.
+// The dialog's engine, around one conversion: the command starts and releases the library for each of
+// its own, and the library's instance is process-wide, so the two never live at once.
 class dialog_engine {
 public:
     dialog_engine(uint32_t radix, const std::string& custom)
     {
-        mpsys(LIBRARY_DIGITS, 16);
-        current_context()->io_base = 16;
-        set_io_buffer_size(262144);
-        work_number = mpvar(0);
-        build_default_tables();
-        std::memset(hex_text, 0, sizeof hex_text);
-        std::memset(byte_data, 0, sizeof byte_data);
-        std::memset(basex_text, 0, sizeof basex_text);
-        current_base = radix;
-        table_mode = custom.empty() ? 1 : 2;
-        if (!custom.empty())
-            store_custom_table(custom.c_str(), radix);
+        EXPECT_EQ(engine_.change_radix(radix), radix_outcome::changed);
+        if (!custom.empty()) {
+            EXPECT_EQ(engine_.store_custom_alphabet(custom.data(), custom.size()), alphabet_outcome::stored);
+            engine_.choose_alphabet(alphabet_choice::custom_alphabet);
+        }
     }
-    ~dialog_engine()
-    {
-        release_number(work_number);
-        work_number = nullptr;
-        release_context();
-    }
-    dialog_engine(const dialog_engine&) = delete;
-    dialog_engine& operator=(const dialog_engine&) = delete;
 
     // The BASE(X) text the dialog shows for bytes typed into the ASCII field.
     std::string text_of(const std::vector<uint8_t>& bytes)
     {
-        std::memcpy(byte_data, bytes.data(), bytes.size());
-        int byte_count = static_cast<int>(bytes.size()), hex_count = 0, basex_count = 0;
-        ascii_to_all(byte_count, hex_count, basex_count);
-        return std::string(basex_text, static_cast<size_t>(basex_count));
+        return std::string(engine_.from_bytes(reinterpret_cast<const char*>(bytes.data()), bytes.size()).basex);
     }
     // The bytes the dialog shows for a BASE(X) text.
     std::vector<uint8_t> bytes_of(const std::string& text)
     {
-        std::memcpy(basex_text, text.data(), text.size());
-        int byte_count = 0, hex_count = 0, basex_count = static_cast<int>(text.size());
-        EXPECT_TRUE(basex_to_bytes(byte_count, hex_count, basex_count));
-        return std::vector<uint8_t>(byte_data, byte_data + byte_count);
+        conversion_result result = engine_.from_basex(text.data(), text.size());
+        EXPECT_EQ(result.status, conversion_status::basex_changed);
+        return std::vector<uint8_t>(result.bytes.begin(), result.bytes.end());
     }
+
+private:
+    conversion_engine engine_;
 };
 
 struct agreement_case {
