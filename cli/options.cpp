@@ -91,19 +91,23 @@ std::string resolve_alphabets(const alphabet_requests& requests, cli_options& op
     if (open.empty())
         return "--alphabet: no side takes it (" + side_name("--from", options.from) + ", " +
                side_name("--to", options.to) + ")";
+    const std::string& value = *requests.both;
     bool applied = false;
     for (side* s : open) {
-        if (alphabet_size(*requests.both) != s->form.radix && open.size() > 1)
+        if (alphabet_size(value) != s->form.radix && open.size() > 1)
             continue;
-        std::string problem = alphabet_for_side(*requests.both, s->form, s->option, s->alphabet);
+        std::string problem = alphabet_for_side(value, s->form, s->option, s->alphabet);
         if (!problem.empty())
             return "--alphabet: " + problem;
         applied = true;
     }
-    if (!applied)
-        return "--alphabet: it has " + std::to_string(alphabet_size(*requests.both)) + " digits; neither " +
-               side_name("--from", options.from) + " nor " + side_name("--to", options.to) + " has as many";
-    return "";
+    if (applied)
+        return "";
+    // Fits neither side: a repeated character or a blank is still named.
+    if (find_named_alphabet(value) == nullptr && !alphabet_problem(value, value.size()).empty())
+        return "--alphabet: " + alphabet_problem(value, value.size());
+    return "--alphabet: it has " + std::to_string(alphabet_size(value)) + " digits; neither " +
+           side_name("--from", options.from) + " nor " + side_name("--to", options.to) + " has as many";
 }
 
 } // namespace

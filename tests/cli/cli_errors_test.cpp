@@ -79,6 +79,8 @@ TEST(CliErrors, UsageErrors)
          u + "--alphabet: the alphabet bitcoin has 58 digits; --to 36 needs 36"},
         {{"--from", "10", "--to", "36", "--alphabet", "bitcoin"}, "", exit_status::usage_error,
          u + "--alphabet: it has 58 digits; neither --from 10 nor --to 36 has as many"},
+        {{"--from", "10", "--to", "36", "--alphabet", "01234012"}, "", exit_status::usage_error,
+         u + "--alphabet: the alphabet repeats '0' (characters 1 and 6)"},
         {{"--from", "hex", "--to", "raw", "--alphabet", "01"}, "", exit_status::usage_error,
          u + "--alphabet: no side takes it (--from hex, --to raw)"},
         {{"--from", "hex", "--to", "10", "--from-alphabet", "0123456789ABCDEF"}, "", exit_status::usage_error,

@@ -31,7 +31,7 @@ TEST(CliOptions, AlphabetReachesTheSidesWithAsManyDigits)
     };
     for (const auto& c : cases) {
         parsed_command parsed = parse_command(c.args);
-        SCOPED_TRACE(c.args[1] + " -> " + c.args[3]);
+        SCOPED_TRACE(testing::PrintToString(c.args));
         ASSERT_EQ(parsed.error, "");
         EXPECT_EQ(parsed.options.from_alphabet.digits, c.from);
         EXPECT_EQ(parsed.options.to_alphabet.digits, c.to);
