@@ -14,6 +14,10 @@
 
 namespace fast_detail {
 
+// Internal linkage in every file that includes these, as when they were one file's own: the compiler then
+// inlines them as it did (with external linkage the two-word schoolbook product stayed a call of its own).
+namespace {
+
 // True for a word base that the array routines take: 0 (2^32) or 2^15 < base <= FAST_WIDEST_BASE.
 inline bool array_base(uint32_t base) { return base == 0 || (base > (1u << 15) && base <= FAST_WIDEST_BASE); }
 
@@ -196,5 +200,7 @@ template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, 
             r[i] = a[i];
     return c;
 }
+
+} // namespace
 
 } // namespace fast_detail

@@ -11,6 +11,34 @@
 
 namespace fast_detail {
 
+// Limbs of the base: its word base, and what product scanning needs.
+struct word_limbs {
+    using limb = uint32_t;
+    using sum = uint64_t; // a column's sum of products, with a high word of overflows
+    using high = uint32_t;
+    uint32_t base;
+    const fast_base* words;
+};
+
+#if defined(__SIZEOF_INT128__)
+__extension__ typedef unsigned __int128 u128;
+
+// Two-word limbs: base 2^64 (base 0) or B^2. For B^2 the divisor normalised (shifted left until its top
+// bit is set) and its reciprocal floor((2^128 - 1) / d) - 2^64, for division by invariant integers.
+struct pair_limbs {
+    using limb = limb2;
+    using sum = u128;
+    using high = uint64_t;
+    uint64_t base;
+    uint64_t divisor;
+    uint64_t reciprocal;
+    int shift;
+};
+#endif
+
+// Internal linkage, as in fast_carry.h.
+namespace {
+
 // (hi, lo) = a[0] * b[0] + a[1] * b[-1] + ... for count terms, with lo the double-width sum of the
 // limbs' products and hi counting its overflows. Four terms a step: the loop's own counting is then a
 // small share of it (measured at 32 two-word limbs: 438 ns against 512 ns a step of one term).
@@ -42,15 +70,6 @@ inline void column_sum(const L* a, const L* b, size_t count, S* lo, H* hi)
     *hi = h;
 }
 
-// Limbs of the base: its word base, and what product scanning needs.
-struct word_limbs {
-    using limb = uint32_t;
-    using sum = uint64_t; // a column's sum of products, with a high word of overflows
-    using high = uint32_t;
-    uint32_t base;
-    const fast_base* words;
-};
-
 // A column sum hi * 2^64 + lo of word limbs reduced: its digit goes to *digit; returns the carry into the
 // next column (the quotient by the base, below 2^64).
 inline uint64_t reduce_column(uint64_t lo, uint32_t hi, uint32_t* digit, const word_limbs* lb)
@@ -66,19 +85,6 @@ inline uint64_t reduce_column(uint64_t lo, uint32_t hi, uint32_t* digit, const w
 }
 
 #if defined(__SIZEOF_INT128__)
-__extension__ typedef unsigned __int128 u128;
-
-// Two-word limbs: base 2^64 (base 0) or B^2. For B^2 the divisor normalised (shifted left until its top
-// bit is set) and its reciprocal floor((2^128 - 1) / d) - 2^64, for division by invariant integers.
-struct pair_limbs {
-    using limb = limb2;
-    using sum = u128;
-    using high = uint64_t;
-    uint64_t base;
-    uint64_t divisor;
-    uint64_t reciprocal;
-    int shift;
-};
 
 // Fills p for the two-word limbs of word base `word_base` (0: 2^32, limbs of base 2^64).
 inline void pair_limbs_init(pair_limbs* p, uint32_t word_base)
@@ -153,5 +159,7 @@ void basecase(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an,
     }
     r[columns] = static_cast<typename Limbs::limb>(carry);
 }
+
+} // namespace
 
 } // namespace fast_detail
