@@ -41,7 +41,8 @@ void BM_cli_to_radix(benchmark::State& state)
 void BM_cli_from_radix(benchmark::State& state)
 {
     const std::string radix = std::to_string(state.range(0));
-    const std::string text = run_command({"--from", "raw", "--to", radix}, random_bytes(static_cast<size_t>(state.range(1))));
+    const std::string text =
+        run_command({"--from", "raw", "--to", radix}, random_bytes(static_cast<size_t>(state.range(1))));
     const std::vector<std::string> args = {"--from", radix, "--to", "raw"};
     for (auto _ : state)
         benchmark::DoNotOptimize(run_command(args, text));
@@ -55,7 +56,7 @@ void radix_and_size_rows(benchmark::internal::Benchmark* b)
     b->Unit(benchmark::kMillisecond);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_cli_to_radix)->Apply(radix_and_size_rows);
 BENCHMARK(BM_cli_from_radix)->Apply(radix_and_size_rows);

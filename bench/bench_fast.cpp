@@ -47,8 +47,14 @@ void product(benchmark::State& state, bool schoolbook)
     }
 }
 
-void BM_fast_mul(benchmark::State& state) { product(state, false); }
-void BM_fast_mul_basecase(benchmark::State& state) { product(state, true); }
+void BM_fast_mul(benchmark::State& state)
+{
+    product(state, false);
+}
+void BM_fast_mul_basecase(benchmark::State& state)
+{
+    product(state, true);
+}
 
 // Arguments: radix, bytes. Binary words of that many bytes to the radix's word base and back.
 void BM_fast_to_radix(benchmark::State& state)
@@ -93,7 +99,7 @@ void BM_fast_to_radix_cold(benchmark::State& state)
     }
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_fast_mul)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128, 512, 2048, 4096}, {0, 1}});
 BENCHMARK(BM_fast_mul_basecase)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128}, {0, 1}});

@@ -87,7 +87,8 @@ void BM_gmp_set_str(benchmark::State& state)
 void radix_and_size_rows(benchmark::internal::Benchmark* b)
 {
     for (int radix : radixes) {
-        for (int bytes : sizes) b->Args({radix, bytes});
+        for (int bytes : sizes)
+            b->Args({radix, bytes});
     }
     b->Unit(benchmark::kMillisecond);
 }
@@ -95,11 +96,12 @@ void radix_and_size_rows(benchmark::internal::Benchmark* b)
 // GMP at the command's largest data too, beside its BM_cli_* rows (bench_cli.cpp).
 void largest_data_rows(benchmark::internal::Benchmark* b)
 {
-    for (int radix : radixes) b->Args({radix, static_cast<int>(MAX_CLI_BYTES)});
+    for (int radix : radixes)
+        b->Args({radix, static_cast<int>(MAX_CLI_BYTES)});
     b->Unit(benchmark::kMillisecond);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_cotstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_cinstr)->Apply(radix_and_size_rows);

@@ -16,7 +16,10 @@
 
 namespace {
 
-INT_PTR CALLBACK quiet_proc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK quiet_proc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
 
 // A dialog from the template with its state and engine, in the radix; a library left by other rows is
 // released first, as one engine lives at a time.
@@ -35,7 +38,10 @@ void stop_dialog(HWND dialog)
     DestroyWindow(dialog);
 }
 
-const conversion_engine& engine_of(HWND dialog) { return *dialog_state_of(dialog)->engine; }
+const conversion_engine& engine_of(HWND dialog)
+{
+    return *dialog_state_of(dialog)->engine;
+}
 
 void BM_refresh_hex(benchmark::State& state)
 {

@@ -13,7 +13,8 @@ inline std::string random_hex(size_t bytes)
     std::string hex;
     for (size_t i = 0; i < bytes; ++i) {
         unsigned byte = generator() & 0xFF;
-        if (i == 0 && byte == 0) byte = 1;
+        if (i == 0 && byte == 0)
+            byte = 1;
         hex += digits[byte >> 4];
         hex += digits[byte & 15];
     }

@@ -28,7 +28,7 @@ std::vector<char> chars_of(const std::string& values, const char* alphabet)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 std::string encode_hex(const std::vector<uint8_t>& bytes)
 {

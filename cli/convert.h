@@ -1,7 +1,7 @@
 #pragma once
 // Every call the command makes into the conversion engine: its byte codecs, and its radix converter
-// (the one start-up of the multiprecision library) for a radix change. Text crosses this boundary as digit values, most significant first; the
-// alphabets are the caller's business.
+// (the one start-up of the multiprecision library) for a radix change. Text crosses this boundary as digit values, most
+// significant first; the alphabets are the caller's business.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -15,7 +15,8 @@ struct digit_alphabet {
 // The alphabet of digits, in which each byte alias[2k] also reads as the digit alias[2k + 1]. digits
 // holds distinct characters (see alphabet_problem).
 digit_alphabet make_alphabet(const std::string& digits, const std::string& aliases = "");
-// The alphabet a form has without --alphabet: a radix the first digits of ALPHABET62, base64 the standard Base64 digits, hex "0-9A-F" read in either case. Raw has none.
+// The alphabet a form has without --alphabet: a radix the first digits of ALPHABET62, base64 the standard Base64
+// digits, hex "0-9A-F" read in either case. Raw has none.
 digit_alphabet default_alphabet(const data_form& form);
 // Why chars cannot be the alphabet of radix: a blank, a repeated character or a wrong count, named in
 // the message; empty when it can.

@@ -25,4 +25,7 @@ std::string form_name(const data_form& form);
 // True for the forms whose digits may be given another alphabet (a radix, and base64).
 bool takes_alphabet(const data_form& form);
 // True for a radix form, where leading zero bytes are a matter of convention.
-inline bool is_number(const data_form& form) { return form.kind == form_kind::radix; }
+inline bool is_number(const data_form& form)
+{
+    return form.kind == form_kind::radix;
+}

@@ -2,8 +2,8 @@
 
 #include "cli/text_chars.h"
 
-input_scanner::input_scanner(const digit_alphabet& alphabet, bool split_zeros, bool drop_garbage,
-                             uint64_t max_digits, uint64_t max_zeros)
+input_scanner::input_scanner(const digit_alphabet& alphabet, bool split_zeros, bool drop_garbage, uint64_t max_digits,
+                             uint64_t max_zeros)
     : alphabet_(alphabet), split_zeros_(split_zeros), drop_garbage_(drop_garbage), max_digits_(max_digits),
       max_zeros_(max_zeros)
 {

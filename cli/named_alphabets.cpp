@@ -7,8 +7,7 @@ const std::vector<named_alphabet>& named_alphabets()
     static const std::vector<named_alphabet> table = {
         {"bitcoin", 58, "123456789ABCDEFGHJKLMNPQRSTUVWXYZabcdefghijkmnopqrstuvwxyz", "",
          "Base58 of addresses and keys"},
-        {"flickr", 58, "123456789abcdefghijkmnopqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ", "",
-         "Base58 of short photo links"},
+        {"flickr", 58, "123456789abcdefghijkmnopqrstuvwxyzABCDEFGHJKLMNPQRSTUVWXYZ", "", "Base58 of short photo links"},
         {"digits-upper-lower", 62, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", "",
          "Base62, upper case before lower case"},
         {"digits-lower-upper", 62, "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", "",

@@ -19,10 +19,10 @@ enum class option_id {
 
 struct option_spec {
     option_id id;
-    const char* long_name;  // with its dashes: "--from"
-    const char* short_name; // "-w", or "" when the option has none
-    const char* argument;   // name of the option's value, or "" for a flag
-    const char* help;       // one line of --help
+    const char* long_name;   // with its dashes: "--from"
+    const char* short_name;  // "-w", or "" when the option has none
+    const char* argument;    // name of the option's value, or "" for a flag
+    const char* help;        // one line of --help
 };
 
 // Every option, in the order --help lists them.

@@ -36,8 +36,7 @@ std::string side_name(const char* option, const data_form& form)
 }
 
 // The alphabet that value (a name or the digits) gives the side, or the reason it cannot.
-std::string alphabet_for_side(const std::string& value, const data_form& form, const char* side,
-                              digit_alphabet& out)
+std::string alphabet_for_side(const std::string& value, const data_form& form, const char* side, digit_alphabet& out)
 {
     if (const named_alphabet* named = find_named_alphabet(value)) {
         if (named->radix != form.radix)
@@ -110,7 +109,7 @@ std::string resolve_alphabets(const alphabet_requests& requests, cli_options& op
            side_name("--from", options.from) + " nor " + side_name("--to", options.to) + " has as many";
 }
 
-} // namespace
+}  // namespace
 
 parsed_command parse_command(const std::vector<std::string>& args)
 {

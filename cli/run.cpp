@@ -105,7 +105,7 @@ exit_status convert(const cli_options& options, std::istream& in, std::ostream& 
     return exit_status::done;
 }
 
-} // namespace
+}  // namespace
 
 exit_status run(const std::vector<std::string>& args, std::istream& input, std::ostream& output, std::ostream& error)
 {

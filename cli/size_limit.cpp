@@ -8,7 +8,7 @@ namespace {
 // and the bytes counted.
 constexpr double SAFETY_BITS = 1e-6;
 
-} // namespace
+}  // namespace
 
 uint64_t max_text_digits(const data_form& form, uint64_t max_bytes)
 {

@@ -5,8 +5,8 @@
 #include "cli/convert.h"
 #include "cli/size_limit.h"
 
-input_scanner make_scanner(const data_form& form, const digit_alphabet& alphabet, bool keep_zeros,
-                           bool drop_garbage, uint64_t max_bytes)
+input_scanner make_scanner(const data_form& form, const digit_alphabet& alphabet, bool keep_zeros, bool drop_garbage,
+                           uint64_t max_bytes)
 {
     const bool number = is_number(form);
     const uint64_t max_zeros = keep_zeros ? max_bytes : std::numeric_limits<uint64_t>::max();
@@ -55,9 +55,8 @@ std::optional<std::string> encode_bytes(const data_form& form, const std::vector
     std::string digits(zero_bytes, '\0');
     if (zero_bytes == bytes.size())
         return digits;
-    std::optional<std::string> number =
-        number_to_digits(std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(zero_bytes), bytes.end()),
-                         form.radix);
+    std::optional<std::string> number = number_to_digits(
+        std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(zero_bytes), bytes.end()), form.radix);
     if (!number)
         return std::nullopt;
     return digits + *number;

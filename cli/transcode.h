@@ -18,8 +18,8 @@ struct decoded_data {
 };
 
 // The scanner for input text of form (hex, base64 or a radix) in alphabet, stopping beyond max_bytes.
-input_scanner make_scanner(const data_form& form, const digit_alphabet& alphabet, bool keep_zeros,
-                           bool drop_garbage, uint64_t max_bytes);
+input_scanner make_scanner(const data_form& form, const digit_alphabet& alphabet, bool keep_zeros, bool drop_garbage,
+                           uint64_t max_bytes);
 // The bytes of a completed scan of form: too_big beyond max_bytes (decided before any conversion when
 // the digit counts suffice), lone_digit for Base64 text that ends in a lone digit.
 decoded_data decode_text(const data_form& form, const input_scanner& scan, bool keep_zeros, uint64_t max_bytes);

@@ -33,8 +33,7 @@ bool conversion_engine::basex_to_bytes()
     bool converted = false;
     if (radix_ == 64) {
         if (base64_count_fits(basex_count_, capacity_)) {
-            byte_count_ = static_cast<uint32_t>(
-                base64_decode(basex_.get(), reinterpret_cast<uint8_t*>(bytes_.get())));
+            byte_count_ = static_cast<uint32_t>(base64_decode(basex_.get(), reinterpret_cast<uint8_t*>(bytes_.get())));
             hex_count_ = static_cast<uint32_t>(
                 hex_encode(reinterpret_cast<const uint8_t*>(bytes_.get()), hex_.get(), byte_count_));
             converted = true;
@@ -50,8 +49,8 @@ bool conversion_engine::basex_to_bytes()
             converter_.read(basex_.get() + first, radix_);
             if (verdict == BASEX_FITS || number_fits_data(converter_.number(), capacity_)) {
                 hex_count_ = static_cast<uint32_t>(converter_.write(hex_.get(), 16));
-                byte_count_ = static_cast<uint32_t>(
-                    hex_decode(reinterpret_cast<uint8_t*>(bytes_.get()), hex_.get(), hex_count_));
+                byte_count_ =
+                    static_cast<uint32_t>(hex_decode(reinterpret_cast<uint8_t*>(bytes_.get()), hex_.get(), hex_count_));
                 converted = true;
             }
         }

@@ -8,12 +8,8 @@
 #include "engine/hex_utils.h"
 
 conversion_engine::conversion_engine(uint32_t capacity_bytes)
-    : capacity_(capacity_bytes),
-      hex_(new char[max_hex_chars() + 1]()),
-      bytes_(new char[size_t(capacity_bytes) + 2]()),
-      basex_(new char[max_basex_chars() + 1]()),
-      reversed_(new char[max_hex_chars() + 2]()),
-      converter_(capacity_bytes)
+    : capacity_(capacity_bytes), hex_(new char[max_hex_chars() + 1]()), bytes_(new char[size_t(capacity_bytes) + 2]()),
+      basex_(new char[max_basex_chars() + 1]()), reversed_(new char[max_hex_chars() + 2]()), converter_(capacity_bytes)
 {
 }
 
@@ -29,8 +25,8 @@ conversion_result conversion_engine::result(conversion_status status, bool filte
 {
     conversion_counts counts{hex_count_, byte_count_, basex_count_,
                              static_cast<uint32_t>(count_significant_bits(hex_.get(), hex_count_))};
-    return {status, filtered, {hex_.get(), hex_count_}, {bytes_.get(), byte_count_},
-            {basex_.get(), basex_count_}, counts};
+    return {status, filtered, {hex_.get(), hex_count_}, {bytes_.get(), byte_count_}, {basex_.get(), basex_count_},
+            counts};
 }
 
 conversion_result conversion_engine::from_hex(const char* text, size_t length)
@@ -39,8 +35,7 @@ conversion_result conversion_engine::from_hex(const char* text, size_t length)
     length = strnlen(text, std::min(length, max_hex_chars()));
     std::memcpy(hex_.get(), text, length);
     hex_count_ = static_cast<uint32_t>(filter_hex_text(hex_.get()));
-    byte_count_ = static_cast<uint32_t>(
-        hex_decode(reinterpret_cast<uint8_t*>(bytes_.get()), hex_.get(), hex_count_));
+    byte_count_ = static_cast<uint32_t>(hex_decode(reinterpret_cast<uint8_t*>(bytes_.get()), hex_.get(), hex_count_));
     bytes_to_basex();
     return result(conversion_status::hex_changed, hex_count_ < length);
 }
@@ -50,8 +45,8 @@ conversion_result conversion_engine::from_bytes(const char* data, size_t length)
     clear_buffers();
     byte_count_ = static_cast<uint32_t>(std::min<size_t>(length, capacity_));
     std::memcpy(bytes_.get(), data, byte_count_);
-    hex_count_ = static_cast<uint32_t>(
-        hex_encode(reinterpret_cast<const uint8_t*>(bytes_.get()), hex_.get(), byte_count_));
+    hex_count_ =
+        static_cast<uint32_t>(hex_encode(reinterpret_cast<const uint8_t*>(bytes_.get()), hex_.get(), byte_count_));
     bytes_to_basex();
     return result(conversion_status::ascii_changed, false);
 }

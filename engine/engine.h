@@ -29,7 +29,7 @@ struct conversion_counts {
 
 struct conversion_result {
     conversion_status status;
-    bool source_filtered;    // the filter removed characters: the source's cleaned text is its view here
+    bool source_filtered;  // the filter removed characters: the source's cleaned text is its view here
     std::string_view hex;
     std::string_view bytes;  // the data; shown as text up to its first NUL
     std::string_view basex;  // in the alphabet in force

@@ -35,8 +35,7 @@ const char* status_text(conversion_status status)
 
 const char* status_text(radix_outcome outcome)
 {
-    return outcome == radix_outcome::changed ? "Base Number Changed."
-                                             : "Invalid Base Number, should be [2,60] or 64.";
+    return outcome == radix_outcome::changed ? "Base Number Changed." : "Invalid Base Number, should be [2,60] or 64.";
 }
 
 const char* status_text(alphabet_outcome outcome)

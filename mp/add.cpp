@@ -17,9 +17,11 @@ void add_magnitudes(bignum x, bignum y, bignum z)
     const int32_t short_count = word_count(shorter);
     // Writing into the shorter operand: add over the longer count, reading its zero words past its end.
     const int32_t first_loop = z == shorter ? long_count : short_count;
-    if (z != shorter) copy_number(longer, z);
+    if (z != shorter)
+        copy_number(longer, z);
     int32_t count = long_count;
-    if (long_count < ctx->max_words || !ctx->overflow_check) count++;
+    if (long_count < ctx->max_words || !ctx->overflow_check)
+        count++;
     z->length_word = static_cast<uint32_t>(count);
 
     const uint32_t base = ctx->word_base;
@@ -58,7 +60,8 @@ void add_magnitudes(bignum x, bignum y, bignum z)
         }
         zd[i] = 1;
     }
-    if (count > 0 && zd[count - 1] == 0) z->length_word = static_cast<uint32_t>(count - 1);
+    if (count > 0 && zd[count - 1] == 0)
+        z->length_word = static_cast<uint32_t>(count - 1);
 }
 
 void subtract_magnitudes(bignum x, bignum y, bignum z)
@@ -71,7 +74,8 @@ void subtract_magnitudes(bignum x, bignum y, bignum z)
         return;
     }
     const int32_t bound = z == y ? x_count : y_count;
-    if (z != y) copy_number(x, z);
+    if (z != y)
+        copy_number(x, z);
     z->length_word = static_cast<uint32_t>(x_count);
     const uint32_t* const xd = x->digits;
     const uint32_t* const yd = y->digits;
@@ -114,7 +118,10 @@ void add_or_subtract(bignum x, int d, bignum y, bignum z)
     const bool second_negative = (d < 0) != (y_sign != 0);
     bool negate = false;
     if (x_sign != 0 && second_negative) {
-        if (c >= 0) add_magnitudes(x, y, z); else add_magnitudes(y, x, z);
+        if (c >= 0)
+            add_magnitudes(x, y, z);
+        else
+            add_magnitudes(y, x, z);
         negate = true;
     } else if (x_sign != 0) {
         if (c > 0) {
@@ -131,16 +138,23 @@ void add_or_subtract(bignum x, int d, bignum y, bignum z)
             negate = true;
         }
     } else {
-        if (c >= 0) add_magnitudes(x, y, z); else add_magnitudes(y, x, z);
+        if (c >= 0)
+            add_magnitudes(x, y, z);
+        else
+            add_magnitudes(y, x, z);
     }
-    if (negate && (z->length_word & COUNT_MASK) != 0) z->length_word ^= SIGN_BIT;
-    if (x != z && x_sign != 0) x->length_word |= SIGN_BIT;
-    if (y != z && y != x && y_sign != 0) y->length_word |= SIGN_BIT;
+    if (negate && (z->length_word & COUNT_MASK) != 0)
+        z->length_word ^= SIGN_BIT;
+    if (x != z && x_sign != 0)
+        x->length_word |= SIGN_BIT;
+    if (y != z && y != x && y_sign != 0)
+        y->length_word |= SIGN_BIT;
 }
 
 void add(bignum x, bignum y, bignum z)
 {
-    if (current_context()->error_number) return;
+    if (current_context()->error_number)
+        return;
     trace_scope trace(ROUTINE_ADD);
     add_or_subtract(x, +1, y, z);
 }

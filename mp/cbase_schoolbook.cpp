@@ -32,12 +32,13 @@ void convert_pass(mp_context* ctx, uint32_t old_word_base)
     }
 }
 
-} // namespace
+}  // namespace
 
 void cbase_schoolbook(bignum x, uint32_t old_word_base, bignum y)
 {
     mp_context* ctx = current_context();
-    if (ctx->error_number) return;
+    if (ctx->error_number)
+        return;
     trace_scope trace(ROUTINE_CBASE);
     const int sign = sign_of(x);
     numerator_of(x, ctx->scratch2);

@@ -13,7 +13,8 @@ namespace {
 // Gives a non-zero number back a sign bit noted earlier.
 void restore_sign(bignum x, uint32_t sign)
 {
-    if ((x->length_word & COUNT_MASK) != 0) x->length_word |= sign;
+    if ((x->length_word & COUNT_MASK) != 0)
+        x->length_word |= sign;
 }
 
 // Estimate of the quotient word of (w[k+1], w[k], w[k-1]) by (top, next) in full words.
@@ -26,7 +27,8 @@ uint32_t estimate_full_words(const uint32_t* w, int32_t k, uint32_t top, uint32_
     if (hi == top) {
         q = 0xFFFFFFFFu;
         r = static_cast<uint64_t>(lo) + top;
-        if (r > 0xFFFFFFFFu) return static_cast<uint32_t>(q);
+        if (r > 0xFFFFFFFFu)
+            return static_cast<uint32_t>(q);
     } else {
         uint32_t rem;
         q = div_double_word(hi, lo, top, &rem);
@@ -35,7 +37,8 @@ uint32_t estimate_full_words(const uint32_t* w, int32_t k, uint32_t top, uint32_
     while (static_cast<uint64_t>(next) * q > ((r << 32) | w[k - 1])) {
         q--;
         r += top;
-        if (r > 0xFFFFFFFFu) break;
+        if (r > 0xFFFFFFFFu)
+            break;
     }
     return static_cast<uint32_t>(q);
 }
@@ -59,7 +62,8 @@ uint32_t estimate_other_base(const uint32_t* w, int32_t k, uint32_t top, uint32_
         const uint64_t p = static_cast<uint64_t>(next) * q;
         const uint64_t p_high = p / base;
         const uint64_t p_low = p % base;
-        if (p_high < r || (p_high == r && p_low <= w[k - 1])) break;
+        if (p_high < r || (p_high == r && p_low <= w[k - 1]))
+            break;
         q--;
         r += top;
     }
@@ -109,7 +113,7 @@ uint32_t subtract_multiple(uint32_t* w, int32_t j, const uint32_t* y, int32_t ly
     return q - 1;
 }
 
-} // namespace
+}  // namespace
 
 uint32_t div_double_word(uint32_t hi, uint32_t lo, uint32_t d, uint32_t* r)
 {
@@ -122,30 +126,38 @@ uint32_t normalise(bignum x, bignum y)
 {
     const uint32_t base = current_context()->word_base;
     trace_scope trace(ROUTINE_NORMALISE);
-    if (y != x) copy_number(x, y);
+    if (y != x)
+        copy_number(x, y);
     const uint32_t top = y->digits[word_count(y) - 1];
     uint32_t f;
     if (base == 0) {
-        if (top == 0xFFFFFFFFu) return 1;
+        if (top == 0xFFFFFFFFu)
+            return 1;
         uint32_t r;
         f = div_double_word(1, 0, top + 1, &r);
     } else {
         f = base / (top + 1);
     }
-    if (f != 1) multiply_by_word(y, f, y);
+    if (f != 1)
+        multiply_by_word(y, f, y);
     return f;
 }
 
 void divide(bignum x, bignum y, bignum z)
 {
     mp_context* ctx = current_context();
-    if (ctx->error_number) return;
+    if (ctx->error_number)
+        return;
     MP_EXPECTS(x != nullptr && y != nullptr && z != nullptr && y != ctx->scratch0 && z != ctx->scratch0);
     trace_scope trace(ROUTINE_DIVIDE);
-    if (x == y) report_error(MP_ERROR_ILLEGAL_PARAMETER);
-    if (has_denominator(x) || has_denominator(y)) report_error(MP_ERROR_FLASH_OPERAND);
-    if (y->length_word == 0) report_error(MP_ERROR_DIVISION_BY_ZERO);
-    if (ctx->error_number) return;
+    if (x == y)
+        report_error(MP_ERROR_ILLEGAL_PARAMETER);
+    if (has_denominator(x) || has_denominator(y))
+        report_error(MP_ERROR_FLASH_OPERAND);
+    if (y->length_word == 0)
+        report_error(MP_ERROR_DIVISION_BY_ZERO);
+    if (ctx->error_number)
+        return;
     const uint32_t base = ctx->word_base;
     const uint32_t sx = x->length_word & SIGN_BIT;
     const uint32_t sy = y->length_word & SIGN_BIT;
@@ -205,21 +217,24 @@ void divide(bignum x, bignum y, bignum z)
         return;
     }
 
-    if (z != y) clear_number(z);
+    if (z != y)
+        clear_number(z);
     const uint32_t f = normalise(y, y);
     const int32_t saved_check = ctx->overflow_check;
     ctx->overflow_check = 0;
-    if (f != 1) multiply_by_word(w, f, w);
+    if (f != 1)
+        multiply_by_word(w, f, w);
     uint32_t* const wd = w->digits;
     const uint32_t* const yd = y->digits;
     const uint32_t top = yd[ly - 1];
     const uint32_t next = yd[ly - 2];
     const int32_t first_k = lw - 1;
     for (int32_t k = first_k; k >= ly - 1; --k) {
-        uint32_t q_hat = base == 0 ? estimate_full_words(wd, k, top, next)
-                                   : estimate_other_base(wd, k, top, next, base);
+        uint32_t q_hat =
+            base == 0 ? estimate_full_words(wd, k, top, next) : estimate_other_base(wd, k, top, next, base);
         const int32_t j = k - ly + 1;
-        if (q_hat > 0) q_hat = subtract_multiple(wd, j, yd, ly, q_hat, base);
+        if (q_hat > 0)
+            q_hat = subtract_multiple(wd, j, yd, ly, q_hat, base);
         if (k == lw - 1 && q_hat == 0) {
             lw--;
         } else if (z != y) {
@@ -237,7 +252,8 @@ void divide(bignum x, bignum y, bignum z)
         divide_by_word(w, f, x);
         restore_sign(x, sx);
     }
-    if (f != 1) divide_by_word(y, f, y);
+    if (f != 1)
+        divide_by_word(y, f, y);
     restore_sign(y, sy);
     ctx->overflow_check = saved_check;
 }

@@ -15,8 +15,8 @@
 // - fast_mul: Karatsuba (subtractive form, |a0 - a1| * |b0 - b1|), O(n^1.585), for any word base, over
 //   the schoolbook product below a threshold, and Toom-3 (points 0, 1, -1, 2, infinity; exact division by
 //   2 and 3 in the word base), O(n^1.465), for long balanced operands; a much longer first operand is cut
-//   into pieces of the second operand's length. Where the compiler has a 128-bit integer (x86-64) the product runs on limbs of two
-//   words (binary: base 2^64; base B: w0 + w1 * B, base B^2), packed and unpacked in linear passes, with
+//   into pieces of the second operand's length. Where the compiler has a 128-bit integer (x86-64) the product runs on
+//   limbs of two words (binary: base 2^64; base B: w0 + w1 * B, base B^2), packed and unpacked in linear passes, with
 //   64x64->128-bit products summed in 192-bit columns and a base-B^2 column reduced by division by an
 //   invariant integer (normalised divisor, precomputed reciprocal); a quarter of the word products remain.
 //
@@ -107,8 +107,7 @@ uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uin
 
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, bn <= 65536 (the column sums then fit the
 // accumulator); r must not overlap a or b (a may be b). Schoolbook product scanning.
-void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
-                       const fast_base* base);
+void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base);
 
 // Scratch words that fast_mul needs for a first operand of n words.
 size_t fast_mul_scratch_words(size_t n);

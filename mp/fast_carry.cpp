@@ -13,9 +13,15 @@ void fast_base_init(fast_base* b, uint32_t base)
     b->reciprocal = base == 0 ? 0 : UINT64_MAX / base;
 }
 
-size_t fast_strip(const uint32_t* a, size_t n) { return strip(a, n); }
+size_t fast_strip(const uint32_t* a, size_t n)
+{
+    return strip(a, n);
+}
 
-int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn) { return compare(a, an, b, bn); }
+int fast_compare(const uint32_t* a, size_t an, const uint32_t* b, size_t bn)
+{
+    return compare(a, an, b, bn);
+}
 
 uint32_t fast_add(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {

@@ -19,7 +19,10 @@ namespace fast_detail {
 namespace {
 
 // True for a word base that the array routines take: 0 (2^32) or 2^15 < base <= FAST_WIDEST_BASE.
-inline bool array_base(uint32_t base) { return base == 0 || (base > (1u << 15) && base <= FAST_WIDEST_BASE); }
+inline bool array_base(uint32_t base)
+{
+    return base == 0 || (base > (1u << 15) && base <= FAST_WIDEST_BASE);
+}
 
 // Limb arrays of either width. base 0 is 2^(limb bits); any other base B has 3 B < 2^64 (words: B below
 // 2^32; two-word limbs: B^2 < 2^64 / 3), so that sums of two limbs and a carry never wrap 64 bits.
@@ -75,9 +78,8 @@ template <typename L, typename Step> inline L carry_chain(L* r, const L* a, cons
 
 inline uint32_t add_binary(uint32_t* r, const uint32_t* a, const uint32_t* b, size_t n)
 {
-    return carry_chain(r, a, b, n, [](unsigned char c, uint32_t x, uint32_t y, uint32_t* out) {
-        return _addcarry_u32(c, x, y, out);
-    });
+    return carry_chain(
+        r, a, b, n, [](unsigned char c, uint32_t x, uint32_t y, uint32_t* out) { return _addcarry_u32(c, x, y, out); });
 }
 
 inline uint32_t sub_binary(uint32_t* r, const uint32_t* a, const uint32_t* b, size_t n)
@@ -104,7 +106,7 @@ inline uint32_t sub_binary(uint32_t* r, const uint32_t* a, const uint32_t* b, si
     for (size_t i = 0; i < n; ++i) {
         const uint64_t d = static_cast<uint64_t>(a[i]) - b[i] - c;
         r[i] = static_cast<uint32_t>(d);
-        c = static_cast<uint32_t>(d >> 32) & 1; // the difference wrapped: a borrow
+        c = static_cast<uint32_t>(d >> 32) & 1;  // the difference wrapped: a borrow
     }
     return c;
 }
@@ -113,16 +115,14 @@ inline uint32_t sub_binary(uint32_t* r, const uint32_t* a, const uint32_t* b, si
 #if defined(__x86_64__)
 inline limb2 add_binary(limb2* r, const limb2* a, const limb2* b, size_t n)
 {
-    return carry_chain(r, a, b, n, [](unsigned char c, limb2 x, limb2 y, limb2* out) {
-        return _addcarry_u64(c, x, y, out);
-    });
+    return carry_chain(r, a, b, n,
+                       [](unsigned char c, limb2 x, limb2 y, limb2* out) { return _addcarry_u64(c, x, y, out); });
 }
 
 inline limb2 sub_binary(limb2* r, const limb2* a, const limb2* b, size_t n)
 {
-    return carry_chain(r, a, b, n, [](unsigned char c, limb2 x, limb2 y, limb2* out) {
-        return _subborrow_u64(c, x, y, out);
-    });
+    return carry_chain(r, a, b, n,
+                       [](unsigned char c, limb2 x, limb2 y, limb2* out) { return _subborrow_u64(c, x, y, out); });
 }
 #elif defined(__SIZEOF_INT128__)
 inline uint64_t add_binary(limb2* r, const limb2* a, const limb2* b, size_t n)
@@ -158,7 +158,7 @@ template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, 
         c = add_binary(r, a, b, bn);
         i = bn;
     } else {
-        for (; i < bn; ++i) { // in 64 bits: a word base may exceed 2^31
+        for (; i < bn; ++i) {  // in 64 bits: a word base may exceed 2^31
             const uint64_t s = static_cast<uint64_t>(a[i]) + b[i] + c;
             c = s >= base;
             r[i] = static_cast<L>(s - (base & (L{0} - c)));
@@ -166,7 +166,7 @@ template <typename L> L add(L* r, const L* a, size_t an, const L* b, size_t bn, 
     }
     for (; c != 0 && i < an; ++i) {
         const L s = a[i] + 1;
-        c = s == base; // base 0: the sum wrapped to 0
+        c = s == base;  // base 0: the sum wrapped to 0
         r[i] = c != 0 ? 0 : s;
     }
     if (r != a)
@@ -186,14 +186,14 @@ template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, 
         i = bn;
     } else {
         for (; i < bn; ++i) {
-            const L d = a[i] - b[i] - c; // wraps when a[i] < b[i] + c; adding base brings it back
+            const L d = a[i] - b[i] - c;  // wraps when a[i] < b[i] + c; adding base brings it back
             c = a[i] < static_cast<L>(b[i] + c);
             r[i] = d + (base & (L{0} - c));
         }
     }
     for (; c != 0 && i < an; ++i) {
         c = a[i] == 0;
-        r[i] = c != 0 ? base - 1 : a[i] - 1; // base 0: the largest limb
+        r[i] = c != 0 ? base - 1 : a[i] - 1;  // base 0: the largest limb
     }
     if (r != a)
         for (; i < an; ++i)
@@ -201,6 +201,6 @@ template <typename L> L sub(L* r, const L* a, size_t an, const L* b, size_t bn, 
     return c;
 }
 
-} // namespace
+}  // namespace
 
-} // namespace fast_detail
+}  // namespace fast_detail

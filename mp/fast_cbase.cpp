@@ -32,7 +32,10 @@ struct fast_cbase_state {
 fast_cbase_state state = {nullptr, nullptr, 0, {}};
 
 // Words a double-length scratch number holds (the results are written into scratch8 and scratch10).
-size_t double_length(const mp_context* ctx) { return 2 * static_cast<size_t>(ctx->max_words) + 1; }
+size_t double_length(const mp_context* ctx)
+{
+    return 2 * static_cast<size_t>(ctx->max_words) + 1;
+}
 
 // Words the conversion of n words may write (the result and what it uses on its way).
 size_t result_words(size_t n, uint32_t new_word_base)
@@ -43,7 +46,8 @@ size_t result_words(size_t n, uint32_t new_word_base)
 bool words_below(const uint32_t* w, size_t n, uint32_t base)
 {
     for (size_t i = 0; i < n; ++i)
-        if (w[i] >= base) return false;
+        if (w[i] >= base)
+            return false;
     return true;
 }
 
@@ -60,21 +64,28 @@ bool power_within_capacity(size_t n, uint32_t base, int32_t max_words)
 bool part_fits(const mp_context* ctx, const uint32_t* w, size_t n, uint32_t old_word_base)
 {
     const size_t max_in = old_word_base == 0 ? state.work.max_to : state.work.max_from;
-    if (n > max_in || result_words(n, ctx->word_base) > double_length(ctx)) return false;
-    if (old_word_base == 0) return true;
-    if (ctx->overflow_check && !power_within_capacity(n, old_word_base, ctx->max_words)) return false;
+    if (n > max_in || result_words(n, ctx->word_base) > double_length(ctx))
+        return false;
+    if (old_word_base == 0)
+        return true;
+    if (ctx->overflow_check && !power_within_capacity(n, old_word_base, ctx->max_words))
+        return false;
     return words_below(w, n, old_word_base);
 }
 
 bool applicable(const mp_context* ctx, bignum x, uint32_t old_word_base)
 {
-    if (state.owner != ctx || state.block == nullptr || ctx->trace_enabled) return false;
-    if ((old_word_base == 0) == (ctx->word_base == 0)) return false; // neither or both binary
-    if (ctx->word_base != 0 && ctx->overflow_check) return false;    // the power's overflow test is due
+    if (state.owner != ctx || state.block == nullptr || ctx->trace_enabled)
+        return false;
+    if ((old_word_base == 0) == (ctx->word_base == 0))
+        return false;  // neither or both binary
+    if (ctx->word_base != 0 && ctx->overflow_check)
+        return false;  // the power's overflow test is due
     const uint32_t numerator = x->length_word & NUMERATOR_MASK;
     const uint32_t denominator = (x->length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT;
     const uint32_t integer_words = x->length_word & COUNT_MASK;
-    if (denominator == 0) return part_fits(ctx, x->digits, integer_words, old_word_base);
+    if (denominator == 0)
+        return part_fits(ctx, x->digits, integer_words, old_word_base);
     return part_fits(ctx, x->digits, numerator, old_word_base) &&
            part_fits(ctx, x->digits + numerator, denominator, old_word_base);
 }
@@ -88,11 +99,11 @@ void convert_part(const mp_context* ctx, bignum from, uint32_t old_word_base, bi
     size_t m = ctx->word_base == 0 ? fast_from_radix(to->digits, from->digits, n, old_word_base, &state.work)
                                    : fast_to_radix(to->digits, from->digits, n, ctx->word_base, &state.work);
     for (size_t i = m; i < written; ++i)
-        to->digits[i] = 0; // words the conversion used on its way, beyond the result
+        to->digits[i] = 0;  // words the conversion used on its way, beyond the result
     to->length_word = static_cast<uint32_t>(m);
 }
 
-} // namespace
+}  // namespace
 
 void fast_cbase_start(int32_t max_words)
 {
@@ -102,7 +113,8 @@ void fast_cbase_start(int32_t max_words)
     const size_t max_to = static_cast<size_t>(max_words), max_from = 2 * max_to + 1;
     const size_t words = fast_workspace_words(max_to, max_from);
     state.block = static_cast<uint32_t*>(std::calloc(words, sizeof(uint32_t)));
-    if (state.block == nullptr) return;
+    if (state.block == nullptr)
+        return;
     state.block_words = words;
     state.owner = current_context();
     fast_workspace_init(&state.work, state.block, max_to, max_from);
@@ -121,7 +133,8 @@ bool fast_cbase(bignum x, uint32_t old_word_base, bignum y)
 {
     MP_EXPECTS(x != nullptr && y != nullptr);
     mp_context* ctx = current_context();
-    if (!applicable(ctx, x, old_word_base)) return false;
+    if (!applicable(ctx, x, old_word_base))
+        return false;
     trace_scope trace(ROUTINE_CBASE);
     const int sign = sign_of(x);
     numerator_of(x, ctx->scratch2);

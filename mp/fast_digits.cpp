@@ -12,10 +12,10 @@ namespace {
 struct digit_tables {
     uint32_t base;
     int32_t per_word;
-    int bits;                 // log2 of a power-of-two digit_base, else 0
-    fast_base divisor;        // digit_base, for splitting words by division
-    uint64_t word_of;         // ceil(2^40 / digits_per_word): the word of a digit without dividing
-    uint32_t place_value[32]; // digit_base^p for each place p in a word
+    int bits;                  // log2 of a power-of-two digit_base, else 0
+    fast_base divisor;         // digit_base, for splitting words by division
+    uint64_t word_of;          // ceil(2^40 / digits_per_word): the word of a digit without dividing
+    uint32_t place_value[32];  // digit_base^p for each place p in a word
 };
 
 digit_tables tables = {};
@@ -28,9 +28,11 @@ const digit_tables& current_tables()
         tables.per_word = ctx->digits_per_word;
         tables.bits = 0;
         if ((tables.base & (tables.base - 1)) == 0)
-            while ((1u << tables.bits) < tables.base) ++tables.bits;
+            while ((1u << tables.bits) < tables.base)
+                ++tables.bits;
         fast_base_init(&tables.divisor, tables.base);
-        tables.word_of = ((uint64_t{1} << 40) + static_cast<uint64_t>(tables.per_word) - 1) / static_cast<uint64_t>(tables.per_word);
+        tables.word_of =
+            ((uint64_t{1} << 40) + static_cast<uint64_t>(tables.per_word) - 1) / static_cast<uint64_t>(tables.per_word);
         uint32_t value = 1;
         for (int32_t p = 0; p < tables.per_word && p < 32; ++p, value *= tables.base)
             tables.place_value[p] = value;
@@ -38,7 +40,7 @@ const digit_tables& current_tables()
     return tables;
 }
 
-} // namespace
+}  // namespace
 
 void fast_word_digits(uint32_t w, uint8_t* digits)
 {
@@ -62,14 +64,16 @@ bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
 {
     MP_EXPECTS(x != nullptr && v < current_context()->digit_base);
     const mp_context* ctx = current_context();
-    if (ctx->trace_enabled || i < 1 || i > (1 << 22)) return false;
+    if (ctx->trace_enabled || i < 1 || i > (1 << 22))
+        return false;
     const digit_tables& t = current_tables();
     // (i - 1) / digits_per_word by the scaled reciprocal: exact for i - 1 below 2^22 and at most 32 digits
     // per word (the rounding adds under 2^-18, less than the 1/32 a quotient's fraction stays below 1).
     const int32_t k = static_cast<int32_t>((static_cast<uint64_t>(i - 1) * t.word_of) >> 40);
     const int32_t place = i - 1 - k * t.per_word;
     const int64_t bound = digit_word_bound(ctx, ctx->overflow_check != 0);
-    if (k >= bound) return false;
+    if (k >= bound)
+        return false;
     x->digits[k] += v * t.place_value[place];
     // putdig raises the count to k + 1 and strips zero words: with nothing above, a non-zero word k
     // becomes the top word, and a zero one leaves the count as it was.
@@ -78,16 +82,16 @@ bool fast_put_new_digit(uint32_t v, bignum x, int32_t i)
     return true;
 }
 
-int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, int32_t* position,
-                         const int16_t* values)
+int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, int32_t* position, const int16_t* values)
 {
     MP_EXPECTS(x != nullptr && text != nullptr && position != nullptr && values != nullptr);
     const mp_context* ctx = current_context();
-    if (ctx->trace_enabled) return i;
+    if (ctx->trace_enabled)
+        return i;
     const digit_tables& t = current_tables();
     const int64_t bound = digit_word_bound(ctx, ctx->overflow_check != 0);
     int32_t stored = *position;
-    int32_t k = stored / t.per_word, place = stored % t.per_word; // where the next digit goes
+    int32_t k = stored / t.per_word, place = stored % t.per_word;  // where the next digit goes
     int32_t count = word_count(x);
     // The word being filled stays in a register and is stored once it is full (or the run ends): a store
     // and reload per digit made the loop wait on memory (measured: 1.4 ns a digit).
@@ -105,10 +109,11 @@ int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, i
             uint32_t w = 0, bad = 0;
             for (int32_t p = 0; p < t.per_word; ++p) {
                 const uint32_t v = static_cast<uint32_t>(values[static_cast<unsigned char>(text[i - p])]);
-                bad |= v >= t.base; // a negative value (no digit) wraps above every base
+                bad |= v >= t.base;  // a negative value (no digit) wraps above every base
                 w += v * t.place_value[p];
             }
-            if (bad != 0) break;
+            if (bad != 0)
+                break;
             word += w;
             store_word();
             ++k;
@@ -116,9 +121,11 @@ int32_t fast_read_digits(bignum x, const char* text, int32_t start, int32_t i, i
             i -= t.per_word;
             stored += t.per_word;
         }
-        if (i < start) break;
+        if (i < start)
+            break;
         const int v = values[static_cast<unsigned char>(text[i])];
-        if (v < 0 || static_cast<uint32_t>(v) >= t.base || k >= bound) break;
+        if (v < 0 || static_cast<uint32_t>(v) >= t.base || k >= bound)
+            break;
         word += static_cast<uint32_t>(v) * t.place_value[place];
         ++stored;
         if (++place == t.per_word) {

@@ -33,13 +33,13 @@ template <typename L> int abs_difference(L* d, const L* x, size_t n, const L* y,
         sub(d, x, n, y, yn, base);
         return 0;
     }
-    sub(d, y, yn, x, strip(x, n), base); // x < y, so x is no longer than y
+    sub(d, y, yn, x, strip(x, n), base);  // x < y, so x is no longer than y
     for (size_t i = yn; i < n; ++i)
         d[i] = 0;
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 // r[0..an+bn) = a * b for an >= bn >= 1: schoolbook below the threshold, pieces of b's length when a is
 // at least about twice as long, Toom-3 for long balanced operands, Karatsuba otherwise.
@@ -64,7 +64,7 @@ void product(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, 
                 product(piece, a + done, len, b, bn, lb, next, threshold);
             else
                 product(piece, b, bn, a + done, len, lb, next, threshold);
-            add(r + done, piece, len + bn, r + done, bn, base); // no carry out: the product fits
+            add(r + done, piece, len + bn, r + done, bn, base);  // no carry out: the product fits
         }
         return;
     }
@@ -99,14 +99,17 @@ template void product<pair_limbs>(limb2*, const limb2*, size_t, const limb2*, si
                                   size_t);
 #endif
 
-} // namespace fast_detail
+}  // namespace fast_detail
 
 using namespace fast_detail;
 
 namespace {
 
 #if defined(__SIZEOF_INT128__)
-size_t limbs_of(size_t words) { return (words + 1) / 2; }
+size_t limbs_of(size_t words)
+{
+    return (words + 1) / 2;
+}
 
 // Words to two-word limbs: binary pairs, or w0 + w1 * B.
 void pack(limb2* out, const uint32_t* w, size_t n, uint32_t base)
@@ -142,7 +145,7 @@ limb2* aligned_limbs(uint32_t* p)
 }
 #endif
 
-} // namespace
+}  // namespace
 
 size_t fast_mul_scratch_words(size_t n)
 {
@@ -153,7 +156,8 @@ size_t fast_mul_scratch_words(size_t n)
     return 2 * limbs + 2;
 #else
     // The smaller of the two word thresholds: its products keep the more scratch.
-    return product_scratch(n, KARATSUBA_THRESHOLD < KARATSUBA_THRESHOLD_B ? KARATSUBA_THRESHOLD : KARATSUBA_THRESHOLD_B);
+    return product_scratch(n,
+                           KARATSUBA_THRESHOLD < KARATSUBA_THRESHOLD_B ? KARATSUBA_THRESHOLD : KARATSUBA_THRESHOLD_B);
 #endif
 }
 
@@ -183,4 +187,3 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
     const word_limbs w = {base->base, base};
     product(r, a, an, b, bn, &w, scratch, base->base == 0 ? KARATSUBA_THRESHOLD : KARATSUBA_THRESHOLD_B);
 }
-

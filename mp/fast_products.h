@@ -18,7 +18,7 @@ void product(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, 
 // r[0..an+bn) = a * b by one Toom-3 step for balanced an >= bn > 2 * ceil(an / 3), the five products of a
 // third of the length by product; scratch as product_scratch counts it.
 template <typename Limbs>
-void toom3(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
-           size_t bn, const Limbs* lb, typename Limbs::limb* scratch, size_t threshold);
+void toom3(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b, size_t bn,
+           const Limbs* lb, typename Limbs::limb* scratch, size_t threshold);
 
-} // namespace fast_detail
+}  // namespace fast_detail

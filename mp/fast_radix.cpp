@@ -17,14 +17,23 @@ static int word_bits_of(uint32_t base)
     return bits;
 }
 
-static bool is_power_of_two(uint32_t base) { return (base & (base - 1)) == 0; }
+static bool is_power_of_two(uint32_t base)
+{
+    return (base & (base - 1)) == 0;
+}
 
 // Words that hold a value below 2^(32 n) in a base of at least 2^word_bits, with one word to spare for
 // the sum of two such bounds (hi * P + lo).
-static size_t to_bound(size_t n, int word_bits) { return (32 * n) / static_cast<size_t>(word_bits) + 2; }
+static size_t to_bound(size_t n, int word_bits)
+{
+    return (32 * n) / static_cast<size_t>(word_bits) + 2;
+}
 
 // Words that hold a value below B^n (B <= 2^31) in binary, with the same spare.
-static size_t from_bound(size_t n) { return n + 2; }
+static size_t from_bound(size_t n)
+{
+    return n + 2;
+}
 
 // The level k of the split of n words (n > leaf): s = leaf * 2^k is the largest such s below n.
 static int split_level(size_t n, size_t leaf)
@@ -36,9 +45,15 @@ static int split_level(size_t n, size_t leaf)
 }
 
 // Levels of powers that inputs of up to n words use.
-static int levels_for(size_t n, size_t leaf) { return n > leaf ? split_level(n, leaf) + 1 : 0; }
+static int levels_for(size_t n, size_t leaf)
+{
+    return n > leaf ? split_level(n, leaf) + 1 : 0;
+}
 
-static size_t max_of(size_t a, size_t b) { return a > b ? a : b; }
+static size_t max_of(size_t a, size_t b)
+{
+    return a > b ? a : b;
+}
 
 // Scratch words for inputs of up to leaf * 2^levels words (words of a result of s input words: bound(s)):
 // level k keeps the converted high part and the product, and runs the high part's own conversion or the
@@ -49,13 +64,16 @@ static size_t scratch_for(int levels, size_t leaf, size_t (*bound)(size_t, int),
     for (int k = 0; k < levels; ++k) {
         size_t s = leaf << k;
         size_t below = need;
-        need = bound(s, word_bits) +
-               max_of(below, bound(2 * s, word_bits) + fast_mul_scratch_words(bound(s, word_bits)));
+        need =
+            bound(s, word_bits) + max_of(below, bound(2 * s, word_bits) + fast_mul_scratch_words(bound(s, word_bits)));
     }
     return need;
 }
 
-static size_t from_bound_bits(size_t n, int) { return from_bound(n); }
+static size_t from_bound_bits(size_t n, int)
+{
+    return from_bound(n);
+}
 
 size_t fast_workspace_words(size_t max_to, size_t max_from)
 {
@@ -104,7 +122,10 @@ size_t fast_to_radix_words(size_t n, uint32_t base)
     return to_bound(n, bits);
 }
 
-size_t fast_from_radix_words(size_t n) { return from_bound(n); }
+size_t fast_from_radix_words(size_t n)
+{
+    return from_bound(n);
+}
 
 // Binary words to b-bit words (base 2^b): the bits regrouped, O(n).
 static size_t to_bit_groups(uint32_t* out, const uint32_t* x, size_t n, int bits)
@@ -152,7 +173,7 @@ static size_t to_radix_leaf(uint32_t* out, const uint32_t* x, size_t n, const fa
 {
     size_t m = 0;
     for (size_t i = n; i-- > 0;) {
-        uint64_t carry = x[i]; // every step stays below B 2^32 < 2^64: out[j] < B, carry < 2^32
+        uint64_t carry = x[i];  // every step stays below B 2^32 < 2^64: out[j] < B, carry < 2^32
         for (size_t j = 0; j < m; ++j) {
             uint32_t rem;
             carry = fast_div_word((static_cast<uint64_t>(out[j]) << 32) + carry, b, &rem);
@@ -193,7 +214,7 @@ struct radix_step {
     int word_bits;
     size_t (*bound)(size_t, int);
     size_t (*leaf_convert)(uint32_t*, const uint32_t*, size_t, const fast_base*);
-    const fast_base* source; // the source word base, for the leaf conversion
+    const fast_base* source;  // the source word base, for the leaf conversion
 };
 
 static size_t convert(uint32_t* out, const uint32_t* x, size_t n, const radix_step* st, uint32_t* scratch)
@@ -206,7 +227,7 @@ static size_t convert(uint32_t* out, const uint32_t* x, size_t n, const radix_st
     const uint32_t* power = st->powers->power[k];
     const size_t pl = st->powers->length[k];
 
-    const size_t ml = convert(out, x, s, st, scratch); // lo < power, so ml <= pl
+    const size_t ml = convert(out, x, s, st, scratch);  // lo < power, so ml <= pl
     for (size_t i = ml; i < pl; ++i)
         out[i] = 0;
     uint32_t* high = scratch;
@@ -300,14 +321,14 @@ static radix_powers powers_of(uint32_t base)
 // normal form: the digits of r regrouped, O(m). The pending value stays below r^(j + k - 1) < 2^62.
 static size_t regroup(uint32_t* out, const uint32_t* w, size_t m, const radix_powers* rp)
 {
-    uint64_t scale[32]; // r^0 .. r^(k-1)
+    uint64_t scale[32];  // r^0 .. r^(k-1)
     scale[0] = 1;
     for (int i = 1; i < rp->k; ++i)
         scale[i] = scale[i - 1] * rp->root;
     fast_base target;
     fast_base_init(&target, static_cast<uint32_t>(scale[rp->k - 1] * rp->root));
     uint64_t pending = 0;
-    int have = 0; // digits of r pending
+    int have = 0;  // digits of r pending
     size_t o = 0;
     for (size_t i = 0; i < m; ++i) {
         pending += w[i] * scale[have];
@@ -329,8 +350,7 @@ static inline bool outside_workspace(const uint32_t* p, size_t n, const fast_wor
 }
 
 // fast_to_radix in word base `base` itself, with the given scratch.
-static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w,
-                      uint32_t* scratch)
+static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w, uint32_t* scratch)
 {
     fast_base target;
     fast_base_init(&target, base);

@@ -39,10 +39,10 @@ struct fast_power_table {
 
 // The workspace of the fast radix change: power tables and scratch, carved from one block of words.
 struct fast_workspace {
-    size_t max_to, max_from;     // longest inputs, in words, of each direction that the block is sized for
-    int to_levels, from_levels;  // levels the longest inputs may need
-    fast_power_table to_radix;   // P_k = (2^32)^(TO_RADIX_LEAF * 2^k) in base W (the wider power of B)
-    fast_power_table from_radix; // Q_k = B^(FROM_RADIX_LEAF * 2^k) in base 2^32
+    size_t max_to, max_from;      // longest inputs, in words, of each direction that the block is sized for
+    int to_levels, from_levels;   // levels the longest inputs may need
+    fast_power_table to_radix;    // P_k = (2^32)^(TO_RADIX_LEAF * 2^k) in base W (the wider power of B)
+    fast_power_table from_radix;  // Q_k = B^(FROM_RADIX_LEAF * 2^k) in base 2^32
     uint32_t* scratch;
     size_t scratch_words;
 };

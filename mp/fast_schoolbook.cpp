@@ -5,8 +5,7 @@
 
 using namespace fast_detail;
 
-void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
-                       const fast_base* base)
+void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base)
 {
     MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1 && bn <= 65536);
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));

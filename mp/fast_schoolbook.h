@@ -14,7 +14,7 @@ namespace fast_detail {
 // Limbs of the base: its word base, and what product scanning needs.
 struct word_limbs {
     using limb = uint32_t;
-    using sum = uint64_t; // a column's sum of products, with a high word of overflows
+    using sum = uint64_t;  // a column's sum of products, with a high word of overflows
     using high = uint32_t;
     uint32_t base;
     const fast_base* words;
@@ -42,8 +42,7 @@ namespace {
 // (hi, lo) = a[0] * b[0] + a[1] * b[-1] + ... for count terms, with lo the double-width sum of the
 // limbs' products and hi counting its overflows. Four terms a step: the loop's own counting is then a
 // small share of it (measured at 32 two-word limbs: 438 ns against 512 ns a step of one term).
-template <typename L, typename S, typename H>
-inline void column_sum(const L* a, const L* b, size_t count, S* lo, H* hi)
+template <typename L, typename S, typename H> inline void column_sum(const L* a, const L* b, size_t count, S* lo, H* hi)
 {
     S s = 0;
     H h = 0;
@@ -102,7 +101,7 @@ inline void pair_limbs_init(pair_limbs* p, uint32_t word_base)
 // (u1 * 2^64 + u0) / base for u1 < base: the quotient, and the remainder in *rem.
 inline uint64_t divide_pair(uint64_t u1, uint64_t u0, const pair_limbs* p, uint64_t* rem)
 {
-    const int s = p->shift; // at least 1: base < 2^63
+    const int s = p->shift;  // at least 1: base < 2^63
     const uint64_t n1 = (u1 << s) | (u0 >> (64 - s)), n0 = u0 << s, d = p->divisor;
     const u128 q = static_cast<u128>(p->reciprocal) * n1 + ((static_cast<u128>(n1) << 64) | n0);
     uint64_t q1 = static_cast<uint64_t>(q >> 64) + 1;
@@ -160,6 +159,6 @@ void basecase(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an,
     r[columns] = static_cast<typename Limbs::limb>(carry);
 }
 
-} // namespace
+}  // namespace
 
-} // namespace fast_detail
+}  // namespace fast_detail

@@ -22,7 +22,7 @@ int64_t words_for_digits(const mp_context* ctx, int32_t digits)
     return n == 0 ? 1 : n;
 }
 
-} // namespace
+}  // namespace
 
 mp_context* current_context()
 {
@@ -33,7 +33,8 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
 {
     mp_context* ctx = alloc_context_record();
     instance = ctx;
-    if (ctx == nullptr) return nullptr;
+    if (ctx == nullptr)
+        return nullptr;
     // The record is zeroed: the calling program is at depth 0 and the trace is not printed.
     trace_scope trace(ROUTINE_MPSYS);
     ctx->errors_return = 0;
@@ -46,7 +47,8 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
         ctx->word_bits = 32;
     } else {
         ctx->word_bits = 0;
-        for (uint32_t b = ctx->word_base; b > 1; b /= 2) ctx->word_bits++;
+        for (uint32_t b = ctx->word_base; b > 1; b /= 2)
+            ctx->word_bits++;
     }
     const int64_t max_words = words_for_digits(ctx, digits) + 1;
     ctx->max_words = max_words > INT32_MAX ? INT32_MAX : static_cast<int32_t>(max_words);
@@ -76,7 +78,8 @@ mp_context* mpsys(int32_t digits, uint32_t radix)
     ctx->scratch6 = carve_scratch(ctx->workspace_block, 6);
     ctx->scratch8 = carve_scratch(ctx->workspace_block, 8);
     ctx->scratch10 = carve_scratch(ctx->workspace_block, 10);
-    if (ctx->workspace_block != nullptr) fast_cbase_start(ctx->max_words);
+    if (ctx->workspace_block != nullptr)
+        fast_cbase_start(ctx->max_words);
     return ctx;
 }
 
@@ -84,12 +87,14 @@ void set_io_buffer_size(int32_t length)
 {
     mp_context* ctx = instance;
     if (ctx == nullptr) {
-        report_error(MP_ERROR_NOT_INITIALISED); // no instance: there is no buffer to replace
+        report_error(MP_ERROR_NOT_INITIALISED);  // no instance: there is no buffer to replace
         return;
     }
-    if (length < 0) return;
+    if (length < 0)
+        return;
     trace_scope trace(ROUTINE_SET_IO_BUFFER_SIZE);
-    if (ctx->io_buffer != nullptr) wipe_memory(ctx->io_buffer, static_cast<size_t>(ctx->io_buffer_length) + 1);
+    if (ctx->io_buffer != nullptr)
+        wipe_memory(ctx->io_buffer, static_cast<size_t>(ctx->io_buffer_length) + 1);
     release_memory(ctx->io_buffer);
     ctx->io_buffer = nullptr;
     if (length != 0) {
@@ -106,23 +111,27 @@ bignum mpvar(int32_t initial_value)
         report_error(MP_ERROR_NOT_INITIALISED);
         return nullptr;
     }
-    if (ctx->error_number) return nullptr;
+    if (ctx->error_number)
+        return nullptr;
     trace_scope trace(ROUTINE_MPVAR);
     if (!ctx->instance_ready) {
         report_error(MP_ERROR_NOT_INITIALISED);
         return nullptr;
     }
     char* block = static_cast<char*>(alloc_zeroed(number_bytes(ctx->max_words), 1));
-    if (block == nullptr) return nullptr;
+    if (block == nullptr)
+        return nullptr;
     bignum x = reinterpret_cast<bignum>(block);
     x->digits = reinterpret_cast<uint32_t*>(block + 4 * NUMBER_HEADER_WORDS);
-    if (initial_value != 0) set_from_int(initial_value, x);
+    if (initial_value != 0)
+        set_from_int(initial_value, x);
     return x;
 }
 
 void release_number(bignum x)
 {
-    if (x == nullptr) return;
+    if (x == nullptr)
+        return;
     clear_number(x);
     release_memory(x);
 }
@@ -130,7 +139,8 @@ void release_number(bignum x)
 void release_context()
 {
     mp_context* ctx = instance;
-    if (ctx == nullptr) return;
+    if (ctx == nullptr)
+        return;
     ctx->errors_return = 0;
     ctx->instance_ready = 0;
     free_number_block(ctx->workspace_block, WORKSPACE_SLOTS, workspace_capacity(ctx->max_words));

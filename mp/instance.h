@@ -52,7 +52,8 @@ public:
     trace_scope() = default;
     ~trace_scope()
     {
-        if (entered_) trace_leave();
+        if (entered_)
+            trace_leave();
     }
     trace_scope(const trace_scope&) = delete;
     trace_scope& operator=(const trace_scope&) = delete;

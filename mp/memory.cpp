@@ -18,26 +18,31 @@ size_t slot_words(int32_t capacity)
     return (words + align_words - 1) / align_words * align_words;
 }
 
-} // namespace
+}  // namespace
 
 void* alloc_zeroed(size_t count, size_t size)
 {
     const mp_context* ctx = current_context();
-    if (ctx == nullptr) return std::calloc(count, size);
-    if (ctx->error_number) return nullptr;
+    if (ctx == nullptr)
+        return std::calloc(count, size);
+    if (ctx->error_number)
+        return nullptr;
     void* block = std::calloc(count, size);
-    if (block == nullptr) report_error(MP_ERROR_OUT_OF_SPACE);
+    if (block == nullptr)
+        report_error(MP_ERROR_OUT_OF_SPACE);
     return block;
 }
 
 void release_memory(void* block)
 {
-    if (block != nullptr) std::free(block);
+    if (block != nullptr)
+        std::free(block);
 }
 
 void wipe_memory(void* block, size_t bytes)
 {
-    if (block != nullptr && bytes != 0) wipe_function(block, 0, bytes);
+    if (block != nullptr && bytes != 0)
+        wipe_function(block, 0, bytes);
 }
 
 mp_context* alloc_context_record()
@@ -67,7 +72,8 @@ char* alloc_number_block(int32_t n, int32_t capacity)
 
 void free_number_block(char* block, int32_t n, int32_t capacity)
 {
-    if (block == nullptr) return;
+    if (block == nullptr)
+        return;
     wipe_memory(block, number_block_bytes(n, capacity));
     release_memory(block);
 }
@@ -85,6 +91,7 @@ bignum carve_number(char* block, int32_t k, int32_t m)
 bignum carve_scratch(char* block, int32_t k)
 {
     const mp_context* ctx = current_context();
-    if (ctx->error_number) return nullptr;
+    if (ctx->error_number)
+        return nullptr;
     return carve_number(block, k, ctx->max_words - 1);
 }

@@ -9,24 +9,24 @@
 // process ends. The values are fixed: each is the index of its report text.
 enum mp_error : int32_t {
     MP_ERROR_NONE = 0,
-    MP_ERROR_BASE_TOO_BIG = 1,          // the digit radix has no text form (0 or above 256)
+    MP_ERROR_BASE_TOO_BIG = 1,  // the digit radix has no text form (0 or above 256)
     MP_ERROR_DIVISION_BY_ZERO = 2,
-    MP_ERROR_OVERFLOW = 3,              // a result needs more than max_words words
-    MP_ERROR_NEGATIVE_RESULT = 4,       // an internal subtraction would go below zero
-    MP_ERROR_INPUT_FORMAT = 5,          // a character of the text is no digit of the radix
-    MP_ERROR_ILLEGAL_BASE = 6,          // 1 or above 2^31 as the radix of a packing
-    MP_ERROR_ILLEGAL_PARAMETER = 7,     // operands that must differ are the same number
-    MP_ERROR_OUT_OF_SPACE = 8,          // memory cannot be had
+    MP_ERROR_OVERFLOW = 3,           // a result needs more than max_words words
+    MP_ERROR_NEGATIVE_RESULT = 4,    // an internal subtraction would go below zero
+    MP_ERROR_INPUT_FORMAT = 5,       // a character of the text is no digit of the radix
+    MP_ERROR_ILLEGAL_BASE = 6,       // 1 or above 2^31 as the radix of a packing
+    MP_ERROR_ILLEGAL_PARAMETER = 7,  // operands that must differ are the same number
+    MP_ERROR_OUT_OF_SPACE = 8,       // memory cannot be had
     MP_ERROR_EVEN_ROOT_OF_NEGATIVE = 9,
     MP_ERROR_NEGATIVE_POWER = 10,
     MP_ERROR_ILLEGAL_ROOT = 11,
-    MP_ERROR_FLASH_OPERAND = 12,        // an integer operation given a fraction
-    MP_ERROR_FLASH_OVERFLOW = 13,       // a fraction's parts do not fit, or a zero denominator
-    MP_ERROR_NUMBERS_TOO_BIG = 14,      // the capacity asked of mpsys is beyond a length word
+    MP_ERROR_FLASH_OPERAND = 12,    // an integer operation given a fraction
+    MP_ERROR_FLASH_OVERFLOW = 13,   // a fraction's parts do not fit, or a zero denominator
+    MP_ERROR_NUMBERS_TOO_BIG = 14,  // the capacity asked of mpsys is beyond a length word
     MP_ERROR_LOG_OF_NON_POSITIVE = 15,
     MP_ERROR_FLASH_TO_DOUBLE = 16,
-    MP_ERROR_IO_BUFFER_OVERFLOW = 17,   // text longer than io_buffer
-    MP_ERROR_NOT_INITIALISED = 18,      // no instance, or an instance without scratch numbers
+    MP_ERROR_IO_BUFFER_OVERFLOW = 17,  // text longer than io_buffer
+    MP_ERROR_NOT_INITIALISED = 18,     // no instance, or an instance without scratch numbers
     MP_ERROR_ILLEGAL_MODULUS = 19,
     MP_ERROR_NO_MODULUS = 20,
     MP_ERROR_EXPONENT_TOO_BIG = 21,
@@ -55,29 +55,29 @@ typedef bignum_record* bignum;
 
 // The library's instance record. Flags are 0 or non-zero; word_base 0 stands for 2^32.
 struct mp_context {
-    uint32_t word_base;        // radix of one stored word
-    uint32_t digit_base;       // radix whose digits are packed into a word
-    int32_t digits_per_word;   // digits of digit_base per word
-    int32_t word_bits;         // floor(log2(word_base)); 32 for word_base 0
-    int32_t max_words;         // capacity of a number in words (numerator and denominator together)
-    int32_t call_depth;        // depth of the routine trace; 0 is the calling program
-    int32_t call_trace[24];    // routine codes by depth
-    int32_t overflow_check;    // 1: results longer than max_words are error 3
-    int32_t output_to_stream;  // written text goes to output_stream
-    int32_t input_from_stream; // text is read from input_stream
-    int32_t instance_ready;    // the scratch numbers exist
+    uint32_t word_base;         // radix of one stored word
+    uint32_t digit_base;        // radix whose digits are packed into a word
+    int32_t digits_per_word;    // digits of digit_base per word
+    int32_t word_bits;          // floor(log2(word_base)); 32 for word_base 0
+    int32_t max_words;          // capacity of a number in words (numerator and denominator together)
+    int32_t call_depth;         // depth of the routine trace; 0 is the calling program
+    int32_t call_trace[24];     // routine codes by depth
+    int32_t overflow_check;     // 1: results longer than max_words are error 3
+    int32_t output_to_stream;   // written text goes to output_stream
+    int32_t input_from_stream;  // text is read from input_stream
+    int32_t instance_ready;     // the scratch numbers exist
     FILE* input_stream;
     FILE* output_stream;
     bignum scratch0, scratch2, scratch3, scratch6, scratch8, scratch10;
-    int32_t io_buffer_length;   // usable characters of io_buffer (one more byte holds the NUL)
-    int32_t errors_return;      // non-zero: errors are only recorded in error_number
-    int32_t error_number;       // recorded error; traced routines return at once while it is set
-    int32_t io_base;            // radix of the text read by cinstr and written by cotstr
-    int32_t input_length;       // non-zero: instr reads exactly this many characters
-    int32_t radix_point_output; // write fractions as radix-point expansions
-    int32_t trace_enabled;      // print a line for every traced routine entry
+    int32_t io_buffer_length;    // usable characters of io_buffer (one more byte holds the NUL)
+    int32_t errors_return;       // non-zero: errors are only recorded in error_number
+    int32_t error_number;        // recorded error; traced routines return at once while it is set
+    int32_t io_base;             // radix of the text read by cinstr and written by cotstr
+    int32_t input_length;        // non-zero: instr reads exactly this many characters
+    int32_t radix_point_output;  // write fractions as radix-point expansions
+    int32_t trace_enabled;       // print a line for every traced routine entry
     char* io_buffer;
-    char* workspace_block;      // the one block the scratch numbers are carved from
+    char* workspace_block;  // the one block the scratch numbers are carved from
 };
 
 // Creates, starts and returns the instance for numbers of `digits` digits of `radix` (digits <= 0: -digits

@@ -6,13 +6,16 @@
 #include "mp/mp.h"
 
 constexpr uint32_t SIGN_BIT = 0x80000000u;
-constexpr uint32_t COUNT_MASK = 0x7FFFFFFFu;      // words in use of an integer
-constexpr uint32_t NUMERATOR_MASK = 0xFFFFu;      // numerator words of a fraction
-constexpr uint32_t DENOMINATOR_MASK = 0x7FFF0000u; // denominator words of a fraction
+constexpr uint32_t COUNT_MASK = 0x7FFFFFFFu;        // words in use of an integer
+constexpr uint32_t NUMERATOR_MASK = 0xFFFFu;        // numerator words of a fraction
+constexpr uint32_t DENOMINATOR_MASK = 0x7FFF0000u;  // denominator words of a fraction
 constexpr int DENOMINATOR_SHIFT = 16;
 
 // Words in use of an integer (bits 0-30 of the length word).
-inline int32_t word_count(bignum x) { return static_cast<int32_t>(x->length_word & COUNT_MASK); }
+inline int32_t word_count(bignum x)
+{
+    return static_cast<int32_t>(x->length_word & COUNT_MASK);
+}
 
 // How digits of a radix pack into a word: word_base 0 stands for 2^32.
 struct packing {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #if defined(MORVANE_CHECK_PRECONDITIONS)
-#define MP_EXPECTS(condition) \
+#define MP_EXPECTS(condition)                                                                                          \
     ((condition) ? static_cast<void>(0) : mp_precondition_failed(#condition, __FILE__, __LINE__))
 #else
 #define MP_EXPECTS(condition) static_cast<void>(sizeof(!(condition)))
@@ -40,6 +40,7 @@ inline bool same_or_disjoint(const uint32_t* r, size_t rn, const uint32_t* a, si
 inline bool words_below_base(const uint32_t* w, size_t n, uint32_t base)
 {
     for (size_t i = 0; base != 0 && i < n; ++i)
-        if (w[i] >= base) return false;
+        if (w[i] >= base)
+            return false;
     return true;
 }

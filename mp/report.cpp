@@ -14,7 +14,8 @@ struct routine_table {
 constexpr routine_table make_routine_names()
 {
     routine_table t{};
-    for (const char*& row : t.rows) row = "";
+    for (const char*& row : t.rows)
+        row = "";
     t.rows[0] = "your program";
     t.rows[ROUTINE_NORMALISE] = "normalise";
     t.rows[ROUTINE_DIVIDE] = "divide";
@@ -71,33 +72,38 @@ const char* const error_messages[MP_ERROR_LAST + 1] = {
 // Name of the routine recorded at a depth of the trace; "???" past the stored depth.
 const char* traced_name(const mp_context* ctx, int32_t depth)
 {
-    if (depth >= TRACE_DEPTH) return "???";
+    if (depth >= TRACE_DEPTH)
+        return "???";
     return routine_name(ctx ? ctx->call_trace[depth] : 0);
 }
 
-} // namespace
+}  // namespace
 
 const char* routine_name(int32_t code)
 {
-    if (code < 0 || code >= ROUTINE_COUNT) return "";
+    if (code < 0 || code >= ROUTINE_COUNT)
+        return "";
     return routine_names.rows[code];
 }
 
 const char* error_message(int32_t code)
 {
-    if (code < 1 || code > MP_ERROR_LAST) return "Undefined error\n";
+    if (code < 1 || code > MP_ERROR_LAST)
+        return "Undefined error\n";
     return error_messages[code];
 }
 
 void print_text(const char* text)
 {
-    for (const char* p = text; *p != '\0'; ++p) std::putchar(*p);
+    for (const char* p = text; *p != '\0'; ++p)
+        std::putchar(*p);
 }
 
 void print_trace_entry()
 {
     const mp_context* ctx = current_context();
-    for (int32_t i = 0; i < ctx->call_depth; ++i) std::putchar('-');
+    for (int32_t i = 0; i < ctx->call_depth; ++i)
+        std::putchar('-');
     std::putchar('>');
     print_text(routine_name(ctx->call_trace[ctx->call_depth]));
     std::putchar('\n');
@@ -109,7 +115,8 @@ void trace_enter(int32_t code)
     ctx->call_depth++;
     if (ctx->call_depth < TRACE_DEPTH) {
         ctx->call_trace[ctx->call_depth] = code;
-        if (ctx->trace_enabled) print_trace_entry();
+        if (ctx->trace_enabled)
+            print_trace_entry();
     }
 }
 
@@ -125,7 +132,8 @@ mp_context* trace_scope::enter_if_ready(int32_t code)
         report_error(MP_ERROR_NOT_INITIALISED);
         return nullptr;
     }
-    if (ctx->error_number) return nullptr;
+    if (ctx->error_number)
+        return nullptr;
     trace_enter(code);
     entered_ = true;
     return ctx;
@@ -134,8 +142,10 @@ mp_context* trace_scope::enter_if_ready(int32_t code)
 mp_context* trace_scope::enter_text_conversion(int32_t code)
 {
     mp_context* ctx = enter_if_ready(code);
-    if (ctx == nullptr) return nullptr;
-    if (check_packing_radix(static_cast<uint32_t>(ctx->io_base))) return ctx;
+    if (ctx == nullptr)
+        return nullptr;
+    if (check_packing_radix(static_cast<uint32_t>(ctx->io_base)))
+        return ctx;
     trace_leave();
     entered_ = false;
     return nullptr;
@@ -143,8 +153,10 @@ mp_context* trace_scope::enter_text_conversion(int32_t code)
 
 bool check_text_radix(mp_context* ctx)
 {
-    if (ctx->digit_base == 0 || ctx->digit_base > 256) report_error(MP_ERROR_BASE_TOO_BIG);
-    if (!ctx->instance_ready) report_error(MP_ERROR_NOT_INITIALISED);
+    if (ctx->digit_base == 0 || ctx->digit_base > 256)
+        report_error(MP_ERROR_BASE_TOO_BIG);
+    if (!ctx->instance_ready)
+        report_error(MP_ERROR_NOT_INITIALISED);
     return ctx->error_number == 0;
 }
 
@@ -166,5 +178,5 @@ void report_error(int32_t code)
     }
     print_text(error_message(code));
     std::fflush(stdout);
-    std::exit(1); // a failure must not exit with the status of success
+    std::exit(1);  // a failure must not exit with the status of success
 }

@@ -18,18 +18,28 @@ constexpr int SKIPPED = -2;
 int character_value(uint32_t base, unsigned char c)
 {
     if (base == 64) {
-        if (c >= 'A' && c <= 'Z') return c - 'A';
-        if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-        if (c >= '0' && c <= '9') return c - '0' + 52;
-        if (c == '+') return 62;
-        if (c == '/') return 63;
-        if (c == '=' || c <= 32) return SKIPPED;
+        if (c >= 'A' && c <= 'Z')
+            return c - 'A';
+        if (c >= 'a' && c <= 'z')
+            return c - 'a' + 26;
+        if (c >= '0' && c <= '9')
+            return c - '0' + 52;
+        if (c == '+')
+            return 62;
+        if (c == '/')
+            return 63;
+        if (c == '=' || c <= 32)
+            return SKIPPED;
         return NO_VALUE;
     }
-    if (base > 60) return c;
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'z') return base <= 16 ? c - 'a' + 10 : c - 'a' + 36;
+    if (base > 60)
+        return c;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'z')
+        return base <= 16 ? c - 'a' + 10 : c - 'a' + 36;
     return NO_VALUE;
 }
 
@@ -44,7 +54,8 @@ bool read_stream_line(mp_context* ctx)
             report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
             return false;
         }
-        if (ch == '\n' || ch == '\0') break;
+        if (ch == '\n' || ch == '\0')
+            break;
     }
     ctx->io_buffer[count] = '\0';
     return true;
@@ -55,7 +66,8 @@ int32_t text_length(mp_context* ctx, const char* text)
 {
     const bool in_buffer = text == ctx->io_buffer;
     if (ctx->input_length == 0) {
-        if (ctx->input_from_stream && !read_stream_line(ctx)) return -1;
+        if (ctx->input_from_stream && !read_stream_line(ctx))
+            return -1;
         const bool newline_ends = ctx->digit_base <= 60;
         int32_t length = 0;
         while (text[length] != '\0' && !(newline_ends && text[length] == '\n')) {
@@ -82,39 +94,47 @@ int32_t text_length(mp_context* ctx, const char* text)
     return ctx->input_length;
 }
 
-} // namespace
+}  // namespace
 
 int instr(bignum x, const char* s)
 {
     trace_scope trace;
     mp_context* ctx = trace.enter_if_ready(ROUTINE_INSTR);
-    if (ctx == nullptr) return 0;
+    if (ctx == nullptr)
+        return 0;
     MP_EXPECTS(x != nullptr && x != ctx->scratch0 && (s != nullptr || ctx->input_from_stream));
-    if (!check_text_radix(ctx)) return 0;
+    if (!check_text_radix(ctx))
+        return 0;
     const uint32_t base = ctx->digit_base;
     clear_number(x);
     const char* text = ctx->input_from_stream ? ctx->io_buffer : s;
     int32_t length = text_length(ctx, text);
-    if (length < 0) return 0;
+    if (length < 0)
+        return 0;
     int32_t start = 0;
     bool negative = false;
     if (base <= 60 && length >= 1) {
-        if (text[length - 1] == '/') length--;
-        while (start < length && text[start] == ' ') start++;
+        if (text[length - 1] == '/')
+            length--;
+        while (start < length && text[start] == ' ')
+            start++;
         if (start < length && text[start] == '-') {
             negative = true;
             start++;
         }
-        if (start < length && text[start] == '+') start++;
+        if (start < length && text[start] == '+')
+            start++;
     }
     bignum marker_number = ctx->scratch0;
     bool marker = false;
     int32_t position = 0;
-    int16_t values[256]; // runs of plain digits are read a word at a time
-    for (int c = 0; c < 256; ++c) values[c] = static_cast<int16_t>(character_value(base, static_cast<unsigned char>(c)));
+    int16_t values[256];  // runs of plain digits are read a word at a time
+    for (int c = 0; c < 256; ++c)
+        values[c] = static_cast<int16_t>(character_value(base, static_cast<unsigned char>(c)));
     for (int32_t i = length - 1; i >= start && !ctx->error_number; --i) {
         i = fast_read_digits(x, text, start, i, &position, values);
-        if (i < start) break;
+        if (i < start)
+            break;
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (base <= 60 && !marker && (c == '/' || c == '.')) {
             if (c == '/') {
@@ -129,7 +149,8 @@ int instr(bignum x, const char* s)
             continue;
         }
         const int value = character_value(base, c);
-        if (value == SKIPPED) continue;
+        if (value == SKIPPED)
+            continue;
         if (value == NO_VALUE || static_cast<uint32_t>(value) >= base) {
             report_error(MP_ERROR_INPUT_FORMAT);
             return 0;
@@ -142,7 +163,8 @@ int instr(bignum x, const char* s)
     set_sign(negative ? -1 : +1, x);
     strip_leading_zeros(x);
     strip_leading_zeros(marker_number);
-    if (marker) fpack(x, marker_number, x);
+    if (marker)
+        fpack(x, marker_number, x);
     ctx->input_length = 0;
     return length;
 }
@@ -151,7 +173,8 @@ int cinstr(bignum x, const char* s)
 {
     trace_scope trace;
     mp_context* ctx = trace.enter_text_conversion(ROUTINE_CINSTR);
-    if (ctx == nullptr) return 0;
+    if (ctx == nullptr)
+        return 0;
     MP_EXPECTS(x != nullptr && (s != nullptr || ctx->input_from_stream));
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     const uint32_t working_radix = ctx->digit_base;
@@ -165,7 +188,8 @@ int cinstr(bignum x, const char* s)
     // radix than max_words. With overflow_check on, a value beyond max_words words is error 3.
     bignum parsed = ctx->scratch6;
     cbase(parsed, text_word_base, parsed);
-    if (ctx->error_number) return count;
+    if (ctx->error_number)
+        return count;
     const int32_t numerator = static_cast<int32_t>(parsed->length_word & NUMERATOR_MASK);
     const int32_t denominator = static_cast<int32_t>((parsed->length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT);
     if (numerator > ctx->max_words || denominator > ctx->max_words || stored_length(parsed) > ctx->max_words) {
@@ -182,7 +206,8 @@ int cinstr(bignum x, const char* s)
 int32_t cinstr_digit_capacity(uint32_t radix)
 {
     const mp_context* ctx = current_context();
-    if (ctx == nullptr || !ctx->instance_ready || radix < 2 || radix > 256) return 0;
+    if (ctx == nullptr || !ctx->instance_ready || radix < 2 || radix > 256)
+        return 0;
     // cinstr packs the text in words of its own radix with the overflow test off.
     const int64_t digits = digit_word_bound(ctx, false) * packing_of(radix).digits_per_word;
     return digits > INT32_MAX ? INT32_MAX : static_cast<int32_t>(digits);

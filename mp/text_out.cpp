@@ -32,8 +32,10 @@ void emit(const mp_context* ctx, text_sink& sink, char c)
 
 char digit_character(uint32_t base, uint32_t v)
 {
-    if (base <= 60) return DIGITS60[v];
-    if (base == 64) return DIGITS64[v];
+    if (base <= 60)
+        return DIGITS60[v];
+    if (base == 64)
+        return DIGITS64[v];
     return static_cast<char>(static_cast<unsigned char>(v));
 }
 
@@ -59,7 +61,7 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
                 emit(ctx, sink, digit_character(base, digits[d]));
             }
         }
-        clear_number(number); // every digit taken out, as the digit-by-digit loop leaves it
+        clear_number(number);  // every digit taken out, as the digit-by-digit loop leaves it
         return true;
     }
     for (int32_t j = n > fraction ? n : fraction; j >= 1; --j) {
@@ -67,7 +69,8 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
             report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
             return false;
         }
-        if (j == fraction && small) emit(ctx, sink, '.');
+        if (j == fraction && small)
+            emit(ctx, sink, '.');
         char c = '0';
         if (j <= n) {
             const uint32_t v = digit_at(number, j);
@@ -77,7 +80,8 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
             ctx->overflow_check = saved_check;
             c = digit_character(base, v);
         }
-        if (j < fraction && small && c == '0' && clamped_value(number) == 0) break;
+        if (j < fraction && small && c == '0' && clamped_value(number) == 0)
+            break;
         emit(ctx, sink, c);
     }
     return true;
@@ -93,16 +97,18 @@ void finish_text(const mp_context* ctx, text_sink& sink)
     }
 }
 
-} // namespace
+}  // namespace
 
 int otstr(bignum x, char* s)
 {
     trace_scope trace;
     mp_context* ctx = trace.enter_if_ready(ROUTINE_OTSTR);
-    if (ctx == nullptr) return 0;
+    if (ctx == nullptr)
+        return 0;
     MP_EXPECTS(x != nullptr && x != ctx->scratch0 && x != ctx->scratch8);
     MP_EXPECTS(s != nullptr || ctx->output_to_stream);
-    if (!check_text_radix(ctx)) return 0;
+    if (!check_text_radix(ctx))
+        return 0;
     const uint32_t base = ctx->digit_base;
     const bool small = base <= 60;
     const int sign = sign_of(x);
@@ -114,22 +120,28 @@ int otstr(bignum x, char* s)
         finish_text(ctx, sink);
         return 1;
     }
-    if (sign < 0 && small) emit(ctx, sink, '-');
+    if (sign < 0 && small)
+        emit(ctx, sink, '-');
     numerator_of(x, ctx->scratch8);
     int32_t fraction = 0;
     if (ctx->radix_point_output) {
         denominator_of(x, ctx->scratch6);
         if (clamped_value(ctx->scratch6) > 1) {
             int32_t a = static_cast<int32_t>(length_word & NUMERATOR_MASK);
-            if (a == 0) a = 1;
+            if (a == 0)
+                a = 1;
             const int32_t b = static_cast<int32_t>((length_word & DENOMINATOR_MASK) >> DENOMINATOR_SHIFT);
             ctx->overflow_check = 0;
-            if (b < a) mp_shift(ctx->scratch6, a - b, ctx->scratch6);
-            if (b > a) mp_shift(ctx->scratch8, b - a, ctx->scratch8);
+            if (b < a)
+                mp_shift(ctx->scratch6, a - b, ctx->scratch6);
+            if (b > a)
+                mp_shift(ctx->scratch8, b - a, ctx->scratch8);
             int32_t t = ctx->max_words;
-            if (compare_numbers(ctx->scratch8, ctx->scratch6) >= 0) t--;
+            if (compare_numbers(ctx->scratch8, ctx->scratch6) >= 0)
+                t--;
             copy_number(ctx->scratch8, ctx->scratch0);
-            if (word_count(ctx->scratch0) + t > 2 * ctx->max_words) t = 2 * ctx->max_words - word_count(ctx->scratch0);
+            if (word_count(ctx->scratch0) + t > 2 * ctx->max_words)
+                t = 2 * ctx->max_words - word_count(ctx->scratch0);
             mp_shift(ctx->scratch0, t, ctx->scratch0);
             divide(ctx->scratch0, ctx->scratch6, ctx->scratch8);
             ctx->overflow_check = 1;
@@ -140,12 +152,14 @@ int otstr(bignum x, char* s)
     if (complete && !ctx->radix_point_output) {
         denominator_of(x, ctx->scratch8);
         if (clamped_value(ctx->scratch8) != 1) {
-            if (small) emit(ctx, sink, '/');
+            if (small)
+                emit(ctx, sink, '/');
             complete = write_digits(ctx, sink, ctx->scratch8, 0);
         }
     }
     if (complete && base == 64) {
-        while (sink.count % 3 != 0) emit(ctx, sink, '=');
+        while (sink.count % 3 != 0)
+            emit(ctx, sink, '=');
     }
     // Also when the buffer limit stopped the digits: the text stays terminated and x keeps its sign.
     finish_text(ctx, sink);
@@ -157,7 +171,8 @@ int cotstr(bignum x, char* s)
 {
     trace_scope trace;
     mp_context* ctx = trace.enter_text_conversion(ROUTINE_COTSTR);
-    if (ctx == nullptr) return 0;
+    if (ctx == nullptr)
+        return 0;
     MP_EXPECTS(x != nullptr && (s != nullptr || ctx->output_to_stream));
     const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
     const uint32_t working_radix = ctx->digit_base;

@@ -7,9 +7,11 @@
 void mp_shift(bignum x, int32_t n, bignum w)
 {
     mp_context* ctx = current_context();
-    if (ctx->error_number) return;
+    if (ctx->error_number)
+        return;
     copy_number(x, w);
-    if (w->length_word == 0 || n == 0) return;
+    if (w->length_word == 0 || n == 0)
+        return;
     trace_scope trace(ROUTINE_MP_SHIFT);
     if (has_denominator(w)) {
         report_error(MP_ERROR_FLASH_OPERAND);
@@ -21,16 +23,22 @@ void mp_shift(bignum x, int32_t n, bignum w)
         clear_number(w);
         return;
     }
-    if (new_count > ctx->max_words && ctx->overflow_check) report_error(MP_ERROR_OVERFLOW);
-    if (ctx->error_number) return;
+    if (new_count > ctx->max_words && ctx->overflow_check)
+        report_error(MP_ERROR_OVERFLOW);
+    if (ctx->error_number)
+        return;
     uint32_t* const d = w->digits;
     if (n > 0) {
-        for (int32_t i = old_count - 1; i >= 0; --i) d[i + n] = d[i];
-        for (int32_t i = 0; i < n; ++i) d[i] = 0;
+        for (int32_t i = old_count - 1; i >= 0; --i)
+            d[i + n] = d[i];
+        for (int32_t i = 0; i < n; ++i)
+            d[i] = 0;
     } else {
         const int32_t drop = -n;
-        for (int32_t i = 0; i < new_count; ++i) d[i] = d[i + drop];
-        for (int32_t i = static_cast<int32_t>(new_count); i < old_count; ++i) d[i] = 0;
+        for (int32_t i = 0; i < new_count; ++i)
+            d[i] = d[i + drop];
+        for (int32_t i = static_cast<int32_t>(new_count); i < old_count; ++i)
+            d[i] = 0;
     }
     w->length_word = static_cast<uint32_t>(new_count) | (w->length_word & SIGN_BIT);
 }
@@ -45,7 +53,8 @@ uint32_t mul_add_div(uint32_t a, uint32_t b, uint32_t c, uint32_t d, uint32_t* r
 void multiply_by_word(bignum x, uint32_t m, bignum z)
 {
     mp_context* ctx = current_context();
-    if (z != x) clear_number(z);
+    if (z != x)
+        clear_number(z);
     if (m == 0) {
         clear_number(z);
         return;
@@ -91,7 +100,8 @@ uint32_t divide_by_word(bignum x, uint32_t d, bignum z)
     const uint32_t base = current_context()->word_base;
     const uint32_t length_word = x->length_word;
     const int32_t n = word_count(x);
-    if (z != x) clear_number(z);
+    if (z != x)
+        clear_number(z);
     const uint32_t* const xd = x->digits;
     uint32_t* const zd = z->digits;
     uint32_t r = 0;

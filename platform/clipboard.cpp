@@ -17,49 +17,62 @@ typedef std::vector<char> memory_block;
 
 }  // namespace
 
-HANDLE GlobalAlloc(UINT, size_t size) {
+HANDLE GlobalAlloc(UINT, size_t size)
+{
     return new memory_block(size, '\0');
 }
 
-void* GlobalLock(HANDLE block) {
+void* GlobalLock(HANDLE block)
+{
     return block ? static_cast<memory_block*>(block)->data() : nullptr;
 }
 
-BOOL GlobalUnlock(HANDLE block) {
+BOOL GlobalUnlock(HANDLE block)
+{
     return block != nullptr;
 }
 
-HANDLE GlobalFree(HANDLE block) {
+HANDLE GlobalFree(HANDLE block)
+{
     delete static_cast<memory_block*>(block);
     return nullptr;
 }
 
-BOOL OpenClipboard(HWND) {
-    if (clipboard.open) return FALSE;
+BOOL OpenClipboard(HWND)
+{
+    if (clipboard.open)
+        return FALSE;
     clipboard.open = true;
     return TRUE;
 }
 
-BOOL CloseClipboard() {
+BOOL CloseClipboard()
+{
     bool was_open = clipboard.open;
     clipboard.open = false;
     return was_open;
 }
 
-BOOL EmptyClipboard() {
-    if (!clipboard.open) return FALSE;
+BOOL EmptyClipboard()
+{
+    if (!clipboard.open)
+        return FALSE;
     GlobalFree(clipboard.text);
     clipboard.text = nullptr;
     return TRUE;
 }
 
-HANDLE SetClipboardData(UINT format, HANDLE data) {
-    if (!clipboard.open || format != CF_TEXT) return nullptr;
-    if (clipboard.text != data) GlobalFree(clipboard.text);
+HANDLE SetClipboardData(UINT format, HANDLE data)
+{
+    if (!clipboard.open || format != CF_TEXT)
+        return nullptr;
+    if (clipboard.text != data)
+        GlobalFree(clipboard.text);
     clipboard.text = data;
     return data;
 }
 
-HANDLE GetClipboardData(UINT format) {
+HANDLE GetClipboardData(UINT format)
+{
     return clipboard.open && format == CF_TEXT ? clipboard.text : nullptr;
 }

@@ -14,7 +14,8 @@ HINSTANCE__ this_module;
 headless_modal_driver modal_driver = nullptr;
 void* modal_context = nullptr;
 
-bool class_kind(const char* name, window_kind* kind) {
+bool class_kind(const char* name, window_kind* kind)
+{
     static const struct {
         const char* name;
         window_kind kind;
@@ -27,16 +28,19 @@ bool class_kind(const char* name, window_kind* kind) {
     return false;
 }
 
-HWND make_control(HWND dialog, const control_template& t) {
+HWND make_control(HWND dialog, const control_template& t)
+{
     window_kind kind;
-    if (!class_kind(t.class_name, &kind)) return nullptr;
+    if (!class_kind(t.class_name, &kind))
+        return nullptr;
     HWND control = window_new(kind);
     control->id = t.id;
     control->style = t.style;
     // controls of a dialog never notify their parent of their own creation; a sunken static
     // draws its edge through the extended style
     control->ex_style = t.ex_style | WS_EX_NOPARENTNOTIFY;
-    if (kind == KIND_STATIC && (t.style & SS_SUNKEN)) control->ex_style |= WS_EX_STATICEDGE;
+    if (kind == KIND_STATIC && (t.style & SS_SUNKEN))
+        control->ex_style |= WS_EX_STATICEDGE;
     control->class_name = t.class_name;
     control->text = t.text;
     control->parent = dialog;
@@ -45,14 +49,17 @@ HWND make_control(HWND dialog, const control_template& t) {
 
 // Builds the dialog and its controls, then sends WM_INITDIALOG. Null for an unknown template;
 // the dialog may come back already destroyed by its procedure.
-HWND build_dialog(LPCSTR template_name, DLGPROC proc, LPARAM init_param) {
+HWND build_dialog(LPCSTR template_name, DLGPROC proc, LPARAM init_param)
+{
     const dialog_template& t = main_dialog_template;
-    if (!IS_INTRESOURCE(template_name) || LOWORD(template_name) != t.id) return nullptr;
+    if (!IS_INTRESOURCE(template_name) || LOWORD(template_name) != t.id)
+        return nullptr;
     HWND dialog = window_new(KIND_DIALOG);
     // what the dialog manager adds to every dialog it makes, and to a modal frame
     dialog->style = t.style | WS_CLIPSIBLINGS | DS_3DLOOK;
     dialog->ex_style = t.ex_style | WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
-    if (t.style & DS_MODALFRAME) dialog->ex_style |= WS_EX_DLGMODALFRAME;
+    if (t.style & DS_MODALFRAME)
+        dialog->ex_style |= WS_EX_DLGMODALFRAME;
     dialog->class_name = "#32770";
     dialog->text = t.caption;
     dialog->proc = proc;
@@ -67,48 +74,63 @@ HWND build_dialog(LPCSTR template_name, DLGPROC proc, LPARAM init_param) {
     window_forget_notifications();
     HWND focus = nullptr;
     for (HWND control : dialog->children)
-        if (!focus && (control->style & WS_TABSTOP)) focus = control;
+        if (!focus && (control->style & WS_TABSTOP))
+            focus = control;
     window_call_dialog(dialog, WM_INITDIALOG, (WPARAM)focus, init_param);
     return dialog;
 }
 
 }  // namespace
 
-HWND CreateDialogParamA(HINSTANCE, LPCSTR template_name, HWND, DLGPROC proc, LPARAM init_param) {
+HWND CreateDialogParamA(HINSTANCE, LPCSTR template_name, HWND, DLGPROC proc, LPARAM init_param)
+{
     HWND dialog = build_dialog(template_name, proc, init_param);
     return window_is_live(dialog) ? dialog : nullptr;
 }
 
-INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR template_name, HWND, DLGPROC proc, LPARAM init_param) {
+INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR template_name, HWND, DLGPROC proc, LPARAM init_param)
+{
     HWND dialog = build_dialog(template_name, proc, init_param);
-    if (!dialog) return -1;
+    if (!dialog)
+        return -1;
     // a dialog ended by its WM_INITDIALOG is never shown and has no loop
     if (window_is_live(dialog) && !dialog->ended) {
         dialog->style |= WS_VISIBLE;
-        if (modal_driver) modal_driver(dialog, modal_context);
+        if (modal_driver)
+            modal_driver(dialog, modal_context);
     }
-    if (!window_is_live(dialog)) return 0;
+    if (!window_is_live(dialog))
+        return 0;
     INT_PTR result = dialog->ended ? dialog->result : -1;
     DestroyWindow(dialog);
     return result;
 }
 
-BOOL EndDialog(HWND dialog, INT_PTR result) {
-    if (!window_is_live(dialog) || dialog->kind != KIND_DIALOG) return FALSE;
+BOOL EndDialog(HWND dialog, INT_PTR result)
+{
+    if (!window_is_live(dialog) || dialog->kind != KIND_DIALOG)
+        return FALSE;
     dialog->ended = true;
     dialog->result = result;
     dialog->style &= ~(DWORD)WS_VISIBLE;
     return TRUE;
 }
 
-BOOL DestroyWindow(HWND window) {
-    if (!window_is_live(window)) return FALSE;
-    if (window->kind == KIND_DIALOG) window_call_dialog(window, WM_DESTROY, 0, 0);
-    if (!window_is_live(window)) return TRUE;  // destroyed again from its own WM_DESTROY
+BOOL DestroyWindow(HWND window)
+{
+    if (!window_is_live(window))
+        return FALSE;
+    if (window->kind == KIND_DIALOG)
+        window_call_dialog(window, WM_DESTROY, 0, 0);
+    if (!window_is_live(window))
+        return TRUE;  // destroyed again from its own WM_DESTROY
     // the last message of every control, through its window procedure
-    for (HWND child : std::vector<HWND>(window->children)) SendMessageA(child, WM_NCDESTROY, 0, 0);
-    if (window->kind != KIND_DIALOG) SendMessageA(window, WM_NCDESTROY, 0, 0);
-    if (!window_is_live(window)) return TRUE;
+    for (HWND child : std::vector<HWND>(window->children))
+        SendMessageA(child, WM_NCDESTROY, 0, 0);
+    if (window->kind != KIND_DIALOG)
+        SendMessageA(window, WM_NCDESTROY, 0, 0);
+    if (!window_is_live(window))
+        return TRUE;
     if (HWND parent = window->parent) {
         std::vector<HWND>& siblings = parent->children;
         for (size_t i = 0; i < siblings.size(); ++i)
@@ -121,27 +143,33 @@ BOOL DestroyWindow(HWND window) {
     return TRUE;
 }
 
-HMODULE GetModuleHandleA(LPCSTR) {
+HMODULE GetModuleHandleA(LPCSTR)
+{
     return &this_module;
 }
 
-short GetKeyState(int) {
+short GetKeyState(int)
+{
     return 0;
 }
 
-HWND GetParent(HWND window) {
+HWND GetParent(HWND window)
+{
     return window_is_live(window) ? window->parent : nullptr;
 }
 
-void headless_set_modal_driver(headless_modal_driver driver, void* context) {
+void headless_set_modal_driver(headless_modal_driver driver, void* context)
+{
     modal_driver = driver;
     modal_context = context;
 }
 
-void headless_press_escape(HWND dialog) {
+void headless_press_escape(HWND dialog)
+{
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
-void headless_click_close_box(HWND dialog) {
+void headless_click_close_box(HWND dialog)
+{
     SendMessageA(dialog, WM_CLOSE, 0, 0);
 }

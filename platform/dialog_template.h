@@ -14,7 +14,7 @@ struct control_template {
     int icon_id;             // the resource id given as text, else 0
     DWORD style;
     DWORD ex_style;
-    int x, y, cx, cy;        // dialog units
+    int x, y, cx, cy;  // dialog units
 };
 
 struct dialog_template {

@@ -15,17 +15,21 @@ std::deque<HFONT__> fonts;  // never shrinks: handles stay valid until the proce
 
 }  // namespace
 
-HFONT CreateFontIndirectA(const LOGFONTA* description) {
-    if (!description) return nullptr;
+HFONT CreateFontIndirectA(const LOGFONTA* description)
+{
+    if (!description)
+        return nullptr;
     fonts.push_back(HFONT__{*description});
     return &fonts.back();
 }
 
-BOOL DeleteObject(HFONT font) {
+BOOL DeleteObject(HFONT font)
+{
     return font ? TRUE : FALSE;
 }
 
-HFONT dialog_font() {
+HFONT dialog_font()
+{
     static HFONT font = [] {
         // the template's font at 96 dots per inch: character height = points * 96 / 72, rounded
         LOGFONTA description{};
@@ -39,7 +43,8 @@ HFONT dialog_font() {
     return font;
 }
 
-const LOGFONTA* headless_font(HWND control) {
+const LOGFONTA* headless_font(HWND control)
+{
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
     return font ? &font->description : nullptr;
 }

@@ -18,22 +18,22 @@ struct HWND__ {
     DWORD style;
     DWORD ex_style;
     const char* class_name;
-    WNDPROC procedure;              // GWLP_WNDPROC: the class procedure unless replaced
+    WNDPROC procedure;                                      // GWLP_WNDPROC: the class procedure unless replaced
     std::map<std::string, HANDLE, std::less<>> properties;  // SetPropA; found by name without a copy
-    std::string text;               // the text up to (not including) its NUL
-    HWND parent;                    // the dialog, for controls
-    std::vector<HWND> children;     // controls in template order, for the dialog
-    DLGPROC proc;                   // for the dialog
-    bool ended;                     // dialog: EndDialog was called; a modal loop ends with result
-    INT_PTR result;                 // dialog: EndDialog's result
-    HFONT font;                     // WM_SETFONT's font, null: the dialog font
-    size_t limit;                   // edit: most characters typing or EM_REPLACESEL may leave
-    size_t anchor, caret;           // edit: selection ends, as EM_SETSEL gave them
-    bool modified;                  // edit: EM_GETMODIFY; set by changes, cleared by WM_SETTEXT
-    bool can_undo;                  // edit: EM_CANUNDO; an undoable change since the last clear
-    int check;                      // button: BST_*
-    std::vector<std::string> items; // combo box items
-    int selection;                  // combo box: selected item, -1 none
+    std::string text;                                       // the text up to (not including) its NUL
+    HWND parent;                                            // the dialog, for controls
+    std::vector<HWND> children;                             // controls in template order, for the dialog
+    DLGPROC proc;                                           // for the dialog
+    bool ended;                      // dialog: EndDialog was called; a modal loop ends with result
+    INT_PTR result;                  // dialog: EndDialog's result
+    HFONT font;                      // WM_SETFONT's font, null: the dialog font
+    size_t limit;                    // edit: most characters typing or EM_REPLACESEL may leave
+    size_t anchor, caret;            // edit: selection ends, as EM_SETSEL gave them
+    bool modified;                   // edit: EM_GETMODIFY; set by changes, cleared by WM_SETTEXT
+    bool can_undo;                   // edit: EM_CANUNDO; an undoable change since the last clear
+    int check;                       // button: BST_*
+    std::vector<std::string> items;  // combo box items
+    int selection;                   // combo box: selected item, -1 none
 };
 
 // True when the handle names a live window of this layer.

@@ -8,7 +8,8 @@ void reverse_hex(HWND dialog, dialog_state& state)
 {
     // Works on the HEX text of the last refresh, not on what the HEX field shows now.
     const std::string_view reversed = state.engine->reverse_hex();
-    if (reversed.empty()) return;
+    if (reversed.empty())
+        return;
     set_field_text(dialog, IDC_HEX, reversed.data());
     refresh_from_field(dialog, IDC_HEX);
     SetDlgItemTextA(dialog, IDC_STATUS, "HEX String Reversed.");

@@ -30,7 +30,8 @@ void custom_alphabet_changed(HWND dialog, dialog_state& state)
     std::memset(text, 0, sizeof text);
     UINT n = GetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, text, sizeof text);
     const alphabet_outcome outcome = state.engine->store_custom_alphabet(text, n);
-    if (outcome == alphabet_outcome::stored) refresh_from_field(dialog, state.source_field);
+    if (outcome == alphabet_outcome::stored)
+        refresh_from_field(dialog, state.source_field);
     SetDlgItemTextA(dialog, IDC_STATUS, status_text(outcome));
 }
 
@@ -38,9 +39,11 @@ void radix_changed(HWND dialog, dialog_state& state)
 {
     const UINT r = GetDlgItemInt(dialog, IDC_BASE_NUMBER, nullptr, FALSE);
     const radix_outcome outcome = state.engine->change_radix(r);
-    if (outcome == radix_outcome::changed) refresh_from_field(dialog, state.source_field);
+    if (outcome == radix_outcome::changed)
+        refresh_from_field(dialog, state.source_field);
     SetDlgItemTextA(dialog, IDC_STATUS, status_text(outcome));
-    if (outcome != radix_outcome::changed) return;
+    if (outcome != radix_outcome::changed)
+        return;
     SendDlgItemMessageA(dialog, IDC_CUSTOM_TABLE_TEXT, EM_LIMITTEXT, r, 0);
     SetDlgItemTextA(dialog, IDC_DEFAULT_TABLE_TEXT, state.engine->default_alphabet_in_force().chars);
     // The write raises the edit's EN_CHANGE at once, which runs custom_alphabet_changed for the new

@@ -28,7 +28,8 @@ static void on_changed(HWND dialog, dialog_state& state, int id)
     case IDC_HEX:
     case IDC_ASCII:
     case IDC_BASEX:
-        if (!state.pow2_mode && state.source_field == id) refresh_from_field(dialog, id);
+        if (!state.pow2_mode && state.source_field == id)
+            refresh_from_field(dialog, id);
         break;
     case IDC_BASE_NUMBER: radix_changed(dialog, state); break;
     case IDC_CUSTOM_TABLE_TEXT: custom_alphabet_changed(dialog, state); break;
@@ -40,19 +41,22 @@ static void on_changed(HWND dialog, dialog_state& state, int id)
 static void on_command(HWND dialog, int id, int code)
 {
     dialog_state* state = dialog_state_of(dialog);
-    if (!state) return;
+    if (!state)
+        return;
     if (id == IDCANCEL) {
         close_dialog(dialog, *state);
         return;
     }
     // Ended but not yet destroyed: other programs may still send commands to the dialog and its
     // controls, and the engine they run was released by the close.
-    if (!state->engine) return;
+    if (!state->engine)
+        return;
     switch (code) {
     case BN_CLICKED: on_clicked(dialog, *state, id); break;
     case CBN_SELENDOK:
         // Confirming the mode already in force must not save or restore the read-only states again.
-        if (id == IDC_MODE && mode_change_requested(dialog, *state)) apply_mode(dialog, *state);
+        if (id == IDC_MODE && mode_change_requested(dialog, *state))
+            apply_mode(dialog, *state);
         break;
     case EN_CHANGE: on_changed(dialog, *state, id); break;
     default: break;
@@ -64,7 +68,8 @@ INT_PTR CALLBACK main_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPAR
     switch (message) {
     case WM_INITDIALOG: init_dialog(dialog); break;
     case WM_CLOSE:
-        if (dialog_state* state = dialog_state_of(dialog)) close_dialog(dialog, *state);
+        if (dialog_state* state = dialog_state_of(dialog))
+            close_dialog(dialog, *state);
         break;
     case WM_COMMAND: on_command(dialog, LOWORD(wparam), HIWORD(wparam)); break;
     case WM_DESTROY: release_dialog_state(dialog); break;

@@ -23,7 +23,9 @@ dialog_state* dialog_state_of(HWND dialog)
 void release_dialog_state(HWND dialog)
 {
     dialog_state* state = static_cast<dialog_state*>(RemovePropA(dialog, DIALOG_STATE));
-    if (!state) return;
-    if (state->alphabet_font) DeleteObject(state->alphabet_font);
+    if (!state)
+        return;
+    if (state->alphabet_font)
+        DeleteObject(state->alphabet_font);
     delete state;
 }

@@ -14,8 +14,8 @@ struct dialog_state {
     // Read-only states of IDC_HEX, IDC_ASCII, IDC_BASEX saved on entering Base(2^n) mode, restored on
     // the way back to BaseX mode.
     bool saved_readonly[3] = {false, true, true};
-    HFONT alphabet_font = nullptr;          // of the two alphabet edits
-    std::unique_ptr<char[]> field_buffer;   // a data field's text as a refresh reads it
+    HFONT alphabet_font = nullptr;         // of the two alphabet edits
+    std::unique_ptr<char[]> field_buffer;  // a data field's text as a refresh reads it
 };
 
 // Makes the state of the dialog with a new engine (which starts the library) and attaches it.

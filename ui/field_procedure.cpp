@@ -82,8 +82,7 @@ void put_rest_back(HWND dialog, HWND field, const cut_rest& rest)
     replace_field_range(dialog, field, length, length, rest.text.data(), rest.text.size(), false);
     SendMessageA(field, EM_SETLIMITTEXT, (WPARAM)rest.limit, 0);
     SendMessageA(field, EM_SETSEL, edited.start, (LPARAM)edited.end);
-    SendMessageA(field, EM_LINESCROLL, 0,
-                 rest.first_visible_line - SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageA(field, EM_LINESCROLL, 0, rest.first_visible_line - SendMessageA(field, EM_GETFIRSTVISIBLELINE, 0, 0));
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
 }
 
@@ -93,20 +92,25 @@ bool replace_selection_in_pieces(HWND field, const char* inserted)
 {
     const selection selected = selection_of(field);
     const size_t length = std::strlen(inserted);
-    if (!may_be_costly(length, text_length(field) - selected.end)) return false;
+    if (!may_be_costly(length, text_length(field) - selected.end))
+        return false;
     const std::string text = field_text(field);
-    if (!costly(inserted, length, text.data() + selected.end, text.size() - selected.end)) return false;
+    if (!costly(inserted, length, text.data() + selected.end, text.size() - selected.end))
+        return false;
     HWND dialog = GetParent(field);
     cut_rest rest;
     const bool rest_cut = text.size() > selected.end;
-    if (rest_cut && !room_before_rest(field, text.size() - selected.end)) return false;
+    if (rest_cut && !room_before_rest(field, text.size() - selected.end))
+        return false;
     // What the control raises while the rest is moved is not the edit's: an outer scope drops it.
     quiet_scope moving;
     enter_quiet_scope(moving, dialog, field);
-    if (rest_cut) cut_rest_off(dialog, field, text, selected.end, selected, rest);
+    if (rest_cut)
+        cut_rest_off(dialog, field, text, selected.end, selected, rest);
     const raised_codes raised =
         replace_field_range(dialog, field, selected.start, selected.end, inserted, length, false);
-    if (rest_cut) put_rest_back(dialog, field, rest);
+    if (rest_cut)
+        put_rest_back(dialog, field, rest);
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
     leave_quiet_scope(moving);
     raise_codes(dialog, field, raised);
@@ -147,9 +151,12 @@ size_t reach_of(UINT message, const std::string& text, selection selected)
     // Delete without a selection: the character after the caret, "\r\n" and "\r\r\n" as one; with
     // Shift, the character before the caret. Every other edit ends at the selection's end.
     if (message == WM_KEYDOWN && selected.start == selected.end && !key_held(VK_SHIFT)) {
-        if (selected.end == text.size()) return NO_REACH;
-        if (text.compare(selected.end, 2, "\r\n") == 0) return selected.end + 2;
-        if (text.compare(selected.end, 3, "\r\r\n") == 0) return selected.end + 3;
+        if (selected.end == text.size())
+            return NO_REACH;
+        if (text.compare(selected.end, 2, "\r\n") == 0)
+            return selected.end + 2;
+        if (text.compare(selected.end, 3, "\r\r\n") == 0)
+            return selected.end + 3;
         return selected.end + 1;
     }
     return selected.end;
@@ -159,7 +166,8 @@ size_t reach_of(UINT message, const std::string& text, selection selected)
 bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam, LPARAM lparam)
 {
     const selection selected = selection_of(field);
-    if (!may_edit(message, wparam, selected) || !may_be_costly(0, text_length(field) - selected.end)) return false;
+    if (!may_edit(message, wparam, selected) || !may_be_costly(0, text_length(field) - selected.end))
+        return false;
     const std::string text = field_text(field);
     const size_t reach = reach_of(message, text, selected);
     if (reach == NO_REACH || !costly("", 0, text.data() + reach, text.size() - reach) ||
@@ -182,7 +190,8 @@ bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam,
 // The text on the clipboard, as WM_PASTE would insert it; false when there is none.
 bool clipboard_text(HWND field, std::string& text)
 {
-    if (!OpenClipboard(field)) return false;
+    if (!OpenClipboard(field))
+        return false;
     HANDLE data = GetClipboardData(CF_TEXT);
     const char* locked = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
     if (locked) {
@@ -196,10 +205,12 @@ bool clipboard_text(HWND field, std::string& text)
 LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM wparam, LPARAM lparam)
 {
     WNDPROC original = reinterpret_cast<WNDPROC>(GetPropA(field, ORIGINAL_PROCEDURE));
-    if (field_is_quiet(GetParent(field), field)) return CallWindowProcA(original, field, message, wparam, lparam);
+    if (field_is_quiet(GetParent(field), field))
+        return CallWindowProcA(original, field, message, wparam, lparam);
     switch (message) {
     case EM_REPLACESEL:
-        if (replace_selection_in_pieces(field, lparam ? reinterpret_cast<const char*>(lparam) : "")) return 0;
+        if (replace_selection_in_pieces(field, lparam ? reinterpret_cast<const char*>(lparam) : ""))
+            return 0;
         break;
     case WM_PASTE: {
         std::string pasted;
@@ -211,14 +222,14 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM wparam, LPARAM
     case WM_KEYDOWN:
     case WM_CUT:
     case WM_CLEAR:
-        if (!read_only(field) && edit_before_rest(field, original, message, wparam, lparam)) return 0;
+        if (!read_only(field) && edit_before_rest(field, original, message, wparam, lparam))
+            return 0;
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrA(field, GWLP_WNDPROC, (LONG_PTR)original);
         RemovePropA(field, ORIGINAL_PROCEDURE);
         break;
-    default:
-        break;
+    default: break;
     }
     return CallWindowProcA(original, field, message, wparam, lparam);
 }

@@ -16,7 +16,8 @@ size_t field_piece_size(const char* text, size_t length)
     size_t run = 0;
     for (size_t i = 0; i < length; ++i) {
         run = (text[i] >= '0' && text[i] <= '9') ? run + 1 : 0;
-        if (run > DIGIT_RUN_PIECE) return length > LONG_TEXT ? LONG_DIGIT_RUN_PIECE : DIGIT_RUN_PIECE;
+        if (run > DIGIT_RUN_PIECE)
+            return length > LONG_TEXT ? LONG_DIGIT_RUN_PIECE : DIGIT_RUN_PIECE;
     }
     return PLAIN_PIECE;
 }
@@ -30,7 +31,8 @@ namespace {
 void write_pieces(HWND field, size_t from, size_t to, const char* text, size_t length, bool undoable)
 {
     const bool visible = (GetWindowLongA(field, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (visible) DefWindowProcA(field, WM_SETREDRAW, FALSE, 0);
+    if (visible)
+        DefWindowProcA(field, WM_SETREDRAW, FALSE, 0);
     const size_t piece_size = field_piece_size(text, length);
     std::string piece;
     size_t done = 0;
@@ -40,7 +42,8 @@ void write_pieces(HWND field, size_t from, size_t to, const char* text, size_t l
         SendMessageA(field, EM_REPLACESEL, undoable, (LPARAM)piece.c_str());
         DWORD caret = 0;
         SendMessageA(field, EM_GETSEL, 0, (LPARAM)&caret);
-        if (caret != from + done + piece.size()) break;
+        if (caret != from + done + piece.size())
+            break;
         done += piece.size();
     } while (done < length);
     if (visible) {
@@ -55,8 +58,10 @@ size_t common_head(const char* a, const char* b, size_t n)
 {
     const size_t block = 256;
     size_t i = 0;
-    while (i + block <= n && std::memcmp(a + i, b + i, block) == 0) i += block;
-    while (i < n && a[i] == b[i]) ++i;
+    while (i + block <= n && std::memcmp(a + i, b + i, block) == 0)
+        i += block;
+    while (i < n && a[i] == b[i])
+        ++i;
     return i;
 }
 
@@ -65,15 +70,17 @@ size_t common_tail(const char* a, const char* b, size_t n)
 {
     const size_t block = 256;
     size_t i = 0;
-    while (i + block <= n && std::memcmp(a + n - i - block, b + n - i - block, block) == 0) i += block;
-    while (i < n && a[n - 1 - i] == b[n - 1 - i]) ++i;
+    while (i + block <= n && std::memcmp(a + n - i - block, b + n - i - block, block) == 0)
+        i += block;
+    while (i < n && a[n - 1 - i] == b[n - 1 - i])
+        ++i;
     return i;
 }
 
 }  // namespace
 
-raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text,
-                                 size_t length, bool undoable)
+raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text, size_t length,
+                                 bool undoable)
 {
     quiet_scope scope;
     enter_quiet_scope(scope, dialog, field);
@@ -94,7 +101,8 @@ void set_field_text(HWND dialog, int id, const char* text)
     size_t tail = common_tail(old.get() + old_length - rest, text + length - rest, rest);
     // An edit before the tail makes the control lay all of it out again: cheaper than writing the tail
     // anew only while the tail is no longer than a piece.
-    if (tail > field_piece_size(text + length - tail, tail)) tail = 0;
+    if (tail > field_piece_size(text + length - tail, tail))
+        tail = 0;
 
     quiet_scope scope;
     enter_quiet_scope(scope, dialog, field);

@@ -55,5 +55,5 @@ void set_field_text(HWND dialog, int id, const char* text);
 // undoable says whether the change goes into the undo buffer (Wine joins the pieces into one undo
 // step). Returns the notification codes the field raised, each once, in the order one EM_REPLACESEL
 // raises them: EN_MAXTEXT first when the limit cut the text, then the others as they first came.
-raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text,
-                                 size_t length, bool undoable);
+raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text, size_t length,
+                                 bool undoable);

@@ -5,7 +5,8 @@
 void select_source(HWND dialog, dialog_state& state, source_index source)
 {
     const source_choice& choice = source_choices[source];
-    for (int field : data_fields) SendDlgItemMessageA(dialog, field, EM_SETREADONLY, TRUE, 0);
+    for (int field : data_fields)
+        SendDlgItemMessageA(dialog, field, EM_SETREADONLY, TRUE, 0);
     CheckRadioButton(dialog, IDC_SRC_HEX, IDC_SRC_BASEX, choice.radio);
     SetDlgItemTextA(dialog, IDC_STATUS, choice.status);
     SendDlgItemMessageA(dialog, choice.field, EM_SETREADONLY, FALSE, 0);
@@ -14,7 +15,8 @@ void select_source(HWND dialog, dialog_state& state, source_index source)
 
 static void show_controls(HWND dialog, const int* ids, int count, int show)
 {
-    for (int i = 0; i < count; ++i) ShowWindow(GetDlgItem(dialog, ids[i]), show);
+    for (int i = 0; i < count; ++i)
+        ShowWindow(GetDlgItem(dialog, ids[i]), show);
 }
 
 static const int POW2_COUNT = sizeof pow2_controls / sizeof pow2_controls[0];
@@ -28,7 +30,8 @@ static void enter_pow2_mode(HWND dialog, dialog_state& state)
         LONG style = GetWindowLongA(GetDlgItem(dialog, data_fields[i]), GWL_STYLE);
         state.saved_readonly[i] = (style & ES_READONLY) != 0;
     }
-    for (int field : data_fields) SendDlgItemMessageA(dialog, field, EM_SETREADONLY, FALSE, 0);
+    for (int field : data_fields)
+        SendDlgItemMessageA(dialog, field, EM_SETREADONLY, FALSE, 0);
     state.pow2_mode = true;
     show_controls(dialog, pow2_controls, POW2_COUNT, SW_SHOW);
     show_controls(dialog, basex_controls, BASEX_COUNT, SW_HIDE);
@@ -47,8 +50,10 @@ static void enter_basex_mode(HWND dialog, dialog_state& state)
 void apply_mode(HWND dialog, dialog_state& state)
 {
     LRESULT item = SendDlgItemMessageA(dialog, IDC_MODE, CB_GETCURSEL, 0, 0);
-    if (item == POW2_MODE_ITEM) enter_pow2_mode(dialog, state);
-    if (item == BASEX_MODE_ITEM) enter_basex_mode(dialog, state);
+    if (item == POW2_MODE_ITEM)
+        enter_pow2_mode(dialog, state);
+    if (item == BASEX_MODE_ITEM)
+        enter_basex_mode(dialog, state);
 }
 
 bool mode_change_requested(HWND dialog, const dialog_state& state)

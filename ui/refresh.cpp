@@ -22,8 +22,7 @@ conversion_result convert_from(HWND dialog, dialog_state& state, int field_id)
     // At most the capacity is taken: the typing limit keeps the field within it, but another program
     // can put more text there.
     case IDC_ASCII: return engine.from_bytes(text, read_field(dialog, state, field_id, engine.capacity()));
-    case IDC_BASEX:
-        return engine.from_basex(text, read_field(dialog, state, field_id, engine.max_basex_chars()));
+    case IDC_BASEX: return engine.from_basex(text, read_field(dialog, state, field_id, engine.max_basex_chars()));
     default: return engine.clear();
     }
 }
@@ -37,9 +36,12 @@ void set_counter(HWND dialog, int id, uint32_t value)
 // followed by a NUL in the engine's buffer; the fields show the text up to the first.
 void write_other_fields(HWND dialog, int source, const conversion_result& result)
 {
-    if (source != IDC_HEX) set_field_text(dialog, IDC_HEX, result.hex.data());
-    if (source != IDC_ASCII) set_field_text(dialog, IDC_ASCII, result.bytes.data());
-    if (source != IDC_BASEX) set_field_text(dialog, IDC_BASEX, result.basex.data());
+    if (source != IDC_HEX)
+        set_field_text(dialog, IDC_HEX, result.hex.data());
+    if (source != IDC_ASCII)
+        set_field_text(dialog, IDC_ASCII, result.bytes.data());
+    if (source != IDC_BASEX)
+        set_field_text(dialog, IDC_BASEX, result.basex.data());
 }
 
 }  // namespace

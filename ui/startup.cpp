@@ -11,7 +11,8 @@ void init_dialog(HWND dialog)
     dialog_state& state = attach_dialog_state(dialog);
     state.alphabet_font = create_alphabet_font(dialog);
 
-    for (const char* item : mode_items) SendDlgItemMessageA(dialog, IDC_MODE, CB_ADDSTRING, 0, (LPARAM)item);
+    for (const char* item : mode_items)
+        SendDlgItemMessageA(dialog, IDC_MODE, CB_ADDSTRING, 0, (LPARAM)item);
     SendDlgItemMessageA(dialog, IDC_MODE, CB_SETCURSEL, BASEX_MODE_ITEM, 0);
     SetDlgItemInt(dialog, IDC_BYTE_UNIT, 4, FALSE);
     SetDlgItemInt(dialog, IDC_POW2_BITS, 32, FALSE);  // runs update_byte_unit, which finds 4 right
@@ -28,7 +29,8 @@ void init_dialog(HWND dialog)
     select_source(dialog, state, HEX_SOURCE);
     for (const text_limit& entry : data_field_limits)
         SendDlgItemMessageA(dialog, entry.control, EM_LIMITTEXT, (WPARAM)entry.limit, 0);
-    for (int field : data_fields) install_field_procedure(dialog, field);
+    for (int field : data_fields)
+        install_field_procedure(dialog, field);
 }
 
 void close_dialog(HWND dialog, dialog_state& state)

@@ -30,7 +30,7 @@ template <typename F> double median_ms(F run)
     return ms[ms.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
@@ -39,7 +39,7 @@ int main()
     bignum number = mpvar(0);
     std::vector<char> text(300000);
     const std::string hex = random_hex(BYTES);
-    const std::string expected = hex.substr(hex.find_first_not_of('0')); // as the library writes it
+    const std::string expected = hex.substr(hex.find_first_not_of('0'));  // as the library writes it
     int status = 0;
     for (int radix : RADIXES) {
         ctx->io_base = 16;

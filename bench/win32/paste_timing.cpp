@@ -38,7 +38,8 @@ std::string printable_text()
 {
     std::mt19937 generator(32767);
     std::string text(32767, ' ');
-    for (char& c : text) c = (char)(0x20 + generator() % 0x5F);
+    for (char& c : text)
+        c = (char)(0x20 + generator() % 0x5F);
     return text;
 }
 
@@ -69,7 +70,8 @@ struct timing {
 bool time_source(int source, const std::string& radix, const std::string& hex, timing& out)
 {
     morvane_process program = start_morvane();
-    if (!program.dialog) return false;
+    if (!program.dialog)
+        return false;
     HWND dialog = program.dialog;
     replace_text(dialog, IDC_BASE_NUMBER, radix.c_str());
     std::string pasted = hex;
@@ -114,18 +116,21 @@ int main(int argc, char** argv)
         else
             radixes.push_back(argv[i]);
     }
-    if (radixes.empty()) radixes = {"16", "64", "36", "60", "10", "2"};
+    if (radixes.empty())
+        radixes = {"16", "64", "36", "60", "10", "2"};
     const std::string hex = random_hex(32767);
     const struct {
         int field;
         const char* name;
     } sources[] = {{IDC_HEX, "HEX"}, {IDC_BASEX, "BASE(X)"}, {IDC_ASCII, "ASCII"}};
 
-    std::printf("| source | radix | paste (s) | last key (s) | first key (s) | Delete (s) | counters after the paste |\n");
+    std::printf(
+        "| source | radix | paste (s) | last key (s) | first key (s) | Delete (s) | counters after the paste |\n");
     std::printf("|---|---|---|---|---|---|---|\n");
     for (const auto& source : sources) {
         for (const std::string& radix : radixes) {
-            if (source.field == IDC_BASEX && (radix == "16" || radix == "2")) continue;
+            if (source.field == IDC_BASEX && (radix == "16" || radix == "2"))
+                continue;
             std::vector<double> paste, last_key, first_key, delete_key;
             timing t;
             for (int run = 0; run < runs; ++run) {

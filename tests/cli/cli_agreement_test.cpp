@@ -46,8 +46,8 @@ private:
 };
 
 struct agreement_case {
-    uint32_t radix;         // 2-60, or 64
-    std::string alphabet;   // --alphabet and the dialog's custom alphabet; "" for the default
+    uint32_t radix;        // 2-60, or 64
+    std::string alphabet;  // --alphabet and the dialog's custom alphabet; "" for the default
 };
 
 std::vector<agreement_case> agreement_cases()
@@ -78,8 +78,8 @@ TEST(CliAgreement, SameTextsAndBytesAsTheDialog)
             SCOPED_TRACE("radix " + std::to_string(c.radix) + " " + c.alphabet + ", " + std::to_string(length) +
                          " bytes");
             // Two leading zero bytes when there is room: the dialog's rule drops them from a number.
-            const std::vector<uint8_t> data = random_bytes(length, c.radix * 7 + static_cast<uint32_t>(length),
-                                                           length > 2 ? 2 : 0);
+            const std::vector<uint8_t> data =
+                random_bytes(length, c.radix * 7 + static_cast<uint32_t>(length), length > 2 ? 2 : 0);
             std::vector<std::string> to = {"--from", "raw"};
             for (const std::string& a : form_args("--to", c))
                 to.push_back(a);
@@ -146,4 +146,4 @@ TEST(CliAgreement, SameNumbersAsGmpUpToTheLimit)
 }
 #endif
 
-} // namespace
+}  // namespace

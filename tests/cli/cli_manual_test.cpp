@@ -71,4 +71,4 @@ TEST(CliManual, StatesTheLimitAndVersionOfTheProgram)
     EXPECT_NE(manual.find(std::string("\"Morvane ") + MORVANE_VERSION + "\""), std::string::npos);
 }
 
-} // namespace
+}  // namespace

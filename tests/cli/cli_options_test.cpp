@@ -18,7 +18,10 @@ TEST(CliOptions, AlphabetReachesTheSidesWithAsManyDigits)
     const std::string flickr = find_named_alphabet("flickr")->digits;
     const std::string dec = "0123456789";
     const std::string hex = "0123456789ABCDEF";
-    struct { std::vector<std::string> args; std::string from, to; } cases[] = {
+    struct {
+        std::vector<std::string> args;
+        std::string from, to;
+    } cases[] = {
         {{"--from", "58", "--to", "hex", "--alphabet", "bitcoin"}, bitcoin, hex},
         {{"--from", "hex", "--to", "58", "--alphabet", "bitcoin"}, hex, bitcoin},
         {{"--from", "58", "--to", "10", "--alphabet", "bitcoin"}, bitcoin, dec},
@@ -40,7 +43,10 @@ TEST(CliOptions, AlphabetReachesTheSidesWithAsManyDigits)
 
 TEST(CliOptions, FileArgument)
 {
-    struct { std::vector<std::string> args; std::string file; } cases[] = {
+    struct {
+        std::vector<std::string> args;
+        std::string file;
+    } cases[] = {
         {{"--from", "hex", "--to", "10"}, ""},
         {{"--from", "hex", "--to", "10", "-"}, ""},
         {{"--from", "hex", "data.txt", "--to", "10"}, "data.txt"},
@@ -93,4 +99,4 @@ TEST(CliOptions, NamedAlphabetsAreWellFormed)
     }
 }
 
-} // namespace
+}  // namespace

@@ -140,7 +140,12 @@ TEST(CliProcess, FileArgumentAndExitStatuses)
 {
     const std::string file = work_path("process_file.txt");
     write_file(file, "255\n");
-    struct { std::vector<std::string> args; int status; std::string out; std::string err_start; } cases[] = {
+    struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err_start;
+    } cases[] = {
         {{"--from", "10", "--to", "hex", file}, 0, "FF\n", ""},
         {{"--from", "10", "--to", "hex", file + ".missing"}, 1, "", "morvane-cli: " + file + ".missing: cannot"},
         {{"--from", "16", "--to", "hex", "-"}, 1, "", "morvane-cli: offset 0 (line 1, column 1): 'z'"},
@@ -155,4 +160,4 @@ TEST(CliProcess, FileArgumentAndExitStatuses)
     }
 }
 
-} // namespace
+}  // namespace

@@ -96,4 +96,4 @@ TEST_P(CliRoundTrip, BytesComeBack)
 
 INSTANTIATE_TEST_SUITE_P(EveryForm, CliRoundTrip, testing::Range<size_t>(0, every_form().size()));
 
-} // namespace
+}  // namespace

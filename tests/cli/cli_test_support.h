@@ -21,7 +21,10 @@ inline cli_result run_cli(const std::vector<std::string>& args, const std::strin
     return {status, out.str(), err.str()};
 }
 
-inline std::string bytes_text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+inline std::string bytes_text(const std::vector<uint8_t>& bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
 
 // Random bytes from a fixed seed; the first `zeros` of them are zero.
 inline std::vector<uint8_t> random_bytes(size_t count, uint32_t seed, size_t zeros = 0)

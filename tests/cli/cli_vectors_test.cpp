@@ -21,8 +21,7 @@ struct vector_case {
 const vector_case vectors[] = {
     {"bitcoin", "58", "", ""},
     {"bitcoin", "58", "48656C6C6F20576F726C6421", "2NEpo7TZRRrLZSi2U"},
-    {"bitcoin", "58",
-     "54686520717569636B2062726F776E20666F78206A756D7073206F76657220746865206C617A7920646F672E",
+    {"bitcoin", "58", "54686520717569636B2062726F776E20666F78206A756D7073206F76657220746865206C617A7920646F672E",
      "USm3fpXnKG5EUBx2ndxBDMPVciP5hGey2Jh4NDv6gmeo1LkMeiKrLJUUBk6Z"},
     {"bitcoin", "58", "61", "2g"},
     {"bitcoin", "58", "626262", "a3gV"},
@@ -87,7 +86,10 @@ TEST(CliVectors, EncodeAndDecodeWithLeadingZerosKept)
 // one zero digit, and a text of zeros reads as one zero byte.
 TEST(CliVectors, DefaultRuleDropsLeadingZeros)
 {
-    struct { std::vector<std::string> args; std::string in, out; } cases[] = {
+    struct {
+        std::vector<std::string> args;
+        std::string in, out;
+    } cases[] = {
         {{"--from", "hex", "--to", "58", "--alphabet", "bitcoin"}, "0000287FB4CD", "233QC4\n"},
         {{"--from", "hex", "--to", "10"}, "0000", "0\n"},
         {{"--from", "hex", "--to", "10"}, "", "\n"},
@@ -115,7 +117,10 @@ TEST(CliVectors, DefaultRuleDropsLeadingZeros)
 // reads lower case and the look-alikes; blanks and line breaks anywhere are skipped.
 TEST(CliVectors, ReadingRules)
 {
-    struct { std::vector<std::string> args; std::string in, out; } cases[] = {
+    struct {
+        std::vector<std::string> args;
+        std::string in, out;
+    } cases[] = {
         {{"--from", "hex", "--to", "hex"}, "abcDEF", "ABCDEF\n"},
         {{"--from", "hex", "--to", "hex"}, "FFF", "0FFF\n"},
         {{"--from", "hex", "--to", "raw"}, "41 42\r\n43\t44\v45\f", "ABCDE"},
@@ -139,7 +144,10 @@ TEST(CliVectors, ReadingRules)
 // -w breaks the text into lines of that many characters; raw output has no newline of its own.
 TEST(CliVectors, Wrapping)
 {
-    struct { const char* wrap; std::string in, out; } cases[] = {
+    struct {
+        const char* wrap;
+        std::string in, out;
+    } cases[] = {
         {"4", "0123456789", "0123\n4567\n89\n"},
         {"5", "0123456789", "01234\n56789\n"},
         {"0", "0123456789", "0123456789\n"},
@@ -155,4 +163,4 @@ TEST(CliVectors, Wrapping)
     EXPECT_EQ(run_cli({"--from", "10", "--to", "10", "--wrap=2"}, "12345").out, "12\n34\n5\n");
 }
 
-} // namespace
+}  // namespace

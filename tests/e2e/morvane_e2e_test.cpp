@@ -41,19 +41,21 @@ protected:
     // Only the field given may be edited.
     void expect_only_editable(int field) const
     {
-        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(is_read_only(dialog, id), id != field) << id;
+        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+            EXPECT_EQ(is_read_only(dialog, id), id != field) << id;
     }
     void expect_all_editable() const
     {
-        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_FALSE(is_read_only(dialog, id)) << id;
+        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+            EXPECT_FALSE(is_read_only(dialog, id)) << id;
     }
 };
 
-static const int POW2_ONLY[] = {IDC_REV, IDC_H2BIN, IDC_BIN2H, IDC_C2BIN,
-                                IDC_BYTE_UNIT_LABEL, IDC_BYTE_UNIT, IDC_POW2_LABEL, IDC_POW2_BITS};
-static const int BASEX_ONLY[] = {IDC_SRC_HEX, IDC_SRC_ASCII, IDC_SRC_BASEX, IDC_DEFAULT_TABLE_TEXT,
-                                 IDC_CUSTOM_TABLE_TEXT, IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE,
-                                 IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
+static const int POW2_ONLY[] = {IDC_REV,       IDC_H2BIN,      IDC_BIN2H,    IDC_C2BIN, IDC_BYTE_UNIT_LABEL,
+                                IDC_BYTE_UNIT, IDC_POW2_LABEL, IDC_POW2_BITS};
+static const int BASEX_ONLY[] = {
+    IDC_SRC_HEX,           IDC_SRC_ASCII,        IDC_SRC_BASEX,   IDC_DEFAULT_TABLE_TEXT, IDC_CUSTOM_TABLE_TEXT,
+    IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE, IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
 
 TEST_F(Morvane, OpensWith34ControlsInBaseXModeRadix64AndHexAsSource)
 {
@@ -66,8 +68,10 @@ TEST_F(Morvane, OpensWith34ControlsInBaseXModeRadix64AndHexAsSource)
     EXPECT_EQ(text(IDC_BYTE_UNIT), "4");
     EXPECT_EQ(counters(), "0 0 0 0");
     expect_only_editable(IDC_HEX);
-    for (int id : BASEX_ONLY) EXPECT_TRUE(is_visible(dialog, id)) << id;
-    for (int id : POW2_ONLY) EXPECT_FALSE(is_visible(dialog, id)) << id;
+    for (int id : BASEX_ONLY)
+        EXPECT_TRUE(is_visible(dialog, id)) << id;
+    for (int id : POW2_ONLY)
+        EXPECT_FALSE(is_visible(dialog, id)) << id;
     EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_MODE, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_SRC_HEX, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_USE_DEFAULT_TABLE, BM_GETCHECK, 0, 0), BST_CHECKED);
@@ -76,8 +80,16 @@ TEST_F(Morvane, OpensWith34ControlsInBaseXModeRadix64AndHexAsSource)
 TEST_F(Morvane, EachSourceFieldDrivesTheOtherTwo)
 {
     replace(IDC_BASE_NUMBER, "10");
-    const struct { int radio; int field; const char* entered; const char* hex; const char* ascii;
-                   const char* basex; const char* status; const char* counters; } cases[] = {
+    const struct {
+        int radio;
+        int field;
+        const char* entered;
+        const char* hex;
+        const char* ascii;
+        const char* basex;
+        const char* status;
+        const char* counters;
+    } cases[] = {
         {IDC_SRC_HEX, IDC_HEX, "41 42", "4142", "AB", "16706", "HEX Changed OK.", "4 2 5 15"},
         {IDC_SRC_ASCII, IDC_ASCII, "ABC", "414243", "ABC", "4276803", "ASCII Changed OK.", "6 3 7 23"},
         {IDC_SRC_BASEX, IDC_BASEX, "256", "100", "\x01", "256", "BASE(X) Changed OK.", "3 2 3 9"},
@@ -192,7 +204,8 @@ TEST_F(Morvane, RevHexFromAsciiSourceAndClearAll)
 
     click(IDC_CLEAR_ALL);
     EXPECT_EQ(status(), "Idle.");
-    for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(text(id), "") << id;
+    for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_EQ(text(id), "") << id;
     EXPECT_EQ(counters(), "0 0 0 23");
     click(IDC_REV_HEX);
     EXPECT_EQ(status(), "Idle.");
@@ -204,8 +217,10 @@ TEST_F(Morvane, Base2nModeUnlocksIndependentFieldsAndItsButtonsReverse)
     choose_mode(dialog, 1);
     EXPECT_EQ(status(), "Use Base 2^n");
     expect_all_editable();
-    for (int id : POW2_ONLY) EXPECT_TRUE(is_visible(dialog, id)) << id;
-    for (int id : BASEX_ONLY) EXPECT_FALSE(is_visible(dialog, id)) << id;
+    for (int id : POW2_ONLY)
+        EXPECT_TRUE(is_visible(dialog, id)) << id;
+    for (int id : BASEX_ONLY)
+        EXPECT_FALSE(is_visible(dialog, id)) << id;
 
     type(IDC_ASCII, "zz");
     type(IDC_HEX, "99");
@@ -243,7 +258,8 @@ TEST_F(Morvane, ModeRoundTripAndRepeatedConfirmationKeepTheSource)
     choose_mode(dialog, 0);
     EXPECT_EQ(status(), "Use base x (2 - 64)");
     expect_only_editable(IDC_BASEX);
-    for (int id : BASEX_ONLY) EXPECT_TRUE(is_visible(dialog, id)) << id;
+    for (int id : BASEX_ONLY)
+        EXPECT_TRUE(is_visible(dialog, id)) << id;
 }
 
 TEST_F(Morvane, KilobytesOfHexConvertToRadix10)
@@ -282,7 +298,12 @@ TEST(MorvaneStart, ArgumentsAreIgnored)
 // do: a sent close is handled inside the dialog's wait for messages, with nothing posted after it.
 TEST(MorvaneExit, EveryWayOfClosingEndsTheProgramWithCode0)
 {
-    const struct { const char* how; UINT message; WPARAM wparam; bool sent; } ways[] = {
+    const struct {
+        const char* how;
+        UINT message;
+        WPARAM wparam;
+        bool sent;
+    } ways[] = {
         {"Esc, posted", WM_COMMAND, IDCANCEL, false},
         {"WM_CLOSE, posted", WM_CLOSE, 0, false},
         {"close box, posted", WM_SYSCOMMAND, SC_CLOSE, false},
@@ -297,8 +318,7 @@ TEST(MorvaneExit, EveryWayOfClosingEndsTheProgramWithCode0)
         type_text(program.dialog, IDC_HEX, "414243");
         if (way.sent) {
             DWORD_PTR answer = 0;
-            EXPECT_NE(SendMessageTimeoutA(program.dialog, way.message, way.wparam, 0, SMTO_NORMAL, 5000, &answer),
-                      0);
+            EXPECT_NE(SendMessageTimeoutA(program.dialog, way.message, way.wparam, 0, SMTO_NORMAL, 5000, &answer), 0);
         } else {
             PostMessageA(program.dialog, way.message, way.wparam, 0);
         }
@@ -315,12 +335,14 @@ TEST_F(Morvane, FullCapacityPastesAndKeysInRadix10And2)
     const std::string all_f(65534, 'F');
     const struct {
         const char* radix;
-        size_t length;                   // of the BASE(X) text each time
-        const char* head[3];             // its start after the paste, the last key, the first key
-        const char* tail[3];             // its end
+        size_t length;        // of the BASE(X) text each time
+        const char* head[3];  // its start after the paste, the last key, the first key
+        const char* tail[3];  // its end
     } cases[] = {
         // 2^262136 - 1, then minus 8, then minus 2^262135
-        {"10", 78911, {"629424108392", "629424108392", "314712054196"},
+        {"10",
+         78911,
+         {"629424108392", "629424108392", "314712054196"},
          {"148180852735", "148180852727", "074090426359"}},
         {"2", 262136, {"1111", "1111", "111"}, {"1111", "0111", "0111"}},
     };
@@ -330,9 +352,12 @@ TEST_F(Morvane, FullCapacityPastesAndKeysInRadix10And2)
         replace(IDC_HEX, all_f.c_str());
         HWND hex = GetDlgItem(dialog, IDC_HEX);
         for (int step = 0; step < 3; ++step) {
-            if (step == 1) SendMessageA(hex, EM_SETSEL, 65533, 65534);
-            if (step == 2) SendMessageA(hex, EM_SETSEL, 0, 1);
-            if (step > 0) SendMessageA(hex, WM_CHAR, '7', 1);
+            if (step == 1)
+                SendMessageA(hex, EM_SETSEL, 65533, 65534);
+            if (step == 2)
+                SendMessageA(hex, EM_SETSEL, 0, 1);
+            if (step > 0)
+                SendMessageA(hex, WM_CHAR, '7', 1);
             const std::string basex = text(IDC_BASEX);
             const size_t length = step == 2 && std::string(c.radix) == "2" ? c.length - 1 : c.length;
             ASSERT_EQ(basex.size(), length) << "step " << step;

@@ -11,7 +11,8 @@ static std::string program_path()
     std::string path = MORVANE_EXE;
     if (!path.empty() && path[0] == '/') {
         for (char& c : path)
-            if (c == '/') c = '\\';
+            if (c == '/')
+                c = '\\';
         path = "Z:" + path;
     }
     return path;
@@ -52,7 +53,8 @@ morvane_process start_morvane(const char* arguments)
         window_search search = {process.info.dwProcessId, nullptr};
         EnumWindows(match_process_window, (LPARAM)&search);
         process.dialog = search.found;
-        if (!process.dialog) Sleep(50);
+        if (!process.dialog)
+            Sleep(50);
     }
     // The window has its title before its controls exist and before WM_INITDIALOG has run, and
     // WaitForInputIdle can return before either (seen in a CI run: 13 of the 34 controls, no status
@@ -69,7 +71,8 @@ morvane_process start_morvane(const char* arguments)
 
 long wait_for_exit(morvane_process& process, DWORD timeout_ms)
 {
-    if (WaitForSingleObject(process.info.hProcess, timeout_ms) != WAIT_OBJECT_0) return -1;
+    if (WaitForSingleObject(process.info.hProcess, timeout_ms) != WAIT_OBJECT_0)
+        return -1;
     DWORD code = 0;
     GetExitCodeProcess(process.info.hProcess, &code);
     return (long)code;
@@ -77,7 +80,8 @@ long wait_for_exit(morvane_process& process, DWORD timeout_ms)
 
 void finish(morvane_process& process)
 {
-    if (!process.info.hProcess) return;
+    if (!process.info.hProcess)
+        return;
     if (WaitForSingleObject(process.info.hProcess, 0) != WAIT_OBJECT_0) {
         TerminateProcess(process.info.hProcess, 1);
         WaitForSingleObject(process.info.hProcess, 5000);

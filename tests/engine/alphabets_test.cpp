@@ -111,8 +111,12 @@ TEST(AlphabetChecks, ValidRadixesAndRepeatedCharacters)
 {
     for (uint32_t radix = 0; radix <= 70; ++radix)
         EXPECT_EQ(is_valid_radix(radix), (radix >= 2 && radix <= 60) || radix == 64) << radix;
-    const struct { const char* text; uint32_t count; bool repeated; } cases[] = {
-        {"wxyz", 4, false}, {"wxwz", 4, true}, {"wxzz", 4, true}, {"aAbB", 4, false},
+    const struct {
+        const char* text;
+        uint32_t count;
+        bool repeated;
+    } cases[] = {
+        {"wxyz", 4, false},    {"wxwz", 4, true},      {"wxzz", 4, true},  {"aAbB", 4, false},
         {"\xe9\xe9", 2, true}, {"\xe9\xea", 2, false}, {"abca", 3, false},  // only count chars count
         {"", 0, false},
     };

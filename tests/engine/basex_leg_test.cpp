@@ -25,9 +25,12 @@ struct LegResult {
 
 LegResult collect(const conversion_result& r)
 {
-    return {r.status != conversion_status::basex_too_big, std::string(r.hex),
-            std::vector<uint8_t>(r.bytes.begin(), r.bytes.end()), std::string(r.basex),
-            static_cast<int>(r.counts.hex_digits), static_cast<int>(r.counts.bytes),
+    return {r.status != conversion_status::basex_too_big,
+            std::string(r.hex),
+            std::vector<uint8_t>(r.bytes.begin(), r.bytes.end()),
+            std::string(r.basex),
+            static_cast<int>(r.counts.hex_digits),
+            static_cast<int>(r.counts.bytes),
             static_cast<int>(r.counts.basex_chars)};
 }
 
@@ -55,7 +58,10 @@ LegResult from_basex(conversion_engine& engine, const std::string& text, uint32_
 
 const alphabet_choice CUSTOM = alphabet_choice::custom_alphabet;
 
-std::vector<uint8_t> bytes_of(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+std::vector<uint8_t> bytes_of(const std::string& s)
+{
+    return std::vector<uint8_t>(s.begin(), s.end());
+}
 
 std::string strip_leading_zeros(const std::string& hex)
 {
@@ -66,12 +72,16 @@ std::string strip_leading_zeros(const std::string& hex)
 TEST(BasexLeg, SampleConversions)
 {
     conversion_engine engine;
-    struct Case { bool from_hex; uint32_t radix; std::string in, hex, bytes, basex; } cases[] = {
+    struct Case {
+        bool from_hex;
+        uint32_t radix;
+        std::string in, hex, bytes, basex;
+    } cases[] = {
         {true, 10, "0100", "0100", std::string("\x01\x00", 2), "256"},
         {true, 10, "0001", "0001", std::string("\x00\x01", 2), "1"},
         {true, 10, "0000", "0000", std::string("\x00\x00", 2), "0"},
         {true, 2, "05", "05", "\x05", "101"},
-        {true, 16, "7", "7", "\x07", ""},   // one digit makes a byte but no BASE(X) text
+        {true, 16, "7", "7", "\x07", ""},  // one digit makes a byte but no BASE(X) text
         {true, 16, "07", "07", "\x07", "7"},
         {true, 64, "000001", "000001", std::string("\x00\x00\x01", 3), "AAAB"},
         {true, 10, "4142", "4142", "AB", "16706"},
@@ -226,7 +236,10 @@ TEST(BasexCapacity, PowerOfTwoRadixesAtTheExactLimit)
 {
     conversion_engine engine;
     // 2^262136 - 1 (32767 bytes of 0xFF) fits; 2^262136 does not.
-    struct Case { uint32_t radix; std::string largest, smallest_too_big; } cases[] = {
+    struct Case {
+        uint32_t radix;
+        std::string largest, smallest_too_big;
+    } cases[] = {
         {2, std::string(262136, '1'), "1" + std::string(262136, '0')},
         {4, std::string(131068, '3'), "1" + std::string(131068, '0')},
         {8, "3" + std::string(87378, '7'), "4" + std::string(87378, '0')},

@@ -34,8 +34,8 @@ std::string unhex(const std::string& text, int* count = nullptr)
 std::string b64_of(const std::string& bytes)
 {
     std::vector<char> out(4 * (bytes.size() / 3 + 1) + 1, '#');
-    int n = base64_encode(reinterpret_cast<const uint8_t*>(bytes.data()), out.data(),
-                          static_cast<uint32_t>(bytes.size()));
+    int n =
+        base64_encode(reinterpret_cast<const uint8_t*>(bytes.data()), out.data(), static_cast<uint32_t>(bytes.size()));
     std::string s(out.data(), n);
     if (n > 0) {
         EXPECT_EQ(out[n], '\0');
@@ -90,9 +90,12 @@ std::vector<size_t> sample_lengths()
 
 TEST(Base64Codec, EncodesRfc4648VectorsWithoutPadding)
 {
-    struct Case { const char* bytes; const char* text; } cases[] = {
-        {"f", "Zg"}, {"fo", "Zm8"}, {"foo", "Zm9v"}, {"foob", "Zm9vYg"}, {"fooba", "Zm9vYmE"},
-        {"foobar", "Zm9vYmFy"}, {"M", "TQ"}, {"Ma", "TWE"}, {"Man", "TWFu"},
+    struct Case {
+        const char* bytes;
+        const char* text;
+    } cases[] = {
+        {"f", "Zg"}, {"fo", "Zm8"}, {"foo", "Zm9v"}, {"foob", "Zm9vYg"}, {"fooba", "Zm9vYmE"}, {"foobar", "Zm9vYmFy"},
+        {"M", "TQ"}, {"Ma", "TWE"}, {"Man", "TWFu"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(b64_of(c.bytes), c.text) << c.bytes;
@@ -107,9 +110,12 @@ TEST(Base64Codec, EmptyInputWritesNothing)
 
 TEST(Base64Codec, DecodesRfc4648VectorsWithAndWithoutPadding)
 {
-    struct Case { const char* text; const char* bytes; } cases[] = {
-        {"", ""}, {"Zg==", "f"}, {"Zg", "f"}, {"Zm8=", "fo"}, {"Zm8", "fo"}, {"Zm9v", "foo"},
-        {"Zm9vYg==", "foob"}, {"Zm9vYmE=", "fooba"}, {"Zm9vYmFy", "foobar"}, {"TWE=", "Ma"},
+    struct Case {
+        const char* text;
+        const char* bytes;
+    } cases[] = {
+        {"", ""},        {"Zg==", "f"},        {"Zg", "f"},           {"Zm8=", "fo"},         {"Zm8", "fo"},
+        {"Zm9v", "foo"}, {"Zm9vYg==", "foob"}, {"Zm9vYmE=", "fooba"}, {"Zm9vYmFy", "foobar"}, {"TWE=", "Ma"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(unb64(c.text), c.bytes) << c.text;
@@ -117,12 +123,15 @@ TEST(Base64Codec, DecodesRfc4648VectorsWithAndWithoutPadding)
 
 TEST(Base64Codec, DecodingStopsAtFirstCharacterOutsideTheAlphabet)
 {
-    struct Case { std::string text; std::string bytes; } cases[] = {
-        {"T", ""},               // one character makes no byte
-        {"TW Fu", "M"},          // the blank ends the group after its first byte
-        {"TWFu\nTWFu", "Man"},   // a line break ends decoding
+    struct Case {
+        std::string text;
+        std::string bytes;
+    } cases[] = {
+        {"T", ""},              // one character makes no byte
+        {"TW Fu", "M"},         // the blank ends the group after its first byte
+        {"TWFu\nTWFu", "Man"},  // a line break ends decoding
         {"TWFu-TWFu", "Man"},
-        {"TWFu\xC3TWFu", "Man"}, // codes above 127 are not digits
+        {"TWFu\xC3TWFu", "Man"},  // codes above 127 are not digits
         {"TWFu\xFF", "Man"},
     };
     for (const auto& c : cases)
@@ -148,9 +157,17 @@ TEST(HexCodec, EncodesUpperCaseTwoDigitsPerByte)
 
 TEST(HexCodec, DecodesEitherCaseAndOddLengths)
 {
-    struct Case { std::string text; std::string bytes; int count; } cases[] = {
-        {"abCD", "\xAB\xCD", 2}, {"A", "\x0A", 1}, {"ABC", std::string("\x0A\xBC", 2), 2},
-        {"12G4", "\x12", 1}, {"0001", std::string("\x00\x01", 2), 2}, {"fF", "\xFF", 1},
+    struct Case {
+        std::string text;
+        std::string bytes;
+        int count;
+    } cases[] = {
+        {"abCD", "\xAB\xCD", 2},
+        {"A", "\x0A", 1},
+        {"ABC", std::string("\x0A\xBC", 2), 2},
+        {"12G4", "\x12", 1},
+        {"0001", std::string("\x00\x01", 2), 2},
+        {"fF", "\xFF", 1},
         {"1\xC1", "", 0},  // a code above 127 is no digit
     };
     for (const auto& c : cases) {
@@ -204,7 +221,11 @@ TEST(HexCodec, MatchesPrintfAndRoundTripsOverRandomLengths)
 
 TEST(DigitMaps, HoldExactlyTheAlphabetCharacters)
 {
-    struct Case { const digit_map& map; const char* digits; bool either_case; } cases[] = {
+    struct Case {
+        const digit_map& map;
+        const char* digits;
+        bool either_case;
+    } cases[] = {
         {HEX_DIGIT_MAP, "0123456789ABCDEF", true},
         {ALPHA60_DIGIT_MAP, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx", false},
         {BASE64_DIGIT_MAP, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/", false},

@@ -79,7 +79,14 @@ const SourceCase source_cases[] = {
     {source::basex, 64, "QUI=", BASEX_OK, true, "4142", "AB", "QUI", {4, 2, 3, 15}},
     {source::basex, 10, "", BASEX_OK, false, "0", std::string(1, '\0'), "", {1, 1, 0, 0}},
     {source::basex, 64, std::string(43691, 'A'), TOO_BIG, false, "", "", std::string(43691, 'A'), {0, 0, 43691, 0}},
-    {source::basex, 16, "1" + std::string(65534, '0'), TOO_BIG, false, "", "", "1" + std::string(65534, '0'),
+    {source::basex,
+     16,
+     "1" + std::string(65534, '0'),
+     TOO_BIG,
+     false,
+     "",
+     "",
+     "1" + std::string(65534, '0'),
      {0, 0, 65535, 0}},
 };
 
@@ -129,14 +136,20 @@ TEST(EngineSources, EveryCallStartsFromEmptyBuffers)
     EXPECT_EQ(cleared.bytes, "");
     EXPECT_EQ(cleared.basex, "");
     EXPECT_EQ(cleared.counts.hex_digits + cleared.counts.bytes + cleared.counts.basex_chars +
-                  cleared.counts.significant_bits, 0u);
+                  cleared.counts.significant_bits,
+              0u);
     EXPECT_FALSE(cleared.source_filtered);
 }
 
 TEST(EngineSources, TextsEndAtTheirFirstNulOrTheLongestTaken)
 {
     conversion_engine engine;
-    EXPECT_EQ(std::string(engine.from_hex("41\0" "42", 5).hex), "41");
+    EXPECT_EQ(std::string(engine
+                              .from_hex("41\0"
+                                        "42",
+                                        5)
+                              .hex),
+              "41");
     EXPECT_EQ(std::string(engine.from_basex("QU\0I", 4).basex), "QU");
     const std::string long_hex(70000, 'F');
     EXPECT_EQ(engine.from_hex(long_hex.data(), long_hex.size()).counts.hex_digits, 65535u);
@@ -149,9 +162,16 @@ TEST(EngineSources, TextsEndAtTheirFirstNulOrTheLongestTaken)
 
 TEST(EngineReverse, ReversesTheLastHexTextOnly)
 {
-    const struct { source from; std::string in, reversed; } cases[] = {
-        {source::hex, "A1B2C3", "C3B2A1"}, {source::hex, "ABC", "BC0A"}, {source::hex, "AB", ""},
-        {source::hex, "7", ""}, {source::bytes, "ABC", "434241"}, {source::basex, "QUJD", "434241"},
+    const struct {
+        source from;
+        std::string in, reversed;
+    } cases[] = {
+        {source::hex, "A1B2C3", "C3B2A1"},
+        {source::hex, "ABC", "BC0A"},
+        {source::hex, "AB", ""},
+        {source::hex, "7", ""},
+        {source::bytes, "ABC", "434241"},
+        {source::basex, "QUJD", "434241"},
         {source::basex, std::string(43691, 'A'), ""},  // refused: no HEX text
     };
     for (const auto& c : cases) {
@@ -182,7 +202,12 @@ TEST(EngineAlphabets, RadixChangeTakesOnlyRadixesWithAnAlphabet)
 
 TEST(EngineAlphabets, StoringACustomAlphabetForTheRadixInForce)
 {
-    const struct { uint32_t radix; std::string text; alphabet_outcome outcome; std::string stored; } cases[] = {
+    const struct {
+        uint32_t radix;
+        std::string text;
+        alphabet_outcome outcome;
+        std::string stored;
+    } cases[] = {
         {4, "wxy", alphabet_outcome::not_enough_chars, ""},
         {4, "wxyz", alphabet_outcome::stored, "wxyz"},
         {4, "wxyzq", alphabet_outcome::stored, "wxyz"},  // the first radix chars
@@ -272,7 +297,10 @@ TEST(EngineLife, TheEngineStartsTheLibraryAndItsEndReleasesIt)
 
 TEST(EngineStatus, EachOutcomeHasItsText)
 {
-    const struct { const char* text; const char* expected; } cases[] = {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
         {status_text(conversion_status::cleared), "Idle."},
         {status_text(conversion_status::hex_changed), "HEX Changed OK."},
         {status_text(conversion_status::ascii_changed), "ASCII Changed OK."},

@@ -48,7 +48,10 @@ std::string basex_filtered(std::string text, const alphabet_slot& alphabet, int*
 
 TEST(FilterRadixText, KeepsExactlyTheDigitsOfEachRadix)
 {
-    struct Case { uint32_t radix; std::string digits; } cases[] = {
+    struct Case {
+        uint32_t radix;
+        std::string digits;
+    } cases[] = {
         {2, "01"},
         {8, "01234567"},
         {10, "0123456789"},
@@ -56,7 +59,10 @@ TEST(FilterRadixText, KeepsExactlyTheDigitsOfEachRadix)
         {36, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
         {60, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx"},
         {64, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"},
-        {5, ""}, {0, ""}, {17, ""}, {65, ""},
+        {5, ""},
+        {0, ""},
+        {17, ""},
+        {65, ""},
     };
     for (const auto& c : cases) {
         int n = -1;
@@ -68,10 +74,13 @@ TEST(FilterRadixText, KeepsExactlyTheDigitsOfEachRadix)
 
 TEST(FilterRadixText, KeepsOnlyALeadingMinus)
 {
-    struct Case { uint32_t radix; std::string in, out; } cases[] = {
-        {16, "-12-3G", "-123"}, {16, "x-1", "1"}, {16, "--", "-"}, {16, "-", "-"}, {16, "", ""},
-        {16, "de AD\r\nbe", "deADbe"}, {2, "1021", "101"}, {36, "aZ9z", "Z9"}, {64, "TWE=", "TWE"},
-        {5, "-123", "-"}, {10, "-9-9", "-99"}, {64, "-/+", "-/+"},
+    struct Case {
+        uint32_t radix;
+        std::string in, out;
+    } cases[] = {
+        {16, "-12-3G", "-123"},        {16, "x-1", "1"},   {16, "--", "-"},    {16, "-", "-"},      {16, "", ""},
+        {16, "de AD\r\nbe", "deADbe"}, {2, "1021", "101"}, {36, "aZ9z", "Z9"}, {64, "TWE=", "TWE"}, {5, "-123", "-"},
+        {10, "-9-9", "-99"},           {64, "-/+", "-/+"},
     };
     for (const auto& c : cases) {
         int n = -1;
@@ -82,9 +91,10 @@ TEST(FilterRadixText, KeepsOnlyALeadingMinus)
 
 TEST(FilterHexText, KeepsHexDigitsOnlyAndNoMinus)
 {
-    struct Case { std::string in, out; } cases[] = {
-        {"-12", "12"}, {"--1-2", "12"}, {"-", ""}, {"", ""}, {"de AD\r\nbe", "deADbe"}, {"-4142", "4142"},
-        {"x-F", "F"},
+    struct Case {
+        std::string in, out;
+    } cases[] = {
+        {"-12", "12"}, {"--1-2", "12"}, {"-", ""}, {"", ""}, {"de AD\r\nbe", "deADbe"}, {"-4142", "4142"}, {"x-F", "F"},
     };
     for (const auto& c : cases) {
         std::string text = c.in;
@@ -103,8 +113,8 @@ TEST(FilterBasexText, DefaultAlphabetKeepsItsCharactersForEveryRadix)
 {
     const std::string a60 = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx";
     for (uint32_t radix : all_radixes()) {
-        std::string digits = radix == 64
-            ? "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/" : a60.substr(0, radix);
+        std::string digits =
+            radix == 64 ? "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/" : a60.substr(0, radix);
         int n = -1;
         EXPECT_EQ(basex_filtered(every_code(), default_alphabet(radix), &n), sorted_set(digits)) << radix;
         EXPECT_EQ(n, static_cast<int>(radix));
@@ -115,9 +125,13 @@ TEST(FilterBasexText, SampleTexts)
 {
     custom_alphabets custom;
     custom.store("xyz", 2);
-    struct Case { uint32_t radix; bool custom; std::string in, out; } cases[] = {
+    struct Case {
+        uint32_t radix;
+        bool custom;
+        std::string in, out;
+    } cases[] = {
         {16, false, "12ab FF", "12FF"}, {64, false, "TW E=", "TWE"}, {2, true, "x1yz", "xy"},
-        {10, false, "-12", "12"}, {36, false, "zZ", "Z"}, {60, false, "xyz", "x"},
+        {10, false, "-12", "12"},       {36, false, "zZ", "Z"},      {60, false, "xyz", "x"},
     };
     for (const auto& c : cases) {
         const alphabet_slot& alphabet = c.custom ? custom.of(c.radix) : default_alphabet(c.radix);

@@ -18,10 +18,15 @@ std::string reversed(const std::string& src)
 
 TEST(CountSignificantBits, GivesTheBitLengthOfTheValue)
 {
-    struct Case { std::string text; uint32_t len; int bits; } cases[] = {
-        {"", 0, 0}, {"0000", 4, 0}, {"00", 2, 0}, {"0001", 4, 1}, {"FF", 2, 8}, {"100", 3, 9},
-        {"7", 1, 3}, {"0F0", 3, 8}, {"a", 1, 4}, {"f", 1, 4}, {"2", 1, 2}, {"3", 1, 2}, {"8", 1, 4},
-        {"FFFF", 2, 8}, {"1" + std::string(99, '0'), 100, 397}, {"0x", 1, 0},
+    struct Case {
+        std::string text;
+        uint32_t len;
+        int bits;
+    } cases[] = {
+        {"", 0, 0},    {"0000", 4, 0}, {"00", 2, 0},  {"0001", 4, 1}, {"FF", 2, 8},
+        {"100", 3, 9}, {"7", 1, 3},    {"0F0", 3, 8}, {"a", 1, 4},    {"f", 1, 4},
+        {"2", 1, 2},   {"3", 1, 2},    {"8", 1, 4},   {"FFFF", 2, 8}, {"1" + std::string(99, '0'), 100, 397},
+        {"0x", 1, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(count_significant_bits(c.text.c_str(), c.len), c.bits) << "'" << c.text << "' " << c.len;
@@ -35,9 +40,11 @@ TEST(CountSignificantBits, FullCapacityText)
 
 TEST(ReverseHexBytes, ReversesByteOrderAndWidensAnOddLeadingDigit)
 {
-    struct Case { std::string in, out; } cases[] = {
-        {"A1B2C3", "C3B2A1"}, {"ABC", "BC0A"}, {"12345", "452301"}, {"aBcD", "cDaB"},
-        {"AB", "AB"}, {"A", "A"}, {"", ""},
+    struct Case {
+        std::string in, out;
+    } cases[] = {
+        {"A1B2C3", "C3B2A1"}, {"ABC", "BC0A"}, {"12345", "452301"}, {"aBcD", "cDaB"}, {"AB", "AB"},
+        {"A", "A"},           {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(reversed(c.in), c.out) << c.in;

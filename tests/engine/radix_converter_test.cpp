@@ -29,8 +29,15 @@ std::string through_radix(radix_converter& converter, const std::string& hex, ui
 TEST(RadixConverter, LargestValueOfTheCapacityAndHeadroomByteGoesThroughEveryKindOfRadix)
 {
     const std::vector<uint32_t> every_kind = {2, 3, 7, 10, 32, 36, 60, 61, 62};
-    struct boundary { uint32_t capacity; std::vector<uint32_t> radixes; } cases[] = {
-        {1, every_kind}, {2, every_kind}, {3, every_kind}, {4, every_kind}, {7, every_kind},
+    struct boundary {
+        uint32_t capacity;
+        std::vector<uint32_t> radixes;
+    } cases[] = {
+        {1, every_kind},
+        {2, every_kind},
+        {3, every_kind},
+        {4, every_kind},
+        {7, every_kind},
         {MAX_DATA_BYTES, {3, 36, 60, 62}},
         {MAX_CONVERTER_BYTES, {2, 36, 62}},
     };
@@ -48,7 +55,10 @@ TEST(RadixConverter, LargestValueOfTheCapacityAndHeadroomByteGoesThroughEveryKin
 
 TEST(RadixConverter, RecordedErrorStopsTheConverterAndTheNextOneStartsClean)
 {
-    struct bad_text { const char* text; uint32_t radix; } cases[] = {{"12Z", 10}, {"1G", 16}, {"102", 2}};
+    struct bad_text {
+        const char* text;
+        uint32_t radix;
+    } cases[] = {{"12Z", 10}, {"1G", 16}, {"102", 2}};
     for (const bad_text& c : cases) {
         radix_converter converter(8, library_errors::recorded);
         converter.read(c.text, c.radix);

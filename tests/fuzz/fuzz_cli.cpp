@@ -36,7 +36,7 @@ std::vector<std::string> split_args(const std::string& text)
     return args;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {

@@ -137,7 +137,7 @@ void check_custom_alphabet(const std::vector<uint8_t>& data, uint32_t radix)
     require(std::equal(round.begin(), round.begin() + kept, filtered.begin()));
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {

@@ -41,9 +41,15 @@ struct action_reader {
     }
 };
 
-std::string field_text(HWND dialog, int id) { return headless_text(GetDlgItem(dialog, id)); }
+std::string field_text(HWND dialog, int id)
+{
+    return headless_text(GetDlgItem(dialog, id));
+}
 
-UINT counter(HWND dialog, int id) { return GetDlgItemInt(dialog, id, nullptr, FALSE); }
+UINT counter(HWND dialog, int id)
+{
+    return GetDlgItemInt(dialog, id, nullptr, FALSE);
+}
 
 // The BASE(X) text of a HEX text in the default alphabet of the radix, made independently of the
 // engine: GMP for radix 2-60, the Base64 codec for 64. Returns false when there is no oracle.
@@ -210,14 +216,14 @@ void run_action(HWND dialog, action_reader& in)
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {
     if (size > 4096)
         return 0;
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                     main_dialog_proc, 0);
+    HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, main_dialog_proc, 0);
     require(dialog != nullptr);
     action_reader in{input, size};
     while (in.more() && IsWindow(dialog)) {

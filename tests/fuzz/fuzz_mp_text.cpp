@@ -44,7 +44,10 @@ bool same_number(bignum a, bignum b)
 }
 
 #ifdef MORVANE_HAVE_GMP
-bool has_denominator_bits(bignum x) { return (x->length_word & DENOMINATOR_MASK) != 0; }
+bool has_denominator_bits(bignum x)
+{
+    return (x->length_word & DENOMINATOR_MASK) != 0;
+}
 
 // The digits of a plain integer text (spaces, one sign, digits, an optional trailing "/"), or false
 // when the text has any other form. Mirrors only the text's shape; the digit values are GMP's.
@@ -85,7 +88,7 @@ void check_with_gmp(const std::string& text, int radix)
 }
 #endif
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
 {

@@ -7,12 +7,12 @@
 #include <vector>
 
 // A failed check names its file and line, so that a crash input explains itself when replayed.
-#define require(condition)                                                                    \
-    do {                                                                                      \
-        if (!(condition)) {                                                                   \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                     \
-        }                                                                                     \
+#define require(condition)                                                                                             \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);                         \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 // Bit length of a big-endian byte string, counted bit by bit.

@@ -41,4 +41,4 @@ TEST(FuzzReplay, EveryCommittedInputRunsCleanly)
     }
 }
 
-} // namespace
+}  // namespace

@@ -43,7 +43,9 @@ TEST_P(WordBaseTest, SetFromIntStoresTheMagnitudeInWordsOfTheWordBase)
 
 TEST_P(WordBaseTest, AddFollowsTheSignTable)
 {
-    struct { int32_t x, y, sum; } cases[] = {
+    struct {
+        int32_t x, y, sum;
+    } cases[] = {
         {-2, -3, -5}, {-5, 3, -2}, {5, -3, 2}, {3, -5, -2}, {3, -3, 0}, {-3, 3, 0}, {0, -4, -4}, {7, 0, 7},
     };
     bignum x = number();
@@ -113,8 +115,8 @@ TEST_P(WordBaseTest, SignedAdditionMatchesTheReference)
 TEST_P(WordBaseTest, MultiplyAndDivideByWordMatchTheReference)
 {
     std::mt19937 generator(GetParam() + 1);
-    const uint32_t multipliers[] = {1, 2, 3, 7, 10, 65536, 999999999, 1000000000, 0x7FFFFFFFu, 0x80000000u,
-                                    0xFFFFFFFFu};
+    const uint32_t multipliers[] = {1,         2,          3,           7,           10,         65536,
+                                    999999999, 1000000000, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu};
     bignum x = number();
     bignum z = number();
     for (uint32_t m : multipliers) {
@@ -122,8 +124,11 @@ TEST_P(WordBaseTest, MultiplyAndDivideByWordMatchTheReference)
         set_value(x, a, true);
         multiply_by_word(x, m, z);
         bool negative;
-        EXPECT_EQ(value_of(z, &negative), schoolbook_mul_add(a, {static_cast<uint8_t>(m >> 24), static_cast<uint8_t>(m >> 16),
-                                                               static_cast<uint8_t>(m >> 8), static_cast<uint8_t>(m)}, {}))
+        EXPECT_EQ(value_of(z, &negative),
+                  schoolbook_mul_add(a,
+                                     {static_cast<uint8_t>(m >> 24), static_cast<uint8_t>(m >> 16),
+                                      static_cast<uint8_t>(m >> 8), static_cast<uint8_t>(m)},
+                                     {}))
             << m;
         EXPECT_TRUE(negative);
         multiply_by_word(x, m, x);
@@ -153,7 +158,8 @@ TEST_P(WordBaseTest, ShiftMovesWholeWords)
     mp_shift(x, 3, w);
     EXPECT_EQ(word_count(w), word_count(x) + 3);
     EXPECT_EQ(sign_of(w), -1);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(w->digits[i], 0u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w->digits[i], 0u);
     mp_shift(w, -3, w);
     EXPECT_EQ(compare_numbers(w, x), 0);
     mp_shift(x, -word_count(x), w);
@@ -180,9 +186,19 @@ TEST_F(MpTest, CarriesCrossFullWords)
 
 TEST_F(MpTest, CompareOrdersSignedValues)
 {
-    struct { const char* x; const char* y; int expected; } cases[] = {
-        {"-1", "0", -1}, {"-5", "-5", 0}, {"-5", "-3", -1}, {"-3", "-5", 1}, {"0", "0", 0},
-        {"100000000", "FFFFFFFF", 1}, {"-100000000", "-FFFFFFFF", -1}, {"5", "-7", 1},
+    struct {
+        const char* x;
+        const char* y;
+        int expected;
+    } cases[] = {
+        {"-1", "0", -1},
+        {"-5", "-5", 0},
+        {"-5", "-3", -1},
+        {"-3", "-5", 1},
+        {"0", "0", 0},
+        {"100000000", "FFFFFFFF", 1},
+        {"-100000000", "-FFFFFFFF", -1},
+        {"5", "-7", 1},
     };
     bignum x = number();
     bignum y = number();
@@ -196,9 +212,14 @@ TEST_F(MpTest, CompareOrdersSignedValues)
 
 TEST_F(MpTest, ClampedValueLimitsToTwoToTheThirty)
 {
-    struct { const char* text; int32_t expected; } cases[] = {
-        {"3FFFFFFF", 0x3FFFFFFF}, {"40000000", 0x40000000}, {"100000000", 0x40000000}, {"-5", -5},
-        {"-100000000", -0x40000000}, {"0", 0}, {"1/3", 0x40000000},
+    struct {
+        const char* text;
+        int32_t expected;
+    } cases[] = {
+        {"3FFFFFFF", 0x3FFFFFFF},    {"40000000", 0x40000000},
+        {"100000000", 0x40000000},   {"-5", -5},
+        {"-100000000", -0x40000000}, {"0", 0},
+        {"1/3", 0x40000000},
     };
     bignum x = number();
     for (const auto& c : cases) {
@@ -208,4 +229,4 @@ TEST_F(MpTest, ClampedValueLimitsToTwoToTheThirty)
     EXPECT_EQ(clamped_value(nullptr), 0);
 }
 
-} // namespace
+}  // namespace

@@ -15,7 +15,8 @@ std::vector<int> value_sizes(uint32_t seed)
 {
     std::mt19937 generator(seed);
     std::vector<int> sizes = {1, 2, 3, 4};
-    for (int i = 0; i < 8; ++i) sizes.push_back(5 + static_cast<int>(generator() % 60));
+    for (int i = 0; i < 8; ++i)
+        sizes.push_back(5 + static_cast<int>(generator() % 60));
     sizes.push_back(300);
     return sizes;
 }
@@ -103,7 +104,8 @@ TEST_P(DigitRadixTest, DigitsMatchTheReferenceAndReadBack)
             expected += radix == 64 ? BASE64_DIGITS[d] : static_cast<char>(static_cast<unsigned char>(d));
         }
         if (radix == 64) {
-            while (expected.size() % 3 != 0) expected += '=';
+            while (expected.size() % 3 != 0)
+                expected += '=';
         }
         const std::string text = write_number(x, radix);
         EXPECT_EQ(text, expected) << words << " words";
@@ -115,10 +117,11 @@ TEST_P(DigitRadixTest, DigitsMatchTheReferenceAndReadBack)
 std::vector<int> digit_radixes()
 {
     std::vector<int> radixes = {61, 62, 63, 64};
-    for (int r = 65; r <= 256; ++r) radixes.push_back(r);
+    for (int r = 65; r <= 256; ++r)
+        radixes.push_back(r);
     return radixes;
 }
 
 INSTANTIATE_TEST_SUITE_P(Radixes, DigitRadixTest, ::testing::ValuesIn(digit_radixes()));
 
-} // namespace
+}  // namespace

@@ -22,7 +22,8 @@ void expect_division(const signed_value& x, const signed_value& y, bignum quotie
     bool r_negative;
     const byte_value q = value_of(quotient, &q_negative);
     const byte_value r = value_of(remainder, &r_negative);
-    EXPECT_EQ(schoolbook_mul_add(q, y.magnitude, r), x.magnitude) << value_to_hex(x.magnitude) << " / " << value_to_hex(y.magnitude);
+    EXPECT_EQ(schoolbook_mul_add(q, y.magnitude, r), x.magnitude)
+        << value_to_hex(x.magnitude) << " / " << value_to_hex(y.magnitude);
     EXPECT_LT(compare_values(r, y.magnitude), 0);
     EXPECT_EQ(q_negative, !q.empty() && (x.negative != y.negative));
     EXPECT_EQ(r_negative, !r.empty() && x.negative);
@@ -30,7 +31,9 @@ void expect_division(const signed_value& x, const signed_value& y, bignum quotie
 
 TEST_F(MpTest, DivisionTruncatesTowardZero)
 {
-    struct { int32_t x, y, q, r; } cases[] = {
+    struct {
+        int32_t x, y, q, r;
+    } cases[] = {
         {7, -2, -3, 1}, {-7, 2, -3, -1}, {-7, -2, 3, -1}, {7, 2, 3, 1}, {5, 7, 0, 5}, {-5, 7, 0, -5}, {6, -3, -2, 0},
     };
     bignum x = number();
@@ -102,7 +105,8 @@ TEST_P(DivideTest, LargeOperandsDivideExactly)
 // Value of words (most significant first) in the current word base.
 byte_value value_from_words(const std::vector<uint32_t>& words, uint32_t word_base)
 {
-    if (word_base != 0) return schoolbook_value(words, word_base);
+    if (word_base != 0)
+        return schoolbook_value(words, word_base);
     std::vector<uint32_t> digits;
     for (uint32_t w : words) {
         digits.push_back(w >> 16);
@@ -116,14 +120,15 @@ byte_value value_from_words(const std::vector<uint32_t>& words, uint32_t word_ba
 TEST_P(DivideTest, ExtremeWordsDivideExactly)
 {
     const uint32_t base = ctx->word_base;
-    const uint32_t m = base - 1; // 2^32 - 1 in full words
+    const uint32_t m = base - 1;  // 2^32 - 1 in full words
     const uint32_t h = base == 0 ? 0x80000000u : base / 2;
     const std::vector<uint32_t> dividends[] = {
-        {m, m, m, m}, {1, 0, 0, 0, 0}, {m, 0, 0, m}, {h, 0, 0, 1}, {h - 1, m, 0}, {m, m, m, m, m, m}, {1, 0, 0, 0, 0, 0, 0},
+        {m, m, m, m},  {1, 0, 0, 0, 0},    {m, 0, 0, m},          {h, 0, 0, 1},
+        {h - 1, m, 0}, {m, m, m, m, m, m}, {1, 0, 0, 0, 0, 0, 0},
     };
     const std::vector<uint32_t> divisors[] = {
-        {m, 12345}, {1, m}, {1, 0}, {1, 0, m, m}, {m, m}, {m, 0, 1}, {1, 0, 1}, {h, 0}, {h - 1, m}, {1, m, m},
-        {m, m, m}, {h, 0, 0},
+        {m, 12345}, {1, m}, {1, 0},     {1, 0, m, m}, {m, m},    {m, 0, 1},
+        {1, 0, 1},  {h, 0}, {h - 1, m}, {1, m, m},    {m, m, m}, {h, 0, 0},
     };
     for (const auto& dividend : dividends) {
         for (const auto& divisor : divisors) {
@@ -136,7 +141,10 @@ TEST_P(DivideTest, ExtremeWordsDivideExactly)
 // divisor's second word, is one too large, so that the divisor is added back (found by search).
 TEST_F(MpTest, EstimateOneTooLargeIsAddedBack)
 {
-    struct { uint32_t radix; std::vector<uint32_t> dividend, divisor; } cases[] = {
+    struct {
+        uint32_t radix;
+        std::vector<uint32_t> dividend, divisor;
+    } cases[] = {
         {16, {0x7FFFFFFFu, 0, 0, 0x80000000u}, {0x80000000u, 0, 0x80000000u}},
         {16, {4294967293u, 2147483649u, 4294967294u, 2147483647u}, {4294967295u, 2147483649u, 2147483648u}},
         {10, {999999997, 999999998, 999999997, 1}, {999999998, 999999997, 999999998}},
@@ -160,9 +168,13 @@ INSTANTIATE_TEST_SUITE_P(WordBases, DivideTest, ::testing::ValuesIn(working_radi
 
 TEST_F(MpTest, NormaliseBringsTheTopWordNearTheWordBase)
 {
-    struct { uint32_t radix; const char* value; uint32_t factor; } cases[] = {
-        {16, "FFFFFFFF00000000", 1}, {16, "100000000", 0x80000000u}, {16, "7FFFFFFF00000000", 2},
-        {10, "999999999000000000", 1}, {10, "1000000000", 500000000}, {10, "499999999000000000", 2},
+    struct {
+        uint32_t radix;
+        const char* value;
+        uint32_t factor;
+    } cases[] = {
+        {16, "FFFFFFFF00000000", 1},   {16, "100000000", 0x80000000u}, {16, "7FFFFFFF00000000", 2},
+        {10, "999999999000000000", 1}, {10, "1000000000", 500000000},  {10, "499999999000000000", 2},
     };
     for (const auto& c : cases) {
         start(1000, c.radix);
@@ -177,4 +189,4 @@ TEST_F(MpTest, NormaliseBringsTheTopWordNearTheWordBase)
     }
 }
 
-} // namespace
+}  // namespace

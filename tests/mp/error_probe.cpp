@@ -10,7 +10,7 @@
 
 namespace {
 
-bignum x; // kept reachable for leak checkers when the report ends the process
+bignum x;  // kept reachable for leak checkers when the report ends the process
 bignum y;
 
 void start()
@@ -20,7 +20,7 @@ void start()
     y = mpvar(0);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -39,7 +39,8 @@ TEST_F(MpTest, FpackLaysOutNumeratorAndDenominatorAsStored)
         set_from_int(c.d, d);
         fpack(n, d, f);
         EXPECT_EQ(f->length_word, c.length_word) << c.n << "/" << c.d;
-        for (size_t i = 0; i < c.words.size(); ++i) EXPECT_EQ(f->digits[i], c.words[i]) << c.n << "/" << c.d;
+        for (size_t i = 0; i < c.words.size(); ++i)
+            EXPECT_EQ(f->digits[i], c.words[i]) << c.n << "/" << c.d;
         EXPECT_EQ(f->digits[c.words.size()], 0u) << "nothing beyond the parts";
         numerator_of(f, part);
         EXPECT_EQ(write_packed(part), c.numerator) << c.n << "/" << c.d;
@@ -68,7 +69,8 @@ TEST_F(MpTest, PartsOfAFractionComeOutInPlace)
     denominator_of(copy, copy);
     EXPECT_EQ(write_number(copy, 16), "FEDCBA98765432100");
     EXPECT_EQ(stored_length(copy), 3);
-    for (int i = 3; i < 8; ++i) EXPECT_EQ(copy->digits[i], 0u) << "words past the denominator are cleared";
+    for (int i = 3; i < 8; ++i)
+        EXPECT_EQ(copy->digits[i], 0u) << "words past the denominator are cleared";
     // Of an integer: the numerator is the integer, the denominator 1, also in place.
     read_number(x, "-42", 10);
     numerator_of(x, copy);
@@ -79,7 +81,7 @@ TEST_F(MpTest, PartsOfAFractionComeOutInPlace)
 
 TEST_F(MpTest, FractionsFitTwiceMaxWordsOnlyWithoutOverflowCheck)
 {
-    start(80, 16); // max_words 11
+    start(80, 16);  // max_words 11
     bignum n = ctx->scratch2;
     bignum d = ctx->scratch3;
     bignum f = ctx->scratch10;
@@ -117,7 +119,8 @@ TEST_F(MpTest, RadixChangeBetweenFullWordsAndPowersOfTenGivesTheWordsBack)
     choose_word_base(10);
     cbase(x, 0, y);
     EXPECT_EQ(ctx->word_base, 1000000000u);
-    for (int32_t i = 0; i < word_count(y); ++i) EXPECT_LT(y->digits[i], 1000000000u);
+    for (int32_t i = 0; i < word_count(y); ++i)
+        EXPECT_LT(y->digits[i], 1000000000u);
     bignum back = number();
     choose_word_base(16);
     cbase(y, 1000000000u, back);
@@ -136,4 +139,4 @@ TEST_F(MpTest, RadixChangeBetweenFullWordsAndPowersOfTenGivesTheWordsBack)
     choose_word_base(16);
 }
 
-} // namespace
+}  // namespace

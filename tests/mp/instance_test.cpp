@@ -21,14 +21,14 @@ struct packing_case {
 };
 
 const packing_case packing_cases[] = {
-    {65536, 16, 0, 8, 32, 8193},              // the application's start-up
-    {100, 10, 1000000000u, 9, 29, 13},        // ceil(100 / 9) + 1
+    {65536, 16, 0, 8, 32, 8193},        // the application's start-up
+    {100, 10, 1000000000u, 9, 29, 13},  // ceil(100 / 9) + 1
     {9, 10, 1000000000u, 9, 29, 2},
     {0, 16, 0, 8, 32, 2},
-    {-16, 16, 0, 8, 32, 5},                   // 16 bytes: 4 words
-    {-1, 10, 1000000000u, 9, 29, 2},          // 8 bits fit one 29-bit word
-    {-4, 10, 1000000000u, 9, 29, 3},          // 32 bits need two
-    {262128, 16, 0, 8, 32, 32767},            // the largest accepted count
+    {-16, 16, 0, 8, 32, 5},           // 16 bytes: 4 words
+    {-1, 10, 1000000000u, 9, 29, 2},  // 8 bits fit one 29-bit word
+    {-4, 10, 1000000000u, 9, 29, 3},  // 32 bits need two
+    {262128, 16, 0, 8, 32, 32767},    // the largest accepted count
     {64, 2, 0, 32, 32, 3},
     {10, 4, 0, 16, 32, 2},
     {10, 256, 0, 4, 32, 4},
@@ -38,7 +38,7 @@ const packing_case packing_cases[] = {
     {5, 60, 777600000u, 5, 29, 2},
     {5, 64, 1u << 30, 5, 30, 2},
     {3, 0x80000000u, 0x80000000u, 1, 31, 4},
-    {3, 0, 0, 1, 32, 4},                      // radix 0 means 2^32
+    {3, 0, 0, 1, 32, 4},  // radix 0 means 2^32
     {2, 100000, 100000, 1, 16, 3},
 };
 
@@ -76,14 +76,18 @@ INSTANTIATE_TEST_SUITE_P(Packings, PackingTest, ::testing::ValuesIn(packing_case
 TEST_F(MpTest, ScratchNumbersHoldTwiceMaxWordsWithoutOverlapping)
 {
     const uint32_t words = 2 * static_cast<uint32_t>(ctx->max_words) + 3;
-    const bignum scratch[] = {ctx->scratch0, ctx->scratch2, ctx->scratch3, ctx->scratch6, ctx->scratch8, ctx->scratch10};
+    const bignum scratch[] = {ctx->scratch0, ctx->scratch2, ctx->scratch3,
+                              ctx->scratch6, ctx->scratch8, ctx->scratch10};
     for (uint32_t k = 0; k < 6; ++k) {
-        for (uint32_t i = 0; i < words; ++i) scratch[k]->digits[i] = k * 0x10000000u + i;
+        for (uint32_t i = 0; i < words; ++i)
+            scratch[k]->digits[i] = k * 0x10000000u + i;
     }
     for (uint32_t k = 0; k < 6; ++k) {
         EXPECT_EQ(scratch[k]->length_word, 0u) << k;
-        for (uint32_t i = 0; i < words; ++i) ASSERT_EQ(scratch[k]->digits[i], k * 0x10000000u + i) << k << " " << i;
-        for (uint32_t i = 0; i < words; ++i) scratch[k]->digits[i] = 0;
+        for (uint32_t i = 0; i < words; ++i)
+            ASSERT_EQ(scratch[k]->digits[i], k * 0x10000000u + i) << k << " " << i;
+        for (uint32_t i = 0; i < words; ++i)
+            scratch[k]->digits[i] = 0;
     }
 }
 
@@ -109,7 +113,7 @@ TEST_F(MpTest, IoBufferIsReplacedOnlyForNonNegativeLengths)
     EXPECT_EQ(ctx->io_buffer_length, 262144);
     ASSERT_NE(ctx->io_buffer, nullptr);
     EXPECT_EQ(ctx->io_buffer[0], '\0');
-    ctx->io_buffer[262144] = '\0'; // the byte for the NUL exists
+    ctx->io_buffer[262144] = '\0';  // the byte for the NUL exists
     EXPECT_EQ(ctx->call_trace[1], ROUTINE_SET_IO_BUFFER_SIZE);
     EXPECT_EQ(ctx->call_depth, 0);
 }
@@ -118,7 +122,7 @@ TEST_F(MpTest, ReleaseContextClearsTheInstanceAndANewStartWorks)
 {
     release_context();
     EXPECT_EQ(current_context(), nullptr);
-    release_context(); // without an instance: nothing happens
+    release_context();  // without an instance: nothing happens
     release_number(nullptr);
     ctx = mpsys(100, 10);
     ASSERT_NE(ctx, nullptr);
@@ -148,15 +152,60 @@ std::string long_text(size_t digits, char digit)
 }
 
 const error_case error_cases[] = {
-    {"instr_radix_0", 1, [](mp_context* ctx) { ctx->io_base = 0; cinstr(ctx->scratch10, "1"); }},
-    {"otstr_radix_300", 1, [](mp_context* ctx) { ctx->io_base = 300; cotstr(ctx->scratch10, ctx->io_buffer); }},
-    {"divide_by_zero", 2, [](mp_context* ctx) { bignum x = ctx->scratch10; bignum y = ctx->scratch3; set_from_int(5, x); set_from_int(0, y); divide(x, y, ctx->scratch2); }},
-    {"shift_past_max_words", 3, [](mp_context* ctx) { bignum x = ctx->scratch10; set_from_int(1, x); mp_shift(x, ctx->max_words, x); }},
-    {"multiply_past_max_words", 3, [](mp_context* ctx) { bignum x = ctx->scratch10; set_from_int(2, x); mp_shift(x, ctx->max_words - 1, x); multiply_by_word(x, 0xFFFFFFFFu, x); }},
-    {"add_past_max_words", 3, [](mp_context* ctx) { bignum x = ctx->scratch10; for (int32_t i = 0; i < ctx->max_words; ++i) x->digits[i] = 0xFFFFFFFFu; x->length_word = static_cast<uint32_t>(ctx->max_words); add(x, x, x); }},
-    {"cinstr_text_too_long", 3, [](mp_context* ctx) { read_number(ctx->scratch10, "1" + long_text(8 * 8193, '0'), 16); }},
-    {"putdig_past_bound", 3, [](mp_context* ctx) { ctx->overflow_check = 1; putdig(1, ctx->scratch10, 8 * ctx->max_words + 1); }},
-    {"subtract_larger", 4, [](mp_context* ctx) { bignum x = ctx->scratch10; bignum y = ctx->scratch3; set_from_int(1, x); read_number(y, "100000000", 16); subtract_magnitudes(x, y, x); }},
+    {"instr_radix_0", 1,
+     [](mp_context* ctx) {
+         ctx->io_base = 0;
+         cinstr(ctx->scratch10, "1");
+     }},
+    {"otstr_radix_300", 1,
+     [](mp_context* ctx) {
+         ctx->io_base = 300;
+         cotstr(ctx->scratch10, ctx->io_buffer);
+     }},
+    {"divide_by_zero", 2,
+     [](mp_context* ctx) {
+         bignum x = ctx->scratch10;
+         bignum y = ctx->scratch3;
+         set_from_int(5, x);
+         set_from_int(0, y);
+         divide(x, y, ctx->scratch2);
+     }},
+    {"shift_past_max_words", 3,
+     [](mp_context* ctx) {
+         bignum x = ctx->scratch10;
+         set_from_int(1, x);
+         mp_shift(x, ctx->max_words, x);
+     }},
+    {"multiply_past_max_words", 3,
+     [](mp_context* ctx) {
+         bignum x = ctx->scratch10;
+         set_from_int(2, x);
+         mp_shift(x, ctx->max_words - 1, x);
+         multiply_by_word(x, 0xFFFFFFFFu, x);
+     }},
+    {"add_past_max_words", 3,
+     [](mp_context* ctx) {
+         bignum x = ctx->scratch10;
+         for (int32_t i = 0; i < ctx->max_words; ++i)
+             x->digits[i] = 0xFFFFFFFFu;
+         x->length_word = static_cast<uint32_t>(ctx->max_words);
+         add(x, x, x);
+     }},
+    {"cinstr_text_too_long", 3,
+     [](mp_context* ctx) { read_number(ctx->scratch10, "1" + long_text(8 * 8193, '0'), 16); }},
+    {"putdig_past_bound", 3,
+     [](mp_context* ctx) {
+         ctx->overflow_check = 1;
+         putdig(1, ctx->scratch10, 8 * ctx->max_words + 1);
+     }},
+    {"subtract_larger", 4,
+     [](mp_context* ctx) {
+         bignum x = ctx->scratch10;
+         bignum y = ctx->scratch3;
+         set_from_int(1, x);
+         read_number(y, "100000000", 16);
+         subtract_magnitudes(x, y, x);
+     }},
     {"format_space_after", 5, [](mp_context* ctx) { read_number(ctx->scratch10, "12 ", 10); }},
     {"format_plus_minus", 5, [](mp_context* ctx) { read_number(ctx->scratch10, "+-12", 10); }},
     {"format_two_markers", 5, [](mp_context* ctx) { read_number(ctx->scratch10, "1/2/3", 10); }},
@@ -167,16 +216,66 @@ const error_case error_cases[] = {
     {"format_digit_too_big_radix_200", 5, [](mp_context* ctx) { read_number(ctx->scratch10, "\xC8", 200); }},
     {"cinstr_radix_1", 6, [](mp_context* ctx) { read_number(ctx->scratch10, "1", 1); }},
     {"cotstr_negative_radix", 6, [](mp_context* ctx) { write_number(ctx->scratch10, -5); }},
-    {"fpack_into_denominator", 7, [](mp_context* ctx) { bignum n = ctx->scratch10; bignum d = ctx->scratch3; set_from_int(3, n); set_from_int(4, d); fpack(n, d, d); }},
-    {"divide_same_handles", 7, [](mp_context* ctx) { bignum x = ctx->scratch10; set_from_int(3, x); divide(x, x, ctx->scratch2); }},
-    {"add_fraction", 12, [](mp_context* ctx) { bignum f = fraction_3_4(ctx); add(f, f, ctx->scratch2); }},
-    {"shift_fraction", 12, [](mp_context* ctx) { bignum f = fraction_3_4(ctx); mp_shift(f, 1, f); }},
-    {"divide_fraction", 12, [](mp_context* ctx) { bignum f = fraction_3_4(ctx); set_from_int(2, ctx->scratch3); divide(f, ctx->scratch3, ctx->scratch2); }},
-    {"fpack_fraction_numerator", 12, [](mp_context* ctx) { bignum f = fraction_3_4(ctx); set_from_int(2, ctx->scratch3); fpack(f, ctx->scratch3, ctx->scratch2); }},
+    {"fpack_into_denominator", 7,
+     [](mp_context* ctx) {
+         bignum n = ctx->scratch10;
+         bignum d = ctx->scratch3;
+         set_from_int(3, n);
+         set_from_int(4, d);
+         fpack(n, d, d);
+     }},
+    {"divide_same_handles", 7,
+     [](mp_context* ctx) {
+         bignum x = ctx->scratch10;
+         set_from_int(3, x);
+         divide(x, x, ctx->scratch2);
+     }},
+    {"add_fraction", 12,
+     [](mp_context* ctx) {
+         bignum f = fraction_3_4(ctx);
+         add(f, f, ctx->scratch2);
+     }},
+    {"shift_fraction", 12,
+     [](mp_context* ctx) {
+         bignum f = fraction_3_4(ctx);
+         mp_shift(f, 1, f);
+     }},
+    {"divide_fraction", 12,
+     [](mp_context* ctx) {
+         bignum f = fraction_3_4(ctx);
+         set_from_int(2, ctx->scratch3);
+         divide(f, ctx->scratch3, ctx->scratch2);
+     }},
+    {"fpack_fraction_numerator", 12,
+     [](mp_context* ctx) {
+         bignum f = fraction_3_4(ctx);
+         set_from_int(2, ctx->scratch3);
+         fpack(f, ctx->scratch3, ctx->scratch2);
+     }},
     {"fpack_zero_denominator", 13, [](mp_context* ctx) { read_number(ctx->scratch10, "5/0", 10); }},
-    {"fpack_too_many_words", 13, [](mp_context* ctx) { bignum n = ctx->scratch2; bignum d = ctx->scratch3; set_from_int(3, n); mp_shift(n, ctx->max_words - 1, n); set_from_int(3, d); mp_shift(d, 1, d); fpack(n, d, ctx->scratch10); }},
-    {"instr_text_fills_io_buffer", 17, [](mp_context* ctx) { const std::string s = long_text(2559, '7'); std::copy(s.begin(), s.end(), ctx->io_buffer); ctx->io_buffer[s.size()] = 0; ctx->io_base = 10; cinstr(ctx->scratch10, ctx->io_buffer); }},
-    {"mpvar_without_scratch_numbers", 18, [](mp_context* ctx) { ctx->instance_ready = 0; mpvar(1); }},
+    {"fpack_too_many_words", 13,
+     [](mp_context* ctx) {
+         bignum n = ctx->scratch2;
+         bignum d = ctx->scratch3;
+         set_from_int(3, n);
+         mp_shift(n, ctx->max_words - 1, n);
+         set_from_int(3, d);
+         mp_shift(d, 1, d);
+         fpack(n, d, ctx->scratch10);
+     }},
+    {"instr_text_fills_io_buffer", 17,
+     [](mp_context* ctx) {
+         const std::string s = long_text(2559, '7');
+         std::copy(s.begin(), s.end(), ctx->io_buffer);
+         ctx->io_buffer[s.size()] = 0;
+         ctx->io_base = 10;
+         cinstr(ctx->scratch10, ctx->io_buffer);
+     }},
+    {"mpvar_without_scratch_numbers", 18,
+     [](mp_context* ctx) {
+         ctx->instance_ready = 0;
+         mpvar(1);
+     }},
 };
 
 TEST_P(ErrorsReturnTest, ErrorIsRecordedAndLaterTracedCallsDoNothing)
@@ -206,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, ErrorsReturnTest, ::testing::ValuesIn(error_cas
 TEST_F(MpTest, FailedReadLeavesTheWorkingPackingInPlace)
 {
     ctx->errors_return = 1;
-    read_number(ctx->scratch10, "1" + long_text(80000, '0'), 10); // 10^80000 needs 8305 full words
+    read_number(ctx->scratch10, "1" + long_text(80000, '0'), 10);  // 10^80000 needs 8305 full words
     ASSERT_EQ(ctx->error_number, 3);
     EXPECT_EQ(ctx->digit_base, 16u);
     EXPECT_EQ(ctx->word_base, 0u);
@@ -226,7 +325,7 @@ TEST_F(MpTest, FailedWriteIntoIoBufferKeepsTheSignAndTerminatesTheText)
     EXPECT_EQ(sign_of(x), -1);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -242,7 +341,7 @@ TEST_F(MpTest, IoBufferReplacedWhileAnErrorIsRecordedLeavesNoBuffer)
     EXPECT_EQ(ctx->call_depth, 0);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -262,4 +361,4 @@ TEST_F(MpTest, TextRadixTooBigIsRefusedBeforeConversion)
     EXPECT_EQ(ctx->digit_base, 16u);
 }
 
-} // namespace
+}  // namespace

@@ -29,9 +29,11 @@ byte_value schoolbook_mul_add(const byte_value& a, const byte_value& b, const by
 
 int compare_values(const byte_value& a, const byte_value& b)
 {
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+        if (a[i] != b[i])
+            return a[i] < b[i] ? -1 : 1;
     }
     return 0;
 }
@@ -41,7 +43,8 @@ int compare_values(const byte_value& a, const byte_value& b)
 std::string oracle_text(const byte_value& value, int radix)
 {
     std::string text;
-    for (uint32_t d : schoolbook_digits(value, static_cast<uint32_t>(radix))) text += ORACLE_DIGITS60[d];
+    for (uint32_t d : schoolbook_digits(value, static_cast<uint32_t>(radix)))
+        text += ORACLE_DIGITS60[d];
     return text.empty() ? "0" : text;
 }
 
@@ -99,7 +102,9 @@ byte_value random_value(uint32_t seed, int words)
 {
     std::mt19937 generator(seed);
     byte_value value(4 * static_cast<size_t>(words));
-    for (uint8_t& b : value) b = static_cast<uint8_t>(generator());
-    if (value[0] == 0) value[0] = 1;
+    for (uint8_t& b : value)
+        b = static_cast<uint8_t>(generator());
+    if (value[0] == 0)
+        value[0] = 1;
     return value;
 }

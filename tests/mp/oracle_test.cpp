@@ -14,7 +14,8 @@ TEST(Oracle, SchoolbookDigitsRebuildTheValue)
         const std::vector<uint32_t> digits = schoolbook_digits(v, radix);
         ASSERT_FALSE(digits.empty());
         EXPECT_NE(digits.front(), 0u);
-        for (uint32_t d : digits) EXPECT_LT(d, radix);
+        for (uint32_t d : digits)
+            EXPECT_LT(d, radix);
         EXPECT_EQ(schoolbook_value(digits, radix), v) << radix;
     }
     EXPECT_TRUE(schoolbook_digits({}, 10).empty());
@@ -29,11 +30,12 @@ TEST(Oracle, SchoolbookTextAgreesWithGmp)
     for (int radix = 2; radix <= 60; ++radix) {
         const byte_value v = random_value(generator(), 1 + static_cast<int>(generator() % 40));
         std::string text;
-        for (uint32_t d : schoolbook_digits(v, static_cast<uint32_t>(radix))) text += ORACLE_DIGITS60[d];
+        for (uint32_t d : schoolbook_digits(v, static_cast<uint32_t>(radix)))
+            text += ORACLE_DIGITS60[d];
         EXPECT_EQ(text, oracle_text(v, radix)) << radix;
         EXPECT_EQ(oracle_value(text, radix), v) << radix;
     }
 }
 #endif
 
-} // namespace
+}  // namespace

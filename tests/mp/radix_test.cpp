@@ -30,9 +30,12 @@ void store(bignum x, const byte_value& numerator, const byte_value& denominator,
     clear_number(x);
     const std::vector<uint32_t> n = words_in(numerator, word_base);
     const std::vector<uint32_t> d = words_in(denominator, word_base);
-    for (size_t i = 0; i < n.size(); ++i) x->digits[i] = n[i];
-    for (size_t i = 0; i < d.size(); ++i) x->digits[n.size() + i] = d[i];
-    x->length_word = static_cast<uint32_t>(n.size()) | static_cast<uint32_t>(d.size()) << 16 | (negative ? SIGN_BIT : 0);
+    for (size_t i = 0; i < n.size(); ++i)
+        x->digits[i] = n[i];
+    for (size_t i = 0; i < d.size(); ++i)
+        x->digits[n.size() + i] = d[i];
+    x->length_word =
+        static_cast<uint32_t>(n.size()) | static_cast<uint32_t>(d.size()) << 16 | (negative ? SIGN_BIT : 0);
 }
 
 struct base_pair {
@@ -41,8 +44,8 @@ struct base_pair {
 };
 
 const base_pair base_pairs[] = {
-    {16, 10}, {10, 16}, {16, 3}, {3, 16}, {16, 60}, {60, 16}, {10, 60}, {60, 7}, {16, 0x80000000u},
-    {0x80000000u, 10}, {2, 36}, {36, 256},
+    {16, 10}, {10, 16}, {16, 3},           {3, 16},           {16, 60}, {60, 16},
+    {10, 60}, {60, 7},  {16, 0x80000000u}, {0x80000000u, 10}, {2, 36},  {36, 256},
 };
 
 class SchoolbookRadixTest : public MpTest, public ::testing::WithParamInterface<base_pair> {};
@@ -73,7 +76,8 @@ TEST_P(SchoolbookRadixTest, WordsOfOneBaseBecomeWordsOfTheOther)
         cbase_schoolbook(x, from, x);
         store(expected, numerator, denominator, negative, to);
         EXPECT_EQ(x->length_word, expected->length_word) << words << " words";
-        for (int32_t i = 0; i < stored_length(expected); ++i) ASSERT_EQ(x->digits[i], expected->digits[i]) << i;
+        for (int32_t i = 0; i < stored_length(expected); ++i)
+            ASSERT_EQ(x->digits[i], expected->digits[i]) << i;
         EXPECT_EQ(ctx->call_depth, 0);
     }
     // Zero stays zero; scratch6 may be both source and result.
@@ -114,4 +118,4 @@ TEST_F(MpTest, SchoolbookCarriesMaxWordsNumbersBothWays)
     EXPECT_EQ(ctx->error_number, 0);
 }
 
-} // namespace
+}  // namespace

@@ -12,7 +12,8 @@ std::string random_hex(size_t bytes, uint32_t seed)
     std::string text;
     for (size_t i = 0; i < bytes; ++i) {
         uint32_t b = generator() & 0xFF;
-        if (i == 0 && b < 0x10) b += 0x10; // no leading zero digit: the written text has none
+        if (i == 0 && b < 0x10)
+            b += 0x10;  // no leading zero digit: the written text has none
         text += hex_digits[b >> 4];
         text += hex_digits[b & 15];
     }
@@ -50,4 +51,4 @@ TEST_P(RoundTripTest, HexThroughTheRadixGivesTheSameHex)
 
 INSTANTIATE_TEST_SUITE_P(Radixes, RoundTripTest, ::testing::Range(2, 61));
 
-} // namespace
+}  // namespace

@@ -38,7 +38,8 @@ byte_value value_of(bignum x, bool* negative)
 {
     std::string hex = write_number(x, 16);
     const bool minus = !hex.empty() && hex[0] == '-';
-    if (negative != nullptr) *negative = minus;
+    if (negative != nullptr)
+        *negative = minus;
     return hex_to_value(minus ? hex.substr(1) : hex);
 }
 
@@ -56,7 +57,8 @@ void MpTest::SetUp()
 
 void MpTest::TearDown()
 {
-    for (bignum x : numbers) release_number(x);
+    for (bignum x : numbers)
+        release_number(x);
     numbers.clear();
     release_context();
     EXPECT_EQ(current_context(), nullptr);
@@ -64,7 +66,8 @@ void MpTest::TearDown()
 
 mp_context* MpTest::start(int32_t digits, uint32_t radix)
 {
-    for (bignum x : numbers) release_number(x);
+    for (bignum x : numbers)
+        release_number(x);
     numbers.clear();
     release_context();
     ctx = mpsys(digits, radix);
@@ -74,6 +77,7 @@ mp_context* MpTest::start(int32_t digits, uint32_t radix)
 bignum MpTest::number(int32_t initial_value)
 {
     bignum x = mpvar(initial_value);
-    if (x != nullptr) numbers.push_back(x);
+    if (x != nullptr)
+        numbers.push_back(x);
     return x;
 }

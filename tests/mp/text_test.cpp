@@ -13,43 +13,27 @@ namespace {
 struct read_case {
     int radix;
     const char* text;
-    int count;       // what cinstr returns
-    const char* value; // the number read, written in radix 10
+    int count;          // what cinstr returns
+    const char* value;  // the number read, written in radix 10
 };
 
 const read_case read_cases[] = {
-    {10, "", 0, "0"},
-    {10, "0", 1, "0"},
-    {10, "-0", 2, "0"},
-    {10, "-", 1, "0"},
-    {10, "   -12", 6, "-12"},
-    {10, "12\n34", 2, "12"},
-    {10, "-+12", 4, "-12"},
-    {10, "3/4", 3, "3/4"},
-    {10, "-3/4", 4, "-3/4"},
-    {10, "12/", 2, "12"},
-    {10, "5.", 2, "5"},
-    {10, ".5", 2, "5/10"},
-    {10, "1.5", 3, "15/10"},
-    {10, "-1.25", 5, "-125/100"},
-    {10, "/5", 2, "0"},
-    {10, "15/10", 5, "15/10"},
-    {10, "0007", 4, "7"},
-    {16, "1a", 2, "26"},
-    {16, "1A", 2, "26"},
-    {16, "ff/1", 4, "255"},
-    {20, "1A", 2, "30"},
-    {60, "x", 1, "59"},
-    {60, "10", 2, "60"},
-    {36, "Z", 1, "35"},
-    {37, "a", 1, "36"},
-    {2, "-1111", 5, "-15"},
-    {64, "AQ==", 4, "16"},
-    {64, "A Q", 3, "16"},
-    {64, "BA", 2, "64"},
-    {64, "//", 2, "4095"},
-    {256, "AB", 2, "16706"},
-    {200, "\x01\n", 2, "210"},
+    {10, "", 0, "0"},         {10, "0", 1, "0"},
+    {10, "-0", 2, "0"},       {10, "-", 1, "0"},
+    {10, "   -12", 6, "-12"}, {10, "12\n34", 2, "12"},
+    {10, "-+12", 4, "-12"},   {10, "3/4", 3, "3/4"},
+    {10, "-3/4", 4, "-3/4"},  {10, "12/", 2, "12"},
+    {10, "5.", 2, "5"},       {10, ".5", 2, "5/10"},
+    {10, "1.5", 3, "15/10"},  {10, "-1.25", 5, "-125/100"},
+    {10, "/5", 2, "0"},       {10, "15/10", 5, "15/10"},
+    {10, "0007", 4, "7"},     {16, "1a", 2, "26"},
+    {16, "1A", 2, "26"},      {16, "ff/1", 4, "255"},
+    {20, "1A", 2, "30"},      {60, "x", 1, "59"},
+    {60, "10", 2, "60"},      {36, "Z", 1, "35"},
+    {37, "a", 1, "36"},       {2, "-1111", 5, "-15"},
+    {64, "AQ==", 4, "16"},    {64, "A Q", 3, "16"},
+    {64, "BA", 2, "64"},      {64, "//", 2, "4095"},
+    {256, "AB", 2, "16706"},  {200, "\x01\n", 2, "210"},
 };
 
 class ReadTest : public MpTest, public ::testing::WithParamInterface<read_case> {};
@@ -77,17 +61,16 @@ TEST_F(MpTest, LeadingZerosCostNoWords)
 // cinstr_digit_capacity against cinstr itself: a text of that many digits (leading zeros, then a 1) is
 // read, one digit more is error 3. Instances: the engine's mpsys(65536, 16) and a small decimal one.
 struct capacity_case {
-    int32_t digits;       // mpsys arguments
+    int32_t digits;  // mpsys arguments
     uint32_t working;
-    uint32_t radix;       // io_base of the text
-    char zero, one;       // the radix's digits 0 and 1
+    uint32_t radix;  // io_base of the text
+    char zero, one;  // the radix's digits 0 and 1
 };
 
 const capacity_case capacity_cases[] = {
-    {65536, 16, 2, '0', '1'},    {65536, 16, 3, '0', '1'},    {65536, 16, 10, '0', '1'},
-    {65536, 16, 16, '0', '1'},   {65536, 16, 36, '0', '1'},   {65536, 16, 60, '0', '1'},
-    {65536, 16, 64, 'A', 'B'},   {65536, 16, 200, '\0', '\1'}, {65536, 16, 256, '\0', '\1'},
-    {100, 10, 7, '0', '1'},      {100, 10, 10, '0', '1'},     {100, 10, 16, '0', '1'},
+    {65536, 16, 2, '0', '1'},     {65536, 16, 3, '0', '1'},  {65536, 16, 10, '0', '1'}, {65536, 16, 16, '0', '1'},
+    {65536, 16, 36, '0', '1'},    {65536, 16, 60, '0', '1'}, {65536, 16, 64, 'A', 'B'}, {65536, 16, 200, '\0', '\1'},
+    {65536, 16, 256, '\0', '\1'}, {100, 10, 7, '0', '1'},    {100, 10, 10, '0', '1'},   {100, 10, 16, '0', '1'},
 };
 
 class CapacityTest : public MpTest, public ::testing::WithParamInterface<capacity_case> {};
@@ -121,37 +104,17 @@ TEST_F(MpTest, NoCapacityWithoutAnInstanceOrATextRadix)
 }
 
 struct write_case {
-    const char* value; // read in radix 10
+    const char* value;  // read in radix 10
     int radix;
     const char* text;
 };
 
 const write_case write_cases[] = {
-    {"0", 2, "0"},
-    {"0", 10, "0"},
-    {"0", 60, "0"},
-    {"-0", 16, "0"},
-    {"0", 64, ""},
-    {"0", 200, ""},
-    {"-255", 16, "-FF"},
-    {"255", 2, "11111111"},
-    {"59", 60, "x"},
-    {"60", 60, "10"},
-    {"3599", 60, "xx"},
-    {"35", 36, "Z"},
-    {"36", 37, "a"},
-    {"3/4", 10, "3/4"},
-    {"15/10", 10, "15/10"},
-    {"-15/10", 16, "-F/A"},
-    {"10/1", 10, "10"},
-    {"16", 64, "Q=="},
-    {"64", 64, "BA="},
-    {"4096", 64, "BAA"},
-    {"-16", 64, "Q=="},
-    {"16706", 256, "AB"},
-    {"-16706", 256, "AB"},
-    {"2/3", 64, "CD="},
-    {"65/66", 200, "AB"},
+    {"0", 2, "0"},          {"0", 10, "0"},       {"0", 60, "0"},         {"-0", 16, "0"},    {"0", 64, ""},
+    {"0", 200, ""},         {"-255", 16, "-FF"},  {"255", 2, "11111111"}, {"59", 60, "x"},    {"60", 60, "10"},
+    {"3599", 60, "xx"},     {"35", 36, "Z"},      {"36", 37, "a"},        {"3/4", 10, "3/4"}, {"15/10", 10, "15/10"},
+    {"-15/10", 16, "-F/A"}, {"10/1", 10, "10"},   {"16", 64, "Q=="},      {"64", 64, "BA="},  {"4096", 64, "BAA"},
+    {"-16", 64, "Q=="},     {"16706", 256, "AB"}, {"-16706", 256, "AB"},  {"2/3", 64, "CD="}, {"65/66", 200, "AB"},
 };
 
 class WriteTest : public MpTest, public ::testing::WithParamInterface<write_case> {};
@@ -171,7 +134,7 @@ TEST_P(WriteTest, NumberWritesAsItsText)
 INSTANTIATE_TEST_SUITE_P(Forms, WriteTest, ::testing::ValuesIn(write_cases));
 
 struct point_case {
-    const char* value; // read in radix 10
+    const char* value;  // read in radix 10
     int radix;
     const char* text;
 };
@@ -216,8 +179,14 @@ TEST_F(MpTest, RepeatingExpansionFillsTheCapacity)
 
 TEST_F(MpTest, DigitsArePutAndReadInThePacking)
 {
-    struct { uint32_t radix; int32_t position; uint32_t digit; uint32_t word; int32_t word_index; } cases[] = {
-        {10, 1, 7, 7, 0}, {10, 9, 3, 300000000, 0}, {10, 10, 1, 1, 1}, {16, 8, 15, 0xF0000000u, 0},
+    struct {
+        uint32_t radix;
+        int32_t position;
+        uint32_t digit;
+        uint32_t word;
+        int32_t word_index;
+    } cases[] = {
+        {10, 1, 7, 7, 0}, {10, 9, 3, 300000000, 0},        {10, 10, 1, 1, 1},          {16, 8, 15, 0xF0000000u, 0},
         {16, 9, 1, 1, 1}, {60, 5, 59, 59u * 12960000u, 0}, {2, 32, 1, 0x80000000u, 0}, {0x80000000u, 3, 5, 5, 2},
     };
     for (const auto& c : cases) {
@@ -269,4 +238,4 @@ TEST_F(MpTest, StreamVariantsReadALineAndWriteWithANewline)
     EXPECT_EQ(std::string(text, length), "-123/45\n67\n0\n");
 }
 
-} // namespace
+}  // namespace

@@ -12,8 +12,8 @@ namespace {
 // Word bases of the packings: 2^32, 10^9, 60^5, 3^19, the smallest (radix 46341), a prime (radix 2^31 - 1)
 // and a power of two (radix 8); and wider powers that the radix change works in, above 2^31: 36^6, 46341^2
 // and the widest base.
-const uint32_t BASES[] = {0,           1000000000u, 777600000u,  1162261467u, 46341u,          2147483647u,
-                          1u << 30,    2176782336u, 2147488281u, FAST_WIDEST_BASE};
+const uint32_t BASES[] = {0,           1000000000u, 777600000u,  1162261467u, 46341u,
+                          2147483647u, 1u << 30,    2176782336u, 2147488281u, FAST_WIDEST_BASE};
 
 words multiply(const words& a, const words& b, uint32_t base, bool schoolbook)
 {
@@ -34,13 +34,32 @@ words multiply(const words& a, const words& b, uint32_t base, bool schoolbook)
 TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
 {
     // Shapes around the Karatsuba thresholds, the unbalanced split, Toom-3 (from 300 limbs) and deep recursion.
-    const size_t T = KARATSUBA_THRESHOLD, TB = 2 * KARATSUBA_THRESHOLD_WIDE_B; // the latter in words
+    const size_t T = KARATSUBA_THRESHOLD, TB = 2 * KARATSUBA_THRESHOLD_WIDE_B;  // the latter in words
     const size_t T1 = KARATSUBA_THRESHOLD_B;
-    const std::pair<size_t, size_t> shapes[] = {
-        {TB - 2, TB - 2}, {TB, TB - 1}, {TB + 1, TB + 1}, {T1 - 1, T1 - 1}, {T1, T1}, {2 * T1 + 1, T1},
-        {1, 1}, {7, 3}, {T - 1, T - 1}, {T, T}, {T + 1, T}, {2 * T, T}, {2 * T + 1, T}, {2 * T - 1, 2 * T - 1},
-        {3 * T, T + 1}, {5 * T + 3, T + 2}, {4 * T, 4 * T}, {4 * T + 1, 2 * T + 1}, {9 * T + 7, 9 * T}, {700, 351},
-        {1000, 999}, {1200, 41}, {1808, 1300}, {2401, 2400}};
+    const std::pair<size_t, size_t> shapes[] = {{TB - 2, TB - 2},
+                                                {TB, TB - 1},
+                                                {TB + 1, TB + 1},
+                                                {T1 - 1, T1 - 1},
+                                                {T1, T1},
+                                                {2 * T1 + 1, T1},
+                                                {1, 1},
+                                                {7, 3},
+                                                {T - 1, T - 1},
+                                                {T, T},
+                                                {T + 1, T},
+                                                {2 * T, T},
+                                                {2 * T + 1, T},
+                                                {2 * T - 1, 2 * T - 1},
+                                                {3 * T, T + 1},
+                                                {5 * T + 3, T + 2},
+                                                {4 * T, 4 * T},
+                                                {4 * T + 1, 2 * T + 1},
+                                                {9 * T + 7, 9 * T},
+                                                {700, 351},
+                                                {1000, 999},
+                                                {1200, 41},
+                                                {1808, 1300},
+                                                {2401, 2400}};
     std::mt19937 rng(11);
     for (uint32_t base : BASES) {
         for (auto [an, bn] : shapes) {
@@ -128,12 +147,13 @@ TEST(FastArith, DivisionByTheBaseIsExactNearEveryMultiple)
         // Random values of every size: quotients of one and of two words, high words just below the base.
         std::mt19937_64 rng(base);
         for (int i = 0; i < 20000; ++i) {
-            const uint64_t t = i % 3 == 0 ? rng() : i % 3 == 1 ? rng() >> (rng() % 64)
-                                                               : ((uint64_t{base} - 1 - rng() % 4) << 32) | (rng() >> 32);
+            const uint64_t t = i % 3 == 0   ? rng()
+                               : i % 3 == 1 ? rng() >> (rng() % 64)
+                                            : ((uint64_t{base} - 1 - rng() % 4) << 32) | (rng() >> 32);
             EXPECT_EQ(fast_div_word(t, &fb, &rem), t / base) << t;
             EXPECT_EQ(rem, t % base) << t;
         }
     }
 }
 
-} // namespace
+}  // namespace

@@ -54,7 +54,7 @@ struct quiet_stdout {
 };
 
 #if defined(__SANITIZE_ADDRESS__) || defined(_WIN32)
-const bool REDUCED = true; // the schoolbook side is quadratic: fewer full-size cases
+const bool REDUCED = true;  // the schoolbook side is quadratic: fewer full-size cases
 #else
 const bool REDUCED = false;
 #endif
@@ -192,7 +192,7 @@ TEST_F(FastLibraryTest, WritingAndReadingMatchTheSchoolbookPathsInEveryRadix)
                 const std::string what = "radix " + std::to_string(radix) + ", " + hex.substr(0, 12);
                 expect_same([&] { return write(radix); }, "write " + what);
                 const std::string text = write(radix).text;
-                if (radix <= 60 || radix == 64) // the raw-byte radixes may write NUL bytes
+                if (radix <= 60 || radix == 64)  // the raw-byte radixes may write NUL bytes
                     expect_same([&] { return read(radix, text.c_str()); }, "read " + what);
             }
         }
@@ -205,11 +205,24 @@ TEST_F(FastLibraryTest, TextFormsAndBadCharactersReadAlike)
     // number (digits stored up to the error included), count and error on both paths.
     ctx->errors_return = 1;
     const std::string run(3000, '7');
-    const std::pair<int, std::string> texts[] = {
-        {10, "12.5"}, {10, ".5"}, {10, run + "." + run}, {10, run + "/" + run}, {10, "1/2/3"},
-        {10, run + " " + run}, {10, "  -+" + run}, {10, run + "x" + run}, {16, run + "g"}, {20, run + "a" + run},
-        {60, run + "y"}, {64, "AQ=="}, {64, "A Q" + run}, {64, run + "==" + run}, {64, "-A"}, {36, run + "\n99"},
-        {200, run}, {2, std::string(70000, '1')}};
+    const std::pair<int, std::string> texts[] = {{10, "12.5"},
+                                                 {10, ".5"},
+                                                 {10, run + "." + run},
+                                                 {10, run + "/" + run},
+                                                 {10, "1/2/3"},
+                                                 {10, run + " " + run},
+                                                 {10, "  -+" + run},
+                                                 {10, run + "x" + run},
+                                                 {16, run + "g"},
+                                                 {20, run + "a" + run},
+                                                 {60, run + "y"},
+                                                 {64, "AQ=="},
+                                                 {64, "A Q" + run},
+                                                 {64, run + "==" + run},
+                                                 {64, "-A"},
+                                                 {36, run + "\n99"},
+                                                 {200, run},
+                                                 {2, std::string(70000, '1')}};
     for (const auto& [radix, text] : texts)
         expect_same([&] { return read(radix, text); }, "radix " + std::to_string(radix) + " " + text.substr(0, 8));
 }
@@ -268,4 +281,4 @@ TEST_F(FastLibraryTest, WritingIntoTheIoBufferStopsAtTheSamePlace)
     }
 }
 
-} // namespace
+}  // namespace

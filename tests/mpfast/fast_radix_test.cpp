@@ -68,11 +68,11 @@ words from_radix(const words& y, uint32_t base, fast_workspace* w)
 }
 
 #if defined(MPFAST_HAVE_GMP) && !defined(__SANITIZE_ADDRESS__)
-const size_t LENGTH_STEP = 1; // every length
+const size_t LENGTH_STEP = 1;  // every length
 #elif defined(MPFAST_HAVE_GMP)
 const size_t LENGTH_STEP = 23;
 #else
-const size_t LENGTH_STEP = 0; // no fast oracle: the schoolbook lengths below only
+const size_t LENGTH_STEP = 0;  // no fast oracle: the schoolbook lengths below only
 #endif
 
 // Lengths around every split of the recursion, the thresholds and the capacity.
@@ -116,7 +116,7 @@ TEST(FastRadix, StructuredValuesAtEverySplitMatchGmpInEveryRadix)
         for (size_t n : boundary_lengths(MAX_WORDS))
             for (int kind = 1; kind < VALUE_KINDS; ++kind) {
                 if (n > 600 && kind != 1 && rng() % 4 != 0)
-                    continue; // long values: all-ones always, the other shapes by sample
+                    continue;  // long values: all-ones always, the other shapes by sample
                 words x = make_value(rng, n, kind, 0);
                 ASSERT_EQ(to_radix(x, base, &g->w), gmp_to_radix(x, base)) << "radix " << radix << ", " << n;
                 words y = make_value(rng, n, kind, base);
@@ -170,10 +170,10 @@ TEST(FastRadix, ZeroAndLeadingZeroWordsGiveNormalForm)
     words zero(20, 0);
     EXPECT_EQ(to_radix(zero, 1000000000u, &g->w), words{});
     EXPECT_EQ(from_radix(zero, 1000000000u, &g->w), words{});
-    words padded = {7, 3, 0, 0, 0}; // 3 * 2^32 + 7 = 12884901895 -> 884901895, 12 in base 10^9
+    words padded = {7, 3, 0, 0, 0};  // 3 * 2^32 + 7 = 12884901895 -> 884901895, 12 in base 10^9
     EXPECT_EQ(to_radix(padded, 1000000000u, &g->w), (words{884901895u, 12u}));
     EXPECT_EQ(from_radix(words{884901895u, 12u, 0, 0}, 1000000000u, &g->w), (words{7, 3}));
-    EXPECT_EQ(to_radix(words{0, 0, 1}, 1u << 30, &g->w), (words{0, 0, 16})); // 2^64 in 30-bit words
+    EXPECT_EQ(to_radix(words{0, 0, 1}, 1u << 30, &g->w), (words{0, 0, 16}));  // 2^64 in 30-bit words
     EXPECT_EQ(from_radix(words{0, 0, 16}, 1u << 30, &g->w), (words{0, 0, 1}));
 }
 
@@ -199,4 +199,4 @@ TEST(FastRadix, SmallWorkspacesHoldTheirLongestInput)
     }
 }
 
-} // namespace
+}  // namespace

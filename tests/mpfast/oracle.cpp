@@ -108,7 +108,7 @@ words make_value(std::mt19937& rng, size_t n, int kind, uint32_t base)
         for (int i = 0; i < 3; ++i)
             w[rng() % n] |= 1u << (rng() % 15);
         break;
-    case 3: // base^n - 2 (all maxima but the lowest) or base^(n-1) + 1
+    case 3:  // base^n - 2 (all maxima but the lowest) or base^(n-1) + 1
         if (rng() % 2 == 0) {
             for (auto& x : w)
                 x = top;

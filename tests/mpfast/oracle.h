@@ -16,9 +16,18 @@ using words = std::vector<uint32_t>;
 uint32_t word_base_of_radix(uint32_t radix);
 
 // Schoolbook (quadratic) references, written without the fast layer: those of tests/reference.
-inline words reference_to_radix(const words& binary, uint32_t base) { return ref_to_radix(binary, base); }
-inline words reference_from_radix(const words& digits, uint32_t base) { return ref_from_radix(digits, base); }
-inline words reference_product(const words& a, const words& b, uint32_t base) { return ref_product(a, b, base); }
+inline words reference_to_radix(const words& binary, uint32_t base)
+{
+    return ref_to_radix(binary, base);
+}
+inline words reference_from_radix(const words& digits, uint32_t base)
+{
+    return ref_from_radix(digits, base);
+}
+inline words reference_product(const words& a, const words& b, uint32_t base)
+{
+    return ref_product(a, b, base);
+}
 
 #if defined(MPFAST_HAVE_GMP)
 // The same conversions through GMP (fast for every length).
@@ -33,4 +42,7 @@ words make_value(std::mt19937& rng, size_t n, int kind, uint32_t base);
 constexpr int VALUE_KINDS = 5;
 
 // Words in normal form: leading zero words removed.
-inline words stripped(words w) { return ref_strip(std::move(w)); }
+inline words stripped(words w)
+{
+    return ref_strip(std::move(w));
+}

@@ -11,13 +11,16 @@ const int radios[] = {IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE, IDC_SRC_HEX, 
 const int push_buttons[] = {IDC_CLEAR_ALL, IDC_REV_HEX, IDC_REV, IDC_H2BIN, IDC_BIN2H, IDC_C2BIN};
 
 // The check of the five radio buttons as "01001" (default, custom, hex, ascii, basex).
-std::string radio_checks(HWND dialog) {
+std::string radio_checks(HWND dialog)
+{
     std::string s;
-    for (int id : radios) s += IsDlgButtonChecked(dialog, id) == BST_CHECKED ? '1' : '0';
+    for (int id : radios)
+        s += IsDlgButtonChecked(dialog, id) == BST_CHECKED ? '1' : '0';
     return s;
 }
 
-std::string clicked(int id) {
+std::string clicked(int id)
+{
     return std::to_string(id) + ":" + std::to_string(BN_CLICKED);
 }
 
@@ -25,7 +28,8 @@ std::string clicked(int id) {
 
 using ButtonControl = RecordingDialog;
 
-TEST_F(ButtonControl, ClickSendsOneClickedNotificationBeforeReturning) {
+TEST_F(ButtonControl, ClickSendsOneClickedNotificationBeforeReturning)
+{
     for (int id : push_buttons) {
         recorded.clear();
         SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
@@ -34,18 +38,16 @@ TEST_F(ButtonControl, ClickSendsOneClickedNotificationBeforeReturning) {
     }
 }
 
-TEST_F(ButtonControl, AutoRadioClickChecksItselfAndClearsOnlyItsOwnGroup) {
+TEST_F(ButtonControl, AutoRadioClickChecksItselfAndClearsOnlyItsOwnGroup)
+{
     struct click_case {
         const char* before;  // set with BM_SETCHECK, which touches no other button
         int click;
         const char* after;
     } const cases[] = {
-        {"00000", IDC_SRC_ASCII, "00010"},
-        {"10100", IDC_SRC_BASEX, "10001"},
-        {"10100", IDC_USE_CUSTOM_TABLE, "01100"},
-        {"01011", IDC_SRC_HEX, "01100"},
-        {"11000", IDC_USE_DEFAULT_TABLE, "10000"},
-        {"00010", IDC_SRC_ASCII, "00010"},
+        {"00000", IDC_SRC_ASCII, "00010"},         {"10100", IDC_SRC_BASEX, "10001"},
+        {"10100", IDC_USE_CUSTOM_TABLE, "01100"},  {"01011", IDC_SRC_HEX, "01100"},
+        {"11000", IDC_USE_DEFAULT_TABLE, "10000"}, {"00010", IDC_SRC_ASCII, "00010"},
     };
     for (const click_case& c : cases) {
         for (int i = 0; i < 5; ++i)
@@ -59,7 +61,8 @@ TEST_F(ButtonControl, AutoRadioClickChecksItselfAndClearsOnlyItsOwnGroup) {
     }
 }
 
-TEST_F(ButtonControl, CheckRadioButtonChecksWithinTheRangeAndNotifiesNothing) {
+TEST_F(ButtonControl, CheckRadioButtonChecksWithinTheRangeAndNotifiesNothing)
+{
     struct range_case {
         int first, last, check;
         const char* after;
@@ -78,8 +81,10 @@ TEST_F(ButtonControl, CheckRadioButtonChecksWithinTheRangeAndNotifiesNothing) {
     EXPECT_TRUE(recorded.empty());
 }
 
-TEST_F(ButtonControl, CheckedRadioButtonIsATabStopUncheckedIsNot) {
-    for (int id : radios) EXPECT_EQ(style(id) & WS_TABSTOP, 0) << id;
+TEST_F(ButtonControl, CheckedRadioButtonIsATabStopUncheckedIsNot)
+{
+    for (int id : radios)
+        EXPECT_EQ(style(id) & WS_TABSTOP, 0) << id;
     CheckRadioButton(dialog, IDC_SRC_HEX, IDC_SRC_BASEX, IDC_SRC_ASCII);
     EXPECT_EQ(style(IDC_SRC_ASCII) & WS_TABSTOP, WS_TABSTOP);
     SendDlgItemMessageA(dialog, IDC_SRC_HEX, BM_CLICK, 0, 0);
@@ -87,20 +92,23 @@ TEST_F(ButtonControl, CheckedRadioButtonIsATabStopUncheckedIsNot) {
     EXPECT_EQ(style(IDC_SRC_ASCII) & WS_TABSTOP, 0);
 }
 
-TEST_F(ButtonControl, GroupClickPassesOverHiddenRadioButtons) {
+TEST_F(ButtonControl, GroupClickPassesOverHiddenRadioButtons)
+{
     CheckRadioButton(dialog, IDC_SRC_HEX, IDC_SRC_BASEX, IDC_SRC_ASCII);
     ShowWindow(control(IDC_SRC_ASCII), SW_HIDE);
     SendDlgItemMessageA(dialog, IDC_SRC_HEX, BM_CLICK, 0, 0);
     EXPECT_EQ(radio_checks(dialog), "00110");
 }
 
-TEST_F(ButtonControl, HiddenPushButtonStillAnswersBmClick) {
+TEST_F(ButtonControl, HiddenPushButtonStillAnswersBmClick)
+{
     ShowWindow(control(IDC_REV), SW_HIDE);
     SendDlgItemMessageA(dialog, IDC_REV, BM_CLICK, 0, 0);
     EXPECT_EQ(command_trace(), std::vector<std::string>{clicked(IDC_REV)});
 }
 
-TEST_F(ButtonControl, PushButtonsTakeNoCheck) {
+TEST_F(ButtonControl, PushButtonsTakeNoCheck)
+{
     SendDlgItemMessageA(dialog, IDC_CLEAR_ALL, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CLEAR_ALL), (UINT)BST_UNCHECKED);
     SendDlgItemMessageA(dialog, IDC_SRC_HEX, BM_SETCHECK, BST_CHECKED, 0);

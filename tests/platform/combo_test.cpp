@@ -8,7 +8,8 @@
 
 using ComboControl = RecordingDialog;
 
-TEST_F(ComboControl, ItemsKeepTheirOrderAndAnswerByIndex) {
+TEST_F(ComboControl, ItemsKeepTheirOrderAndAnswerByIndex)
+{
     HWND combo = control(IDC_MODE);
     EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), CB_ERR);
@@ -24,7 +25,8 @@ TEST_F(ComboControl, ItemsKeepTheirOrderAndAnswerByIndex) {
     EXPECT_TRUE(recorded.empty());
 }
 
-TEST_F(ComboControl, ProgramSelectionIsSilentAndOnlyMinusOneClearsIt) {
+TEST_F(ComboControl, ProgramSelectionIsSilentAndOnlyMinusOneClearsIt)
+{
     HWND combo = control(IDC_MODE);
     SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM) "BaseX");
     SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM) "Base(2^n)");
@@ -40,7 +42,8 @@ TEST_F(ComboControl, ProgramSelectionIsSilentAndOnlyMinusOneClearsIt) {
     EXPECT_TRUE(recorded.empty());
 }
 
-TEST_F(ComboControl, UserChoiceSendsSelEndOkThenSelChangeWithTheNewSelection) {
+TEST_F(ComboControl, UserChoiceSendsSelEndOkThenSelChangeWithTheNewSelection)
+{
     HWND combo = control(IDC_MODE);
     SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM) "BaseX");
     SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM) "Base(2^n)");

@@ -7,7 +7,8 @@
 
 using DialogItems = RecordingDialog;
 
-TEST_F(DialogItems, GetDlgItemTextCopiesLimitLessOneAndANul) {
+TEST_F(DialogItems, GetDlgItemTextCopiesLimitLessOneAndANul)
+{
     struct limit_case {
         int limit;
         UINT count;
@@ -28,7 +29,8 @@ TEST_F(DialogItems, GetDlgItemTextCopiesLimitLessOneAndANul) {
     EXPECT_STREQ(missing, "");
 }
 
-TEST_F(DialogItems, GetDlgItemIntReadsTheLeadingDecimalNumber) {
+TEST_F(DialogItems, GetDlgItemIntReadsTheLeadingDecimalNumber)
+{
     struct int_case {
         const char* text;
         UINT unsigned_value;
@@ -63,13 +65,17 @@ TEST_F(DialogItems, GetDlgItemIntReadsTheLeadingDecimalNumber) {
     EXPECT_EQ(GetDlgItemInt(dialog, IDC_POW2_BITS, nullptr, FALSE), 0u);
 }
 
-TEST_F(DialogItems, SetDlgItemIntWritesDecimalThroughSetText) {
+TEST_F(DialogItems, SetDlgItemIntWritesDecimalThroughSetText)
+{
     struct int_case {
         UINT value;
         BOOL is_signed;
         const char* text;
-    } const cases[] = {{0, FALSE, "0"}, {64, FALSE, "64"}, {4294967295u, FALSE, "4294967295"},
-                       {(UINT)-5, TRUE, "-5"}, {2147483648u, TRUE, "-2147483648"}};
+    } const cases[] = {{0, FALSE, "0"},
+                       {64, FALSE, "64"},
+                       {4294967295u, FALSE, "4294967295"},
+                       {(UINT)-5, TRUE, "-5"},
+                       {2147483648u, TRUE, "-2147483648"}};
     for (const int_case& c : cases) {
         recorded.clear();
         EXPECT_TRUE(SetDlgItemInt(dialog, IDC_BYTE_UNIT, c.value, c.is_signed));
@@ -80,7 +86,8 @@ TEST_F(DialogItems, SetDlgItemIntWritesDecimalThroughSetText) {
     EXPECT_EQ(text(IDC_HEX_COUNT), "1234");
 }
 
-TEST_F(DialogItems, MissingControlsAreRefused) {
+TEST_F(DialogItems, MissingControlsAreRefused)
+{
     EXPECT_FALSE(SetDlgItemTextA(dialog, 4242, "x"));
     EXPECT_EQ(GetDlgItem(dialog, 4242), nullptr);
     EXPECT_EQ(SendDlgItemMessageA(dialog, 4242, WM_GETTEXTLENGTH, 0, 0), 0);

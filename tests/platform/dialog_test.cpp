@@ -9,7 +9,8 @@
 
 using DialogWindow = RecordingDialog;
 
-TEST_F(DialogWindow, ShowWindowTogglesVisibleStyleAndReportsThePreviousState) {
+TEST_F(DialogWindow, ShowWindowTogglesVisibleStyleAndReportsThePreviousState)
+{
     // the template has no WS_VISIBLE: a modeless dialog stays hidden until shown
     EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_FALSE(IsWindowVisible(control(IDC_REV)));
@@ -25,7 +26,8 @@ TEST_F(DialogWindow, ShowWindowTogglesVisibleStyleAndReportsThePreviousState) {
     EXPECT_TRUE(recorded.empty());
 }
 
-TEST_F(DialogWindow, SetFontChangesOnlyThatControlsFont) {
+TEST_F(DialogWindow, SetFontChangesOnlyThatControlsFont)
+{
     LOGFONTA description{};
     description.lfHeight = -12;
     description.lfWeight = FW_BOLD;
@@ -44,7 +46,8 @@ TEST_F(DialogWindow, SetFontChangesOnlyThatControlsFont) {
 }
 
 // The dialog deletes its own font when it goes: a font made here deletes once; null is refused.
-TEST_F(DialogWindow, DeleteObjectTakesAFontMadeByCreateFontIndirect) {
+TEST_F(DialogWindow, DeleteObjectTakesAFontMadeByCreateFontIndirect)
+{
     LOGFONTA description{};
     description.lfHeight = -12;
     strcpy(description.lfFaceName, "Courier New");
@@ -54,7 +57,8 @@ TEST_F(DialogWindow, DeleteObjectTakesAFontMadeByCreateFontIndirect) {
     EXPECT_FALSE(DeleteObject(nullptr));
 }
 
-TEST_F(DialogWindow, CloseLeftToTheDefaultHandlingBecomesCancel) {
+TEST_F(DialogWindow, CloseLeftToTheDefaultHandlingBecomesCancel)
+{
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     process_pending_messages(dialog);
     ASSERT_EQ(recorded.size(), 2u);
@@ -65,7 +69,8 @@ TEST_F(DialogWindow, CloseLeftToTheDefaultHandlingBecomesCancel) {
     EXPECT_TRUE(IsWindow(dialog));
 }
 
-TEST_F(DialogWindow, DestroyWindowSendsWmDestroyAndEndsTheHandles) {
+TEST_F(DialogWindow, DestroyWindowSendsWmDestroyAndEndsTheHandles)
+{
     HWND hex = control(IDC_HEX);
     EXPECT_TRUE(DestroyWindow(dialog));
     ASSERT_EQ(recorded.size(), 1u);
@@ -76,24 +81,28 @@ TEST_F(DialogWindow, DestroyWindowSendsWmDestroyAndEndsTheHandles) {
     EXPECT_FALSE(EndDialog(dialog, 0));
 }
 
-TEST_F(DialogWindow, EndDialogHidesAModelessDialogAndKeepsTheWindow) {
+TEST_F(DialogWindow, EndDialogHidesAModelessDialogAndKeepsTheWindow)
+{
     ShowWindow(dialog, SW_SHOW);
     EXPECT_TRUE(EndDialog(dialog, 3));
     process_pending_messages(dialog);
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_EQ(GetWindowLongA(dialog, GWL_STYLE) & WS_VISIBLE, 0);
-    for (const recorded_message& r : recorded) EXPECT_NE(r.message, (UINT)WM_DESTROY);
+    for (const recorded_message& r : recorded)
+        EXPECT_NE(r.message, (UINT)WM_DESTROY);
     // the window and its controls keep working until it is destroyed
     EXPECT_TRUE(SetDlgItemTextA(dialog, IDC_STATUS, "still here"));
     EXPECT_EQ(text(IDC_STATUS), "still here");
 }
 
-TEST_F(DialogWindow, DestroyFromInsideANotificationEndsTheRestQuietly) {
+TEST_F(DialogWindow, DestroyFromInsideANotificationEndsTheRestQuietly)
+{
     reactions = {{IDC_BASE_NUMBER, EN_UPDATE, [](HWND d) { DestroyWindow(d); }}};
     SetDlgItemTextA(dialog, IDC_BASE_NUMBER, "5");
     EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(command_trace(), std::vector<std::string>{std::to_string(IDC_BASE_NUMBER) + ":" + std::to_string(EN_UPDATE)});
+    EXPECT_EQ(command_trace(),
+              std::vector<std::string>{std::to_string(IDC_BASE_NUMBER) + ":" + std::to_string(EN_UPDATE)});
 }
 
 namespace {
@@ -105,7 +114,8 @@ struct modal_case {
 
 }  // namespace
 
-TEST(ModalDialog, ClosingWaysEndTheModalLoopOnceTheProcedureDestroysTheDialog) {
+TEST(ModalDialog, ClosingWaysEndTheModalLoopOnceTheProcedureDestroysTheDialog)
+{
     const modal_case cases[] = {
         {"close box", [](HWND d) { SendMessageA(d, WM_CLOSE, 0, 0); }},
         {"escape", [](HWND d) { SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }},
@@ -134,7 +144,8 @@ namespace {
 HWND modal_dialog = nullptr;
 BOOL window_right_after_end = FALSE;
 
-void end_with_7(HWND dialog) {
+void end_with_7(HWND dialog)
+{
     modal_dialog = dialog;
     EXPECT_TRUE(EndDialog(dialog, 7));
     window_right_after_end = IsWindow(dialog);
@@ -142,7 +153,8 @@ void end_with_7(HWND dialog) {
 
 }  // namespace
 
-TEST(ModalDialog, EndDialogEndsTheLoopWithItsResultAndTheDialogIsDestroyedAfter) {
+TEST(ModalDialog, EndDialogEndsTheLoopWithItsResultAndTheDialogIsDestroyedAfter)
+{
     const struct {
         const char* name;
         void (*act)(HWND dialog);
@@ -157,7 +169,8 @@ TEST(ModalDialog, EndDialogEndsTheLoopWithItsResultAndTheDialogIsDestroyedAfter)
     for (const auto& c : cases) {
         recorded.clear();
         reactions.clear();
-        if (c.end_on_cancel) reactions = {{IDCANCEL, BN_CLICKED, end_with_7}};
+        if (c.end_on_cancel)
+            reactions = {{IDCANCEL, BN_CLICKED, end_with_7}};
         modal_dialog = nullptr;
         window_right_after_end = FALSE;
         EXPECT_EQ(run_modal(c.act), 7) << c.name;
@@ -170,21 +183,18 @@ TEST(ModalDialog, EndDialogEndsTheLoopWithItsResultAndTheDialogIsDestroyedAfter)
     }
 }
 
-TEST_F(DialogWindow, ProgramSettingsOfControlsNotifyNothing) {
+TEST_F(DialogWindow, ProgramSettingsOfControlsNotifyNothing)
+{
     struct setting {
         const char* name;
         int id;
         UINT message;
         WPARAM wparam;
     } const settings[] = {
-        {"read-only on", IDC_HEX, EM_SETREADONLY, TRUE},
-        {"read-only off", IDC_ASCII, EM_SETREADONLY, FALSE},
-        {"limit", IDC_BASE_NUMBER, EM_LIMITTEXT, 2},
-        {"selection", IDC_CUSTOM_TABLE_TEXT, EM_SETSEL, 0},
-        {"check", IDC_SRC_HEX, BM_SETCHECK, BST_CHECKED},
-        {"combo item", IDC_MODE, CB_ADDSTRING, 0},
-        {"static text", IDC_HEX_COUNT, WM_SETTEXT, 0},
-        {"button text", IDC_REV, WM_SETTEXT, 0},
+        {"read-only on", IDC_HEX, EM_SETREADONLY, TRUE},  {"read-only off", IDC_ASCII, EM_SETREADONLY, FALSE},
+        {"limit", IDC_BASE_NUMBER, EM_LIMITTEXT, 2},      {"selection", IDC_CUSTOM_TABLE_TEXT, EM_SETSEL, 0},
+        {"check", IDC_SRC_HEX, BM_SETCHECK, BST_CHECKED}, {"combo item", IDC_MODE, CB_ADDSTRING, 0},
+        {"static text", IDC_HEX_COUNT, WM_SETTEXT, 0},    {"button text", IDC_REV, WM_SETTEXT, 0},
     };
     for (const setting& s : settings) {
         recorded.clear();
@@ -204,18 +214,22 @@ namespace {
 int seen_by_replacement = 0;
 WNDPROC replaced = nullptr;
 
-LRESULT CALLBACK filtering_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK filtering_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
     if (message == WM_COMMAND && (HWND)lparam) {
         ++seen_by_replacement;
-        if (LOWORD(wparam) == IDC_HEX) return 0;
+        if (LOWORD(wparam) == IDC_HEX)
+            return 0;
     }
     return CallWindowProcA(replaced, window, message, wparam, lparam);
 }
 
-LRESULT CALLBACK upper_case_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK upper_case_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
     if (message == WM_SETTEXT && lparam) {
         std::string upper = reinterpret_cast<const char*>(lparam);
-        for (char& c : upper) c = (char)toupper((unsigned char)c);
+        for (char& c : upper)
+            c = (char)toupper((unsigned char)c);
         return CallWindowProcA(replaced, window, message, wparam, (LPARAM)upper.c_str());
     }
     return CallWindowProcA(replaced, window, message, wparam, lparam);
@@ -223,7 +237,8 @@ LRESULT CALLBACK upper_case_procedure(HWND window, UINT message, WPARAM wparam, 
 
 }  // namespace
 
-TEST_F(DialogWindow, ControlNotificationsPassThroughTheDialogsReplacementProcedure) {
+TEST_F(DialogWindow, ControlNotificationsPassThroughTheDialogsReplacementProcedure)
+{
     seen_by_replacement = 0;
     replaced = (WNDPROC)SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)filtering_procedure);
     ASSERT_NE(replaced, nullptr);
@@ -240,7 +255,8 @@ TEST_F(DialogWindow, ControlNotificationsPassThroughTheDialogsReplacementProcedu
     EXPECT_EQ(command_trace().size(), 2u) << "the dialog procedure sees the edit again once restored";
 }
 
-TEST_F(DialogWindow, MessagesToAControlGoThroughItsReplacementProcedure) {
+TEST_F(DialogWindow, MessagesToAControlGoThroughItsReplacementProcedure)
+{
     HWND edit = control(IDC_CUSTOM_TABLE_TEXT);
     replaced = (WNDPROC)SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)upper_case_procedure);
     SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "abc");
@@ -252,7 +268,8 @@ TEST_F(DialogWindow, MessagesToAControlGoThroughItsReplacementProcedure) {
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "fg");
 }
 
-TEST_F(DialogWindow, PropertiesAreNamedValuesPerWindow) {
+TEST_F(DialogWindow, PropertiesAreNamedValuesPerWindow)
+{
     int a = 0, b = 0;
     HWND hex = control(IDC_HEX);
     EXPECT_EQ(GetPropA(hex, "Test.Value"), nullptr);

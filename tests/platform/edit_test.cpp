@@ -12,19 +12,21 @@ namespace {
 const std::string UPDATE = std::to_string(EN_UPDATE), CHANGE = std::to_string(EN_CHANGE),
                   MAXTEXT = std::to_string(EN_MAXTEXT);
 
-std::vector<std::string> change_pair(int id) {
+std::vector<std::string> change_pair(int id)
+{
     return {std::to_string(id) + ":" + UPDATE, std::to_string(id) + ":" + CHANGE};
 }
 
 const int multi_line_edits[] = {IDC_HEX, IDC_ASCII, IDC_BASEX, IDC_STATUS};
-const int single_line_edits[] = {IDC_BASE_NUMBER, IDC_DEFAULT_TABLE_TEXT, IDC_CUSTOM_TABLE_TEXT,
-                                 IDC_POW2_BITS, IDC_BYTE_UNIT};
+const int single_line_edits[] = {IDC_BASE_NUMBER, IDC_DEFAULT_TABLE_TEXT, IDC_CUSTOM_TABLE_TEXT, IDC_POW2_BITS,
+                                 IDC_BYTE_UNIT};
 
 }  // namespace
 
 using EditControl = RecordingDialog;
 
-TEST_F(EditControl, ProgramWriteNotifiesSingleLineEditsAtOnceEvenForTheSameText) {
+TEST_F(EditControl, ProgramWriteNotifiesSingleLineEditsAtOnceEvenForTheSameText)
+{
     for (int id : single_line_edits) {
         for (int round = 0; round < 2; ++round) {  // the second write repeats the text
             recorded.clear();
@@ -36,7 +38,8 @@ TEST_F(EditControl, ProgramWriteNotifiesSingleLineEditsAtOnceEvenForTheSameText)
     }
 }
 
-TEST_F(EditControl, ProgramWriteIntoMultiLineEditsNotifiesNothing) {
+TEST_F(EditControl, ProgramWriteIntoMultiLineEditsNotifiesNothing)
+{
     for (int id : multi_line_edits) {
         recorded.clear();
         SetDlgItemTextA(dialog, id, "12");
@@ -47,12 +50,14 @@ TEST_F(EditControl, ProgramWriteIntoMultiLineEditsNotifiesNothing) {
     }
 }
 
-TEST_F(EditControl, NotificationOfAWriteMadeInsideAHandlerNestsInsideIt) {
+TEST_F(EditControl, NotificationOfAWriteMadeInsideAHandlerNestsInsideIt)
+{
     reactions = {{IDC_BASE_NUMBER, EN_CHANGE, [](HWND d) { SetDlgItemTextA(d, IDC_CUSTOM_TABLE_TEXT, "xyz"); }}};
     SetDlgItemTextA(dialog, IDC_BASE_NUMBER, "7");
     ASSERT_EQ(recorded.size(), 4u);
     std::vector<std::string> expected = change_pair(IDC_BASE_NUMBER);
-    for (const std::string& s : change_pair(IDC_CUSTOM_TABLE_TEXT)) expected.push_back(s);
+    for (const std::string& s : change_pair(IDC_CUSTOM_TABLE_TEXT))
+        expected.push_back(s);
     EXPECT_EQ(command_trace(), expected);
     EXPECT_EQ(recorded[1].depth, 1);
     EXPECT_EQ(recorded[2].depth, 2);
@@ -60,16 +65,19 @@ TEST_F(EditControl, NotificationOfAWriteMadeInsideAHandlerNestsInsideIt) {
     EXPECT_EQ(recorded[3].text, "xyz");
 }
 
-TEST_F(EditControl, WritingAnEditFromItsOwnChangeReentersWithoutAGuard) {
+TEST_F(EditControl, WritingAnEditFromItsOwnChangeReentersWithoutAGuard)
+{
     static int rewrites;
     rewrites = 0;
     reactions = {{IDC_POW2_BITS, EN_CHANGE, [](HWND d) {
-                      if (rewrites++ < 2) SetDlgItemTextA(d, IDC_POW2_BITS, rewrites == 1 ? "b" : "c");
+                      if (rewrites++ < 2)
+                          SetDlgItemTextA(d, IDC_POW2_BITS, rewrites == 1 ? "b" : "c");
                   }}};
     user_type(control(IDC_POW2_BITS), "1");
     std::vector<std::string> expected;
     for (int i = 0; i < 3; ++i)
-        for (const std::string& s : change_pair(IDC_POW2_BITS)) expected.push_back(s);
+        for (const std::string& s : change_pair(IDC_POW2_BITS))
+            expected.push_back(s);
     EXPECT_EQ(command_trace(), expected);
     ASSERT_EQ(recorded.size(), 6u);
     EXPECT_EQ(recorded[1].depth, 1);
@@ -79,7 +87,8 @@ TEST_F(EditControl, WritingAnEditFromItsOwnChangeReentersWithoutAGuard) {
     EXPECT_EQ(text(IDC_POW2_BITS), "c");
 }
 
-TEST_F(EditControl, TypingAndReplaceSelNotifyInEveryEdit) {
+TEST_F(EditControl, TypingAndReplaceSelNotifyInEveryEdit)
+{
     for (int id : multi_line_edits) {
         SendMessageA(control(id), EM_SETREADONLY, FALSE, 0);
         recorded.clear();
@@ -87,13 +96,15 @@ TEST_F(EditControl, TypingAndReplaceSelNotifyInEveryEdit) {
         SendMessageA(control(id), EM_REPLACESEL, TRUE, (LPARAM) "c");
         std::vector<std::string> expected;
         for (int i = 0; i < 3; ++i)
-            for (const std::string& s : change_pair(id)) expected.push_back(s);
+            for (const std::string& s : change_pair(id))
+                expected.push_back(s);
         EXPECT_EQ(command_trace(), expected) << id;
         EXPECT_EQ(text(id), "abc") << id;
     }
 }
 
-TEST_F(EditControl, ReplaceSelOfNothingOverNothingIsSilent) {
+TEST_F(EditControl, ReplaceSelOfNothingOverNothingIsSilent)
+{
     SetDlgItemTextA(dialog, IDC_HEX, "ab");
     SendMessageA(control(IDC_HEX), EM_SETSEL, 1, 1);
     SendMessageA(control(IDC_HEX), EM_REPLACESEL, TRUE, (LPARAM) "");
@@ -104,13 +115,15 @@ TEST_F(EditControl, ReplaceSelOfNothingOverNothingIsSilent) {
     EXPECT_EQ(text(IDC_HEX), "b");
 }
 
-TEST_F(EditControl, RequestRefusedWholeAtTheLimitStillRaisesTheChangePair) {
+TEST_F(EditControl, RequestRefusedWholeAtTheLimitStillRaisesTheChangePair)
+{
     HWND edit = control(IDC_CUSTOM_TABLE_TEXT);
     SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "abc");
     SendMessageA(edit, EM_LIMITTEXT, 3, 0);
     SendMessageA(edit, EM_SETSEL, 3, 3);
     std::vector<std::string> expected = {std::to_string(IDC_CUSTOM_TABLE_TEXT) + ":" + MAXTEXT};
-    for (const std::string& s : change_pair(IDC_CUSTOM_TABLE_TEXT)) expected.push_back(s);
+    for (const std::string& s : change_pair(IDC_CUSTOM_TABLE_TEXT))
+        expected.push_back(s);
     recorded.clear();
     SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM) "de");
     EXPECT_EQ(command_trace(), expected);
@@ -120,7 +133,8 @@ TEST_F(EditControl, RequestRefusedWholeAtTheLimitStillRaisesTheChangePair) {
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "abc");
 }
 
-TEST_F(EditControl, LimitBoundsTypingAndReplaceSelButNotProgramWrites) {
+TEST_F(EditControl, LimitBoundsTypingAndReplaceSelButNotProgramWrites)
+{
     struct limit_case {
         const char* name;
         const char* start_text;
@@ -150,7 +164,8 @@ TEST_F(EditControl, LimitBoundsTypingAndReplaceSelButNotProgramWrites) {
             SendMessageA(edit, EM_REPLACESEL, TRUE, (LPARAM)c.input);
         EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), c.expected) << c.name;
         bool saw_max_text = false;
-        for (const recorded_message& r : recorded) saw_max_text |= r.code == EN_MAXTEXT;
+        for (const recorded_message& r : recorded)
+            saw_max_text |= r.code == EN_MAXTEXT;
         EXPECT_EQ(saw_max_text, c.max_text) << c.name;
     }
     // a program write ignores the limit
@@ -159,7 +174,8 @@ TEST_F(EditControl, LimitBoundsTypingAndReplaceSelButNotProgramWrites) {
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "longer than two");
 }
 
-TEST_F(EditControl, LimitDefaultsAndLimitZero) {
+TEST_F(EditControl, LimitDefaultsAndLimitZero)
+{
     HWND single = control(IDC_CUSTOM_TABLE_TEXT), multi = control(IDC_HEX);
     EXPECT_EQ(SendMessageA(single, EM_GETLIMITTEXT, 0, 0), 30000);
     EXPECT_EQ(SendMessageA(multi, EM_GETLIMITTEXT, 0, 0), 30000);
@@ -169,12 +185,14 @@ TEST_F(EditControl, LimitDefaultsAndLimitZero) {
     EXPECT_EQ(SendMessageA(single, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
 }
 
-TEST_F(EditControl, NumberStyleRefusesTypedNonDigitsSilentlyButNotOtherWrites) {
+TEST_F(EditControl, NumberStyleRefusesTypedNonDigitsSilentlyButNotOtherWrites)
+{
     HWND number = control(IDC_BASE_NUMBER);
     user_type(number, "a1b2-");
     EXPECT_EQ(text(IDC_BASE_NUMBER), "12");
     std::vector<std::string> expected = change_pair(IDC_BASE_NUMBER);
-    for (const std::string& s : change_pair(IDC_BASE_NUMBER)) expected.push_back(s);
+    for (const std::string& s : change_pair(IDC_BASE_NUMBER))
+        expected.push_back(s);
     EXPECT_EQ(command_trace(), expected) << "refused keys raise nothing";
     SendMessageA(number, EM_REPLACESEL, TRUE, (LPARAM) "x");
     EXPECT_EQ(text(IDC_BASE_NUMBER), "12x");
@@ -185,17 +203,16 @@ TEST_F(EditControl, NumberStyleRefusesTypedNonDigitsSilentlyButNotOtherWrites) {
     EXPECT_EQ(text(IDC_BASE_NUMBER), "y9");
 }
 
-TEST_F(EditControl, PasteTakesOneLineIntoSingleLineEditsAndAllIntoMultiLineOnes) {
+TEST_F(EditControl, PasteTakesOneLineIntoSingleLineEditsAndAllIntoMultiLineOnes)
+{
     struct paste_case {
         int id;
         const char* pasted;
         const char* expected;
         bool notifies;  // pasting nothing over nothing is silent
     } const cases[] = {
-        {IDC_CUSTOM_TABLE_TEXT, "a\r\nb", "a", true},
-        {IDC_CUSTOM_TABLE_TEXT, "x\ny", "x", true},
-        {IDC_CUSTOM_TABLE_TEXT, "\r\nz", "", false},
-        {IDC_ASCII, "p\r\nq", "p\r\nq", true},
+        {IDC_CUSTOM_TABLE_TEXT, "a\r\nb", "a", true},      {IDC_CUSTOM_TABLE_TEXT, "x\ny", "x", true},
+        {IDC_CUSTOM_TABLE_TEXT, "\r\nz", "", false},       {IDC_ASCII, "p\r\nq", "p\r\nq", true},
         {IDC_ASCII, "\x01\x7f\xff", "\x01\x7f\xff", true},
     };
     for (const paste_case& c : cases) {
@@ -204,11 +221,13 @@ TEST_F(EditControl, PasteTakesOneLineIntoSingleLineEditsAndAllIntoMultiLineOnes)
         recorded.clear();
         user_paste(control(c.id), c.pasted);
         EXPECT_EQ(text(c.id), c.expected) << c.id << " " << c.pasted;
-        EXPECT_EQ(command_trace(), c.notifies ? change_pair(c.id) : std::vector<std::string>{}) << c.id << " " << c.pasted;
+        EXPECT_EQ(command_trace(), c.notifies ? change_pair(c.id) : std::vector<std::string>{})
+            << c.id << " " << c.pasted;
     }
 }
 
-TEST_F(EditControl, ReadOnlyStyleFollowsSetReadOnlyAndBlocksOnlyTheUser) {
+TEST_F(EditControl, ReadOnlyStyleFollowsSetReadOnlyAndBlocksOnlyTheUser)
+{
     HWND hex = control(IDC_HEX);
     EXPECT_EQ(style(IDC_HEX) & ES_READONLY, 0);
     EXPECT_TRUE(SendMessageA(hex, EM_SETREADONLY, TRUE, 0));
@@ -232,7 +251,8 @@ TEST_F(EditControl, ReadOnlyStyleFollowsSetReadOnlyAndBlocksOnlyTheUser) {
     EXPECT_EQ(command_trace(), change_pair(IDC_DEFAULT_TABLE_TEXT));
 }
 
-TEST_F(EditControl, EnterInAReadOnlyMultiLineEditOnlyMovesTheCaretToTheNextLine) {
+TEST_F(EditControl, EnterInAReadOnlyMultiLineEditOnlyMovesTheCaretToTheNextLine)
+{
     struct enter_case {
         const char* text;
         int caret;
@@ -255,7 +275,8 @@ TEST_F(EditControl, EnterInAReadOnlyMultiLineEditOnlyMovesTheCaretToTheNextLine)
     }
 }
 
-TEST_F(EditControl, SetSelOrdersClampsAndDeselects) {
+TEST_F(EditControl, SetSelOrdersClampsAndDeselects)
+{
     struct sel_case {
         int start, end;
         DWORD expected_start, expected_end;
@@ -270,7 +291,8 @@ TEST_F(EditControl, SetSelOrdersClampsAndDeselects) {
     EXPECT_EQ(end, 0u);
     SendMessageA(edit, EM_SETSEL, 5, 2);  // caret at 2: "-1" below keeps it
     for (const sel_case& c : cases) {
-        if (c.start == -1) SendMessageA(edit, EM_SETSEL, 5, 2);
+        if (c.start == -1)
+            SendMessageA(edit, EM_SETSEL, 5, 2);
         SendMessageA(edit, EM_SETSEL, (WPARAM)c.start, c.end);
         SendMessageA(edit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
         EXPECT_EQ(start, c.expected_start) << c.start << "," << c.end;
@@ -278,7 +300,8 @@ TEST_F(EditControl, SetSelOrdersClampsAndDeselects) {
     }
 }
 
-TEST_F(EditControl, TypedKeysByKindOfEdit) {
+TEST_F(EditControl, TypedKeysByKindOfEdit)
+{
     struct key_case {
         int id;
         const char* start_text;
@@ -289,7 +312,10 @@ TEST_F(EditControl, TypedKeysByKindOfEdit) {
         {IDC_HEX, "", "\n\t", "\r\n\t"},
         {IDC_ASCII, "", "\r", "\r\n"},
         {IDC_HEX, "", "\x01\x7f\x80\xff", "\x80\xff"},
-        {IDC_CUSTOM_TABLE_TEXT, "", "a\r\n\t\x01" "b", "ab"},
+        {IDC_CUSTOM_TABLE_TEXT, "",
+         "a\r\n\t\x01"
+         "b",
+         "ab"},
         {IDC_ASCII, "x\r\ny", "\b", "x\r\n"},
         {IDC_ASCII, "x\r\n", "\b", "x"},
         {IDC_CUSTOM_TABLE_TEXT, "abc", "\b\b", "a"},
@@ -305,7 +331,8 @@ TEST_F(EditControl, TypedKeysByKindOfEdit) {
     }
 }
 
-TEST_F(EditControl, BackspaceAtTheStartChangesAndRaisesNothing) {
+TEST_F(EditControl, BackspaceAtTheStartChangesAndRaisesNothing)
+{
     SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "ab");
     recorded.clear();
     user_type(control(IDC_CUSTOM_TABLE_TEXT), "\b");
@@ -313,9 +340,11 @@ TEST_F(EditControl, BackspaceAtTheStartChangesAndRaisesNothing) {
     EXPECT_TRUE(recorded.empty());
 }
 
-TEST_F(EditControl, TextsHoldEveryByteUpToTheFirstNul) {
+TEST_F(EditControl, TextsHoldEveryByteUpToTheFirstNul)
+{
     std::string all;
-    for (int b = 1; b < 256; ++b) all.push_back((char)b);
+    for (int b = 1; b < 256; ++b)
+        all.push_back((char)b);
     for (int id : {IDC_ASCII, IDC_CUSTOM_TABLE_TEXT}) {
         SetDlgItemTextA(dialog, id, all.c_str());
         EXPECT_EQ(text(id), all) << id;
@@ -324,10 +353,12 @@ TEST_F(EditControl, TextsHoldEveryByteUpToTheFirstNul) {
     }
 }
 
-TEST_F(EditControl, FullSizeTextsGoInAndOutWhole) {
+TEST_F(EditControl, FullSizeTextsGoInAndOutWhole)
+{
     // 262143 characters: the largest field content the program reads
     std::string big(262143, 'z');
-    for (size_t i = 0; i < big.size(); i += 97) big[i] = (char)('0' + i % 10);
+    for (size_t i = 0; i < big.size(); i += 97)
+        big[i] = (char)('0' + i % 10);
     SendMessageA(control(IDC_CUSTOM_TABLE_TEXT), EM_LIMITTEXT, 0, 0);
     SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, big.c_str());
     std::string back(262144, '\0');
@@ -340,7 +371,8 @@ TEST_F(EditControl, FullSizeTextsGoInAndOutWhole) {
     EXPECT_EQ(SendMessageA(control(IDC_CUSTOM_TABLE_TEXT), WM_GETTEXTLENGTH, 0, 0), 262144);
 }
 
-TEST_F(EditControl, ModifiedFlagAndUndoFollowEachKindOfChange) {
+TEST_F(EditControl, ModifiedFlagAndUndoFollowEachKindOfChange)
+{
     // Starts from a program write (not modified, nothing to undo), then one action and its result.
     struct change_case {
         const char* name;
@@ -350,8 +382,8 @@ TEST_F(EditControl, ModifiedFlagAndUndoFollowEachKindOfChange) {
         {"program write", [](HWND e) { SetWindowTextA(e, "xyz"); }, FALSE, FALSE},
         {"typed key", [](HWND e) { user_type(e, "q"); }, TRUE, TRUE},
         {"undoable replace", [](HWND e) { SendMessageA(e, EM_REPLACESEL, TRUE, (LPARAM) "q"); }, TRUE, TRUE},
-        {"replace that may not be undone", [](HWND e) { SendMessageA(e, EM_REPLACESEL, FALSE, (LPARAM) "q"); },
-         TRUE, FALSE},
+        {"replace that may not be undone", [](HWND e) { SendMessageA(e, EM_REPLACESEL, FALSE, (LPARAM) "q"); }, TRUE,
+         FALSE},
         {"typed key, then the undo buffer emptied",
          [](HWND e) {
              user_type(e, "q");
@@ -365,7 +397,8 @@ TEST_F(EditControl, ModifiedFlagAndUndoFollowEachKindOfChange) {
          },
          FALSE, TRUE},
         {"marked modified", [](HWND e) { SendMessageA(e, EM_SETMODIFY, TRUE, 0); }, TRUE, FALSE},
-        {"typed key, then a program write", [](HWND e) {
+        {"typed key, then a program write",
+         [](HWND e) {
              user_type(e, "q");
              SetWindowTextA(e, "new");
          },
@@ -384,7 +417,8 @@ TEST_F(EditControl, ModifiedFlagAndUndoFollowEachKindOfChange) {
     }
 }
 
-TEST_F(EditControl, ScrollCaretChangesNeitherTextNorSelectionAndRaisesNoChange) {
+TEST_F(EditControl, ScrollCaretChangesNeitherTextNorSelectionAndRaisesNoChange)
+{
     HWND edit = control(IDC_BASEX);
     SetDlgItemTextA(dialog, IDC_BASEX, std::string(3000, '7').c_str());
     SendMessageA(edit, EM_SETSEL, 2990, 2995);
@@ -395,10 +429,12 @@ TEST_F(EditControl, ScrollCaretChangesNeitherTextNorSelectionAndRaisesNoChange) 
     EXPECT_EQ(start, 2990u);
     EXPECT_EQ(end, 2995u);
     EXPECT_EQ(text(IDC_BASEX), std::string(3000, '7'));
-    for (const recorded_message& r : recorded) EXPECT_TRUE(r.code != EN_UPDATE && r.code != EN_CHANGE) << r.code;
+    for (const recorded_message& r : recorded)
+        EXPECT_TRUE(r.code != EN_UPDATE && r.code != EN_CHANGE) << r.code;
 }
 
-TEST_F(EditControl, SetRedrawIsLeftToTheDefaultProcedureWhichTogglesOnlyTheVisibleStyle) {
+TEST_F(EditControl, SetRedrawIsLeftToTheDefaultProcedureWhichTogglesOnlyTheVisibleStyle)
+{
     ShowWindow(dialog, SW_SHOW);
     HWND edit = control(IDC_BASEX);
     // the edit control itself keeps its visibility
@@ -416,7 +452,8 @@ TEST_F(EditControl, SetRedrawIsLeftToTheDefaultProcedureWhichTogglesOnlyTheVisib
     EXPECT_EQ(text(IDC_BASEX), "123");
 }
 
-TEST_F(EditControl, DeleteKeyCutAndClearRemoveTheSelectionOrTheNextCharacter) {
+TEST_F(EditControl, DeleteKeyCutAndClearRemoveTheSelectionOrTheNextCharacter)
+{
     struct removal_case {
         const char* name;
         UINT message;
@@ -447,7 +484,8 @@ TEST_F(EditControl, DeleteKeyCutAndClearRemoveTheSelectionOrTheNextCharacter) {
         SendMessageA(edit, c.message, c.message == WM_KEYDOWN ? VK_DELETE : 0, c.message == WM_KEYDOWN ? 1 : 0);
         EXPECT_EQ(text(IDC_HEX), c.expected) << c.name;
         bool changed = false;
-        for (const recorded_message& r : recorded) changed |= r.id == IDC_HEX && r.code == EN_CHANGE;
+        for (const recorded_message& r : recorded)
+            changed |= r.id == IDC_HEX && r.code == EN_CHANGE;
         EXPECT_EQ(changed, c.notifies) << c.name;
         if (c.clipboard) {
             SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "");

@@ -8,7 +8,8 @@
 
 using HeadlessHooks = RecordingDialog;
 
-TEST(HeadlessModal, DriverThatLeavesTheDialogOpenGetsMinusOneAndTheDialogIsDestroyed) {
+TEST(HeadlessModal, DriverThatLeavesTheDialogOpenGetsMinusOneAndTheDialogIsDestroyed)
+{
     recorded.clear();
     HWND seen = nullptr;
     headless_set_modal_driver([](HWND d, void* out) { *static_cast<HWND*>(out) = d; }, &seen);
@@ -22,7 +23,8 @@ TEST(HeadlessModal, DriverThatLeavesTheDialogOpenGetsMinusOneAndTheDialogIsDestr
     EXPECT_EQ(recorded[1].message, (UINT)WM_DESTROY);
 }
 
-TEST(HeadlessModal, DialogIsVisibleWhileTheDriverRuns) {
+TEST(HeadlessModal, DialogIsVisibleWhileTheDriverRuns)
+{
     BOOL visible = FALSE;
     headless_set_modal_driver(
         [](HWND d, void* out) {
@@ -37,27 +39,32 @@ TEST(HeadlessModal, DialogIsVisibleWhileTheDriverRuns) {
     EXPECT_TRUE(visible);
 }
 
-TEST(HeadlessModal, DialogEndedByItsInitialisationIsNeitherShownNorDriven) {
+TEST(HeadlessModal, DialogEndedByItsInitialisationIsNeitherShownNorDriven)
+{
     bool driven = false;
     headless_set_modal_driver([](HWND, void* out) { *static_cast<bool*>(out) = true; }, &driven);
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                     [](HWND d, UINT message, WPARAM, LPARAM) -> INT_PTR {
-                                         if (message == WM_INITDIALOG) EndDialog(d, 5);
-                                         return FALSE;
-                                     },
-                                     0);
+    INT_PTR result = DialogBoxParamA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+        [](HWND d, UINT message, WPARAM, LPARAM) -> INT_PTR {
+            if (message == WM_INITDIALOG)
+                EndDialog(d, 5);
+            return FALSE;
+        },
+        0);
     headless_set_modal_driver(nullptr, nullptr);
     EXPECT_EQ(result, 5);
     EXPECT_FALSE(driven);
 }
 
-TEST(HeadlessModal, UnknownTemplatesAreRefused) {
+TEST(HeadlessModal, UnknownTemplatesAreRefused)
+{
     EXPECT_EQ(CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN + 1), nullptr, recording_proc, 0), nullptr);
     EXPECT_EQ(CreateDialogParamA(nullptr, "IDD_MAIN", nullptr, recording_proc, 0), nullptr);
     EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(7), nullptr, recording_proc, 0), -1);
 }
 
-TEST_F(HeadlessHooks, EscapeAndCloseBoxReachTheProcedure) {
+TEST_F(HeadlessHooks, EscapeAndCloseBoxReachTheProcedure)
+{
     headless_press_escape(dialog);
     destroy_on_close = true;
     headless_click_close_box(dialog);
@@ -69,7 +76,8 @@ TEST_F(HeadlessHooks, EscapeAndCloseBoxReachTheProcedure) {
     EXPECT_FALSE(IsWindow(dialog));
 }
 
-TEST_F(HeadlessHooks, NotificationLogMatchesWhatTheProcedureSaw) {
+TEST_F(HeadlessHooks, NotificationLogMatchesWhatTheProcedureSaw)
+{
     headless_clear_notifications();
     headless_type(control(IDC_BASE_NUMBER), "1x");
     headless_click(dialog, IDC_SRC_HEX);
@@ -84,7 +92,8 @@ TEST_F(HeadlessHooks, NotificationLogMatchesWhatTheProcedureSaw) {
     EXPECT_EQ(headless_notification_count(), 0u);
 }
 
-TEST_F(HeadlessHooks, TypeOverReplacesAllAndPasteNotifiesOnce) {
+TEST_F(HeadlessHooks, TypeOverReplacesAllAndPasteNotifiesOnce)
+{
     SetDlgItemTextA(dialog, IDC_CUSTOM_TABLE_TEXT, "old text");
     headless_type_over(control(IDC_CUSTOM_TABLE_TEXT), "new");
     EXPECT_STREQ(headless_text(control(IDC_CUSTOM_TABLE_TEXT)), "new");
@@ -98,7 +107,8 @@ TEST_F(HeadlessHooks, TypeOverReplacesAllAndPasteNotifiesOnce) {
     EXPECT_EQ(command_trace(), expected);
 }
 
-TEST_F(HeadlessHooks, TypingFillsAFieldToItsLimitKeyByKey) {
+TEST_F(HeadlessHooks, TypingFillsAFieldToItsLimitKeyByKey)
+{
     HWND hex = control(IDC_HEX);
     SendMessageA(hex, EM_LIMITTEXT, 65534, 0);
     std::string keys(65535, 'f');
@@ -109,14 +119,16 @@ TEST_F(HeadlessHooks, TypingFillsAFieldToItsLimitKeyByKey) {
     EXPECT_EQ(recorded[recorded.size() - 3].code, EN_MAXTEXT);
 }
 
-TEST_F(HeadlessHooks, FontDescriptionIsTheDialogsUntilSet) {
+TEST_F(HeadlessHooks, FontDescriptionIsTheDialogsUntilSet)
+{
     const LOGFONTA* font = headless_font(control(IDC_STATUS));
     ASSERT_NE(font, nullptr);
     EXPECT_STREQ(font->lfFaceName, "Courier New");
     EXPECT_EQ(font->lfHeight, -11);
 }
 
-TEST_F(HeadlessHooks, StaleHandlesAreRefusedQuietly) {
+TEST_F(HeadlessHooks, StaleHandlesAreRefusedQuietly)
+{
     HWND hex = control(IDC_HEX);
     DestroyWindow(dialog);
     EXPECT_EQ(GetDlgItem(dialog, IDC_HEX), nullptr);
@@ -133,7 +145,8 @@ TEST_F(HeadlessHooks, StaleHandlesAreRefusedQuietly) {
 
 // Minus signs and the exact 32-bit bounds. (Wine's answers to these depend on a stale errno and it
 // wraps "-n" read unsigned; the layer keeps the documented rule: no minus sign unless signed.)
-TEST_F(HeadlessHooks, GetDlgItemIntTakesAMinusSignOnlyWhenSignedAndHoldsTheExactBounds) {
+TEST_F(HeadlessHooks, GetDlgItemIntTakesAMinusSignOnlyWhenSignedAndHoldsTheExactBounds)
+{
     struct int_case {
         const char* text;
         UINT unsigned_value;

@@ -11,17 +11,22 @@ namespace {
 
 int depth = 0;
 
-LRESULT state_of(HWND dialog, int id, int code) {
+LRESULT state_of(HWND dialog, int id, int code)
+{
     HWND control = GetDlgItem(dialog, id);
-    if (!control) return 0;
-    if (id == IDC_MODE) return SendMessageA(control, CB_GETCURSEL, 0, 0);
-    if (code == BN_CLICKED) return SendMessageA(control, BM_GETCHECK, 0, 0);
+    if (!control)
+        return 0;
+    if (id == IDC_MODE)
+        return SendMessageA(control, CB_GETCURSEL, 0, 0);
+    if (code == BN_CLICKED)
+        return SendMessageA(control, BM_GETCHECK, 0, 0);
     return 0;
 }
 
 }  // namespace
 
-INT_PTR CALLBACK recording_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR CALLBACK recording_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
     if (message == test_user_turn_message) {
         run_user_turn(dialog);
         return TRUE;
@@ -41,24 +46,29 @@ INT_PTR CALLBACK recording_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM
     }
     recorded.push_back(r);
     ++depth;
-    if (message == WM_INITDIALOG) start_user_turns(dialog);
+    if (message == WM_INITDIALOG)
+        start_user_turns(dialog);
     if (message == WM_COMMAND)
         for (const reaction& re : reactions)
-            if (re.id == r.id && re.code == r.code) re.act(dialog);
+            if (re.id == r.id && re.code == r.code)
+                re.act(dialog);
     if (destroy_on_close && (message == WM_CLOSE || (message == WM_COMMAND && r.id == IDCANCEL)))
         DestroyWindow(dialog);
     --depth;
     return FALSE;
 }
 
-std::vector<std::string> command_trace() {
+std::vector<std::string> command_trace()
+{
     std::vector<std::string> trace;
     for (const recorded_message& r : recorded)
-        if (r.message == WM_COMMAND) trace.push_back(std::to_string(r.id) + ":" + std::to_string(r.code));
+        if (r.message == WM_COMMAND)
+            trace.push_back(std::to_string(r.id) + ":" + std::to_string(r.code));
     return trace;
 }
 
-void RecordingDialog::SetUp() {
+void RecordingDialog::SetUp()
+{
     recorded.clear();
     reactions.clear();
     destroy_on_close = false;
@@ -67,12 +77,15 @@ void RecordingDialog::SetUp() {
     recorded.clear();
 }
 
-void RecordingDialog::TearDown() {
+void RecordingDialog::TearDown()
+{
     reactions.clear();
-    if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
+    if (dialog && IsWindow(dialog))
+        DestroyWindow(dialog);
 }
 
-std::string RecordingDialog::text(int id) const {
+std::string RecordingDialog::text(int id) const
+{
     HWND c = control(id);
     int length = (int)SendMessageA(c, WM_GETTEXTLENGTH, 0, 0);
     std::string s((size_t)length + 1, '\0');

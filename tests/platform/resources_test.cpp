@@ -12,17 +12,20 @@ namespace {
 
 const WORD LANGUAGE = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
 
-std::string version_string(const std::string& data, const char* name) {
+std::string version_string(const std::string& data, const char* name)
+{
     std::string path = std::string("\\StringFileInfo\\080404b0\\") + name;
     char* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) return "<missing>";
+    if (!VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+        return "<missing>";
     return length ? std::string(value) : std::string();
 }
 
 }  // namespace
 
-TEST(Resources, DialogIconAndVersionCarryTheChineseLanguageId) {
+TEST(Resources, DialogIconAndVersionCarryTheChineseLanguageId)
+{
     struct resource {
         LPCSTR type;
         int id;
@@ -31,7 +34,8 @@ TEST(Resources, DialogIconAndVersionCarryTheChineseLanguageId) {
         EXPECT_NE(FindResourceExA(nullptr, r.type, MAKEINTRESOURCEA(r.id), LANGUAGE), nullptr) << r.id;
 }
 
-TEST(Resources, IconIsOne32By32PictureOf16Colours) {
+TEST(Resources, IconIsOne32By32PictureOf16Colours)
+{
     HRSRC group = FindResourceExA(nullptr, RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_MAIN), LANGUAGE);
     ASSERT_NE(group, nullptr);
     const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
@@ -41,8 +45,8 @@ TEST(Resources, IconIsOne32By32PictureOf16Colours) {
     EXPECT_EQ(entry[0], 32);
     EXPECT_EQ(entry[1], 32);
     EXPECT_EQ(entry[2], 16);
-    EXPECT_EQ(entry[4] | entry[5] << 8, 1);  // planes
-    EXPECT_EQ(entry[6] | entry[7] << 8, 4);  // bits per pixel
+    EXPECT_EQ(entry[4] | entry[5] << 8, 1);    // planes
+    EXPECT_EQ(entry[6] | entry[7] << 8, 4);    // bits per pixel
     EXPECT_EQ(entry[12] | entry[13] << 8, 1);  // the image is icon resource 1
     HRSRC image = FindResourceExA(nullptr, RT_ICON, MAKEINTRESOURCEA(1), LANGUAGE);
     ASSERT_NE(image, nullptr);
@@ -54,7 +58,8 @@ TEST(Resources, IconIsOne32By32PictureOf16Colours) {
     EXPECT_NE(icon, nullptr);
 }
 
-TEST(Resources, VersionBlockNamesTheProgramAndItsMaker) {
+TEST(Resources, VersionBlockNamesTheProgramAndItsMaker)
+{
     char path[MAX_PATH];
     ASSERT_GT(GetModuleFileNameA(nullptr, path, sizeof path), 0u);
     DWORD ignored = 0;
@@ -76,14 +81,23 @@ TEST(Resources, VersionBlockNamesTheProgramAndItsMaker) {
         const char* name;
         const char* text;
     } const values[] = {
-        {"ProductName", "Morvane"},     {"FileDescription", "Morvane"}, {"InternalName", "Morvane"},
-        {"OriginalFilename", "Morvane"}, {"CompanyName", "Telvik"},     {"FileVersion", "1, 0, 0, 1"},
-        {"ProductVersion", "1, 0, 0, 1"}, {"Comments", ""},              {"LegalTrademarks", ""},
-        {"PrivateBuild", ""},           {"SpecialBuild", ""},
+        {"ProductName", "Morvane"},
+        {"FileDescription", "Morvane"},
+        {"InternalName", "Morvane"},
+        {"OriginalFilename", "Morvane"},
+        {"CompanyName", "Telvik"},
+        {"FileVersion", "1, 0, 0, 1"},
+        {"ProductVersion", "1, 0, 0, 1"},
+        {"Comments", ""},
+        {"LegalTrademarks", ""},
+        {"PrivateBuild", ""},
+        {"SpecialBuild", ""},
     };
-    for (const value& v : values) EXPECT_EQ(version_string(data, v.name), v.text) << v.name;
+    for (const value& v : values)
+        EXPECT_EQ(version_string(data, v.name), v.text) << v.name;
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_TRUE(
+        VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 1200);
 }

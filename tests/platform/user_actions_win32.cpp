@@ -13,12 +13,16 @@ void (*modal_act)(HWND) = nullptr;
 
 }  // namespace
 
-void user_type(HWND control, const char* keys) {
-    for (; *keys; ++keys) SendMessageA(control, WM_CHAR, (unsigned char)*keys, 1);
+void user_type(HWND control, const char* keys)
+{
+    for (; *keys; ++keys)
+        SendMessageA(control, WM_CHAR, (unsigned char)*keys, 1);
 }
 
-void user_paste(HWND control, const char* text) {
-    if (!OpenClipboard(control)) return;
+void user_paste(HWND control, const char* text)
+{
+    if (!OpenClipboard(control))
+        return;
     EmptyClipboard();
     size_t size = strlen(text) + 1;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
@@ -29,7 +33,8 @@ void user_paste(HWND control, const char* text) {
     SendMessageA(control, WM_PASTE, 0, 0);
 }
 
-void user_choose(HWND dialog, int id, int index) {
+void user_choose(HWND dialog, int id, int index)
+{
     // select the neighbour silently, then step onto the item with an arrow key
     HWND combo = GetDlgItem(dialog, id);
     bool from_above = index > 0;
@@ -37,46 +42,60 @@ void user_choose(HWND dialog, int id, int index) {
     SendMessageA(combo, WM_KEYDOWN, from_above ? VK_DOWN : VK_UP, 0);
 }
 
-void process_pending_messages(HWND dialog) {
+void process_pending_messages(HWND dialog)
+{
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        if (!IsDialogMessageA(dialog, &message)) DispatchMessageA(&message);
+        if (!IsDialogMessageA(dialog, &message))
+            DispatchMessageA(&message);
 }
 
-int control_count(HWND dialog) {
+int control_count(HWND dialog)
+{
     int n = 0;
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++n;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        ++n;
     return n;
 }
 
-HWND control_at(HWND dialog, int index) {
+HWND control_at(HWND dialog, int index)
+{
     HWND c = GetWindow(dialog, GW_CHILD);
-    for (; c && index > 0; --index) c = GetWindow(c, GW_HWNDNEXT);
+    for (; c && index > 0; --index)
+        c = GetWindow(c, GW_HWNDNEXT);
     return index == 0 ? c : nullptr;
 }
 
-std::string class_name(HWND window) {
+std::string class_name(HWND window)
+{
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
     return name;
 }
 
-LOGFONTA font_of(HWND window) {
+LOGFONTA font_of(HWND window)
+{
     LOGFONTA description{};
     HFONT font = (HFONT)SendMessageA(window, WM_GETFONT, 0, 0);
-    if (font) GetObjectA(font, sizeof description, &description);
+    if (font)
+        GetObjectA(font, sizeof description, &description);
     return description;
 }
 
-void start_user_turns(HWND dialog) {
-    if (modal_act) PostMessageA(dialog, test_user_turn_message, 0, 0);
+void start_user_turns(HWND dialog)
+{
+    if (modal_act)
+        PostMessageA(dialog, test_user_turn_message, 0, 0);
 }
 
-void run_user_turn(HWND dialog) {
-    if (modal_act) modal_act(dialog);
+void run_user_turn(HWND dialog)
+{
+    if (modal_act)
+        modal_act(dialog);
 }
 
-INT_PTR run_modal(void (*act)(HWND dialog)) {
+INT_PTR run_modal(void (*act)(HWND dialog))
+{
     modal_act = act;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, recording_proc, 0);
     modal_act = nullptr;

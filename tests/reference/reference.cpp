@@ -7,9 +7,12 @@ const char REFERENCE_DIGITS60[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghi
 namespace {
 
 // The word base as a 64-bit number.
-uint64_t radix_of(uint32_t base) { return base == 0 ? (1ull << 32) : base; }
+uint64_t radix_of(uint32_t base)
+{
+    return base == 0 ? (1ull << 32) : base;
+}
 
-} // namespace
+}  // namespace
 
 ref_words ref_strip(ref_words w)
 {

@@ -34,15 +34,16 @@ static std::string image_path(HANDLE process)
 {
     char path[MAX_PATH] = {};
     DWORD size = sizeof path;
-    if (!QueryFullProcessImageNameA(process, 0, path, &size)) return "";
+    if (!QueryFullProcessImageNameA(process, 0, path, &size))
+        return "";
     return path;
 }
 
 // "a.b.c.d" from the four 16-bit halves of two version words.
 static std::string dotted(DWORD high, DWORD low)
 {
-    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." + std::to_string(HIWORD(low)) +
-           "." + std::to_string(LOWORD(low));
+    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." + std::to_string(HIWORD(low)) + "." +
+           std::to_string(LOWORD(low));
 }
 
 // A string of the version block such as "1, 0, 0, 1", with its separators made dots.
@@ -50,8 +51,10 @@ static std::string dotted(std::string text)
 {
     std::string out;
     for (char c : text)
-        if (c == ',') out += '.';
-        else if (c != ' ') out += c;
+        if (c == ',')
+            out += '.';
+        else if (c != ' ')
+            out += c;
     return out;
 }
 

@@ -27,11 +27,13 @@ TEST_F(Capacity, PastedTextIsCutAtEachFieldsLimitAndConvertsWhole)
 TEST_F(Capacity, RevHexOfTheLongestHexTextKeepsEveryByte)
 {
     std::string hex;
-    for (int i = 0; i < 32767; ++i) hex += (i % 2) ? "01" : "FE";
+    for (int i = 0; i < 32767; ++i)
+        hex += (i % 2) ? "01" : "FE";
     paste_over(IDC_HEX, hex.c_str());
     click(IDC_REV_HEX);
     std::string reversed;
-    for (int i = 32766; i >= 0; --i) reversed += (i % 2) ? "01" : "FE";
+    for (int i = 32766; i >= 0; --i)
+        reversed += (i % 2) ? "01" : "FE";
     EXPECT_EQ(text(IDC_HEX), reversed);
     EXPECT_EQ(text(IDC_BYTE_COUNT), "32767");
     EXPECT_EQ(status(), "HEX String Reversed.");
@@ -78,7 +80,8 @@ TEST_F(Capacity, LongEditsOfTheSourceRefreshOnceFromTheWholeText)
         size_t changes = 0;
         for (size_t i = 0; i < headless_notification_count(); ++i) {
             headless_notification n = headless_notification_at(i);
-            if (n.id != c.field) continue;
+            if (n.id != c.field)
+                continue;
             EXPECT_TRUE(n.code == EN_UPDATE || n.code == EN_CHANGE) << n.code;
             changes += n.code == EN_CHANGE;
         }

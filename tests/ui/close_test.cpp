@@ -47,7 +47,10 @@ TEST_F(Closing, CommandsAfterTheCloseChangeNothing)
     type(IDC_HEX, "414243");
     headless_press_escape(dialog);
     const std::string closed = status() + "|" + counters() + "|" + text(IDC_ASCII) + "|" + text(IDC_BASEX);
-    const struct { const char* what; void (*act)(HWND); } commands[] = {
+    const struct {
+        const char* what;
+        void (*act)(HWND);
+    } commands[] = {
         {"typing the source", [](HWND d) { headless_type(GetDlgItem(d, IDC_HEX), "44"); }},
         {"pasting the source", [](HWND d) { headless_paste(GetDlgItem(d, IDC_HEX), "4546"); }},
         {"Rev. HEX", [](HWND d) { headless_click(d, IDC_REV_HEX); }},
@@ -61,8 +64,7 @@ TEST_F(Closing, CommandsAfterTheCloseChangeNothing)
     };
     for (const auto& command : commands) {
         command.act(dialog);
-        EXPECT_EQ(status() + "|" + counters() + "|" + text(IDC_ASCII) + "|" + text(IDC_BASEX), closed)
-            << command.what;
+        EXPECT_EQ(status() + "|" + counters() + "|" + text(IDC_ASCII) + "|" + text(IDC_BASEX), closed) << command.what;
         EXPECT_EQ(current_context(), nullptr) << command.what;
     }
 }
@@ -90,8 +92,8 @@ TEST(ModalDialog, EveryWayOfClosingEndsTheLoopWithResult0AndReleasesTheLibrary)
                 headless_type(GetDlgItem(d, IDC_HEX), "42");
             },
             const_cast<closing_way*>(&way));
-        INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                         main_dialog_proc, 0);
+        INT_PTR result =
+            DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, main_dialog_proc, 0);
         headless_set_modal_driver(nullptr, nullptr);
         EXPECT_EQ(result, 0);
         EXPECT_EQ(current_context(), nullptr);

@@ -86,7 +86,11 @@ TEST_F(CustomAlphabet, StoredAlphabetComesBackWithItsRadix)
 // is refused, and whatever was stored before stays in force.
 TEST_F(CustomAlphabet, TextWithRepeatedCharactersIsRefused)
 {
-    const struct { const char* radix; const char* typed; const char* status; } cases[] = {
+    const struct {
+        const char* radix;
+        const char* typed;
+        const char* status;
+    } cases[] = {
         {"4", "wxwz", "Custom base table has repeated chars ..."},
         {"4", "wwwz", "Custom base table has repeated chars ..."},
         {"4", "wxzz", "Custom base table has repeated chars ..."},

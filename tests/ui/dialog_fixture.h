@@ -21,7 +21,8 @@ protected:
     // dialog opened modelessly stays a window until its creator destroys it.
     void TearDown() override
     {
-        if (!dialog || !IsWindow(dialog)) return;
+        if (!dialog || !IsWindow(dialog))
+            return;
         headless_press_escape(dialog);
         EXPECT_EQ(current_context(), nullptr);
         EXPECT_FALSE(IsWindowVisible(dialog));
@@ -31,8 +32,8 @@ protected:
     // Opens a new main dialog and shows it, as the modal dialog call does.
     void open()
     {
-        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                    main_dialog_proc, 0);
+        dialog =
+            CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, main_dialog_proc, 0);
         ASSERT_NE(dialog, nullptr);
         ShowWindow(dialog, SW_SHOW);
     }

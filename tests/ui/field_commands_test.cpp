@@ -6,8 +6,16 @@ using FieldCommands = MainDialog;
 TEST_F(FieldCommands, EditOfTheSourceFieldRecomputesTheOtherTwo)
 {
     set_radix("10");
-    const struct { int radio; int field; const char* pasted; const char* hex; const char* ascii;
-                   const char* basex; const char* status; const char* counters; } cases[] = {
+    const struct {
+        int radio;
+        int field;
+        const char* pasted;
+        const char* hex;
+        const char* ascii;
+        const char* basex;
+        const char* status;
+        const char* counters;
+    } cases[] = {
         {IDC_SRC_HEX, IDC_HEX, "41 42", "4142", "AB", "16706", "HEX Changed OK.", "4 2 5 15"},
         {IDC_SRC_ASCII, IDC_ASCII, "AB", "4142", "AB", "16706", "ASCII Changed OK.", "4 2 5 15"},
         {IDC_SRC_BASEX, IDC_BASEX, "256", "100", "\x01", "256", "BASE(X) Changed OK.", "3 2 3 9"},
@@ -27,7 +35,11 @@ TEST_F(FieldCommands, EditOfTheSourceFieldRecomputesTheOtherTwo)
 TEST_F(FieldCommands, SourceButtonMakesOnlyItsFieldEditableAndConvertsNothing)
 {
     type(IDC_HEX, "414243");
-    const struct { int radio; int field; const char* status; } choices[] = {
+    const struct {
+        int radio;
+        int field;
+        const char* status;
+    } choices[] = {
         {IDC_SRC_ASCII, IDC_ASCII, "CHECKED ASCII."},
         {IDC_SRC_BASEX, IDC_BASEX, "CHECKED Base(X)."},
         {IDC_SRC_HEX, IDC_HEX, "CHECKED HEX."},
@@ -50,7 +62,10 @@ TEST_F(FieldCommands, SourceButtonMakesOnlyItsFieldEditableAndConvertsNothing)
 
 TEST_F(FieldCommands, RevHexReversesTheByteOrderOfTheLastHexText)
 {
-    const struct { const char* hex; const char* reversed; } cases[] = {
+    const struct {
+        const char* hex;
+        const char* reversed;
+    } cases[] = {
         {"A1B2C3", "C3B2A1"},
         {"ABC", "BC0A"},
         {"12345", "452301"},
@@ -100,7 +115,8 @@ TEST_F(FieldCommands, ClearAllEmptiesFieldsAndCountersButKeepsTheBitCount)
     type(IDC_HEX, "4142");
     ASSERT_EQ(counters(), "4 2 5 15");
     click(IDC_CLEAR_ALL);
-    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(text(field), "") << field;
+    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_EQ(text(field), "") << field;
     EXPECT_EQ(counters(), "0 0 0 15");
     EXPECT_EQ(status(), "Idle.");
     EXPECT_EQ(engine().hex(), "");

@@ -18,7 +18,8 @@ std::vector<std::pair<int, int>> notifications;  // (control id, code) of every 
 
 INT_PTR CALLBACK recording_proc(HWND, UINT message, WPARAM wparam, LPARAM)
 {
-    if (message == WM_COMMAND) notifications.push_back({LOWORD(wparam), HIWORD(wparam)});
+    if (message == WM_COMMAND)
+        notifications.push_back({LOWORD(wparam), HIWORD(wparam)});
     return FALSE;
 }
 
@@ -64,8 +65,7 @@ class FieldText : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                    recording_proc, 0);
+        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, recording_proc, 0);
         ASSERT_NE(dialog, nullptr);
         // the limits and read-only states the program gives the fields
         SendDlgItemMessageA(dialog, IDC_HEX, EM_LIMITTEXT, 65534, 0);
@@ -76,7 +76,8 @@ protected:
     }
     void TearDown() override
     {
-        if (dialog) DestroyWindow(dialog);
+        if (dialog)
+            DestroyWindow(dialog);
     }
     HWND field(int id) const { return GetDlgItem(dialog, id); }
 
@@ -173,11 +174,12 @@ TEST_F(FieldText, ARangeReplacedInPiecesRaisesWhatOneReplaceRaises)
         SendMessageA(field(IDC_HEX), EM_REPLACESEL, TRUE, (LPARAM)c.inserted.c_str());
         std::vector<int> one_replace;  // the pieces' scroll notifications are dropped (see the writer)
         for (const auto& n : notifications)
-            if (n.second != EN_VSCROLL && n.second != EN_HSCROLL) one_replace.push_back(n.second);
+            if (n.second != EN_VSCROLL && n.second != EN_HSCROLL)
+                one_replace.push_back(n.second);
         notifications.clear();
 
-        raised_codes raised = replace_field_range(dialog, field(IDC_BASEX), c.from, c.to, c.inserted.c_str(),
-                                                  c.inserted.size(), true);
+        raised_codes raised =
+            replace_field_range(dialog, field(IDC_BASEX), c.from, c.to, c.inserted.c_str(), c.inserted.size(), true);
 
         EXPECT_TRUE(notifications.empty());
         EXPECT_EQ(std::vector<int>(raised.codes, raised.codes + raised.count), one_replace);
@@ -205,13 +207,15 @@ TEST(FieldPieceSize, OnlyARunOfDigitsLongerThanASmallPieceTakesSmallPieces)
         {sample(HEX_DIGITS, 100000), PLAIN_PIECE},
         {[] {  // runs of DIGIT_RUN_PIECE digits between letters
              std::string s;
-             for (int i = 0; i < 100; ++i) s += std::string(DIGIT_RUN_PIECE, '1') + "Z";
+             for (int i = 0; i < 100; ++i)
+                 s += std::string(DIGIT_RUN_PIECE, '1') + "Z";
              return s;
          }(),
          PLAIN_PIECE},
         {"", PLAIN_PIECE},
     };
-    for (const auto& c : cases) EXPECT_EQ(field_piece_size(c.text.c_str(), c.text.size()), c.expected) << c.text.size();
+    for (const auto& c : cases)
+        EXPECT_EQ(field_piece_size(c.text.c_str(), c.text.size()), c.expected) << c.text.size();
 }
 
 namespace {
@@ -227,12 +231,14 @@ protected:
             *d = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, recording_proc, 0);
             ASSERT_NE(*d, nullptr);
         }
-        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX}) install_field_procedure(with_procedure, id);
+        for (int id : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+            install_field_procedure(with_procedure, id);
     }
     void TearDown() override
     {
         for (HWND d : {with_procedure, plain})
-            if (d) DestroyWindow(d);
+            if (d)
+                DestroyWindow(d);
     }
 
     HWND with_procedure = nullptr, plain = nullptr;
@@ -289,8 +295,8 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         // the smallest piece decides: a shorter rest of digits is left to the control
         {"a key before a rest of a small piece of digits", IDC_BASEX, digits, 1500 - DIGIT_RUN_PIECE,
          1500 - DIGIT_RUN_PIECE, TYPE, "5", 65534, false, false},
-        {"a key before a rest one digit longer", IDC_BASEX, digits, 1499 - DIGIT_RUN_PIECE,
-         1499 - DIGIT_RUN_PIECE, TYPE, "5", 65534, false, true},
+        {"a key before a rest one digit longer", IDC_BASEX, digits, 1499 - DIGIT_RUN_PIECE, 1499 - DIGIT_RUN_PIECE,
+         TYPE, "5", 65534, false, true},
         {"the Delete key near the start", IDC_BASEX, digits, 4, 4, DELETE_KEY, "", 65534, false, true},
         {"the Delete key over a selection", IDC_HEX, hex, 1, 9, DELETE_KEY, "", 65534, false, true},
         {"the Delete key before a line break", IDC_ASCII, "ab\r\n" + words, 2, 2, DELETE_KEY, "", 32767, false, true},
@@ -316,7 +322,8 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
             if (c.action == PASTE)
                 paste(field, c.input);
             else if (c.action == TYPE)
-                for (char key : c.input) SendMessageA(field, WM_CHAR, (unsigned char)key, 1);
+                for (char key : c.input)
+                    SendMessageA(field, WM_CHAR, (unsigned char)key, 1);
             else if (c.action == DELETE_KEY)
                 SendMessageA(field, WM_KEYDOWN, VK_DELETE, 1);
             else if (c.action == CUT)
@@ -328,7 +335,8 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
             // Scroll notifications follow the view, which the pieces move on their way; the dialog
             // ignores them, and the replacement procedure restores the view itself.
             for (const auto& n : notifications)
-                if (n.second != EN_VSCROLL && n.second != EN_HSCROLL) raised[i].push_back(n);
+                if (n.second != EN_VSCROLL && n.second != EN_HSCROLL)
+                    raised[i].push_back(n);
             text[i] = text_of(field);
             SendMessageA(field, EM_GETSEL, (WPARAM)&start[i], (LPARAM)&end[i]);
             modified[i] = SendMessageA(field, EM_GETMODIFY, 0, 0);

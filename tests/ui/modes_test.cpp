@@ -3,26 +3,31 @@
 
 using Modes = MainDialog;
 
-static const int POW2_ONLY[] = {IDC_REV, IDC_H2BIN, IDC_BIN2H, IDC_C2BIN,
-                                IDC_BYTE_UNIT_LABEL, IDC_BYTE_UNIT, IDC_POW2_LABEL, IDC_POW2_BITS};
-static const int BASEX_ONLY[] = {IDC_SRC_HEX, IDC_SRC_ASCII, IDC_SRC_BASEX, IDC_DEFAULT_TABLE_TEXT,
-                                 IDC_CUSTOM_TABLE_TEXT, IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE,
-                                 IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
+static const int POW2_ONLY[] = {IDC_REV,       IDC_H2BIN,      IDC_BIN2H,    IDC_C2BIN, IDC_BYTE_UNIT_LABEL,
+                                IDC_BYTE_UNIT, IDC_POW2_LABEL, IDC_POW2_BITS};
+static const int BASEX_ONLY[] = {
+    IDC_SRC_HEX,           IDC_SRC_ASCII,        IDC_SRC_BASEX,   IDC_DEFAULT_TABLE_TEXT, IDC_CUSTOM_TABLE_TEXT,
+    IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE, IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
 
 TEST_F(Modes, Base2nUnlocksAllFieldsAndSwapsTheControls)
 {
     choose_mode(1);
     EXPECT_EQ(status(), "Use Base 2^n");
     EXPECT_TRUE(state().pow2_mode);
-    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_FALSE(read_only(field)) << field;
-    for (int id : POW2_ONLY) EXPECT_TRUE(visible(id)) << id;
-    for (int id : BASEX_ONLY) EXPECT_FALSE(visible(id)) << id;
+    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_FALSE(read_only(field)) << field;
+    for (int id : POW2_ONLY)
+        EXPECT_TRUE(visible(id)) << id;
+    for (int id : BASEX_ONLY)
+        EXPECT_FALSE(visible(id)) << id;
 
     choose_mode(0);
     EXPECT_EQ(status(), "Use base x (2 - 64)");
     EXPECT_FALSE(state().pow2_mode);
-    for (int id : POW2_ONLY) EXPECT_FALSE(visible(id)) << id;
-    for (int id : BASEX_ONLY) EXPECT_TRUE(visible(id)) << id;
+    for (int id : POW2_ONLY)
+        EXPECT_FALSE(visible(id)) << id;
+    for (int id : BASEX_ONLY)
+        EXPECT_TRUE(visible(id)) << id;
 }
 
 TEST_F(Modes, Base2nEditsChangeNoOtherFieldAndNoCounter)
@@ -58,14 +63,17 @@ TEST_F(Modes, EachBase2nButtonReversesTheHexOfTheLastRefresh)
 
 TEST_F(Modes, RoundTripLeavesExactlyThePreviousSourceEditable)
 {
-    const struct { int radio; int field; } sources[] = {
-        {IDC_SRC_ASCII, IDC_ASCII}, {IDC_SRC_BASEX, IDC_BASEX}, {IDC_SRC_HEX, IDC_HEX}};
+    const struct {
+        int radio;
+        int field;
+    } sources[] = {{IDC_SRC_ASCII, IDC_ASCII}, {IDC_SRC_BASEX, IDC_BASEX}, {IDC_SRC_HEX, IDC_HEX}};
     for (const auto& s : sources) {
         SCOPED_TRACE(s.field);
         click(s.radio);
         choose_mode(1);
         choose_mode(0);
-        for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(read_only(field), field != s.field) << field;
+        for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+            EXPECT_EQ(read_only(field), field != s.field) << field;
         EXPECT_EQ(state().source_field, s.field);
     }
 }
@@ -77,16 +85,20 @@ TEST_F(Modes, ConfirmingTheModeInForceChangesNothing)
     click(IDC_SRC_ASCII);
     choose_mode(0);
     EXPECT_EQ(status(), "CHECKED ASCII.");
-    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(read_only(field), field != IDC_ASCII) << field;
-    for (int id : BASEX_ONLY) EXPECT_TRUE(visible(id)) << id;
+    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_EQ(read_only(field), field != IDC_ASCII) << field;
+    for (int id : BASEX_ONLY)
+        EXPECT_TRUE(visible(id)) << id;
 
     choose_mode(1);
     choose_mode(1);
     EXPECT_EQ(status(), "Use Base 2^n");
-    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_FALSE(read_only(field)) << field;
+    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_FALSE(read_only(field)) << field;
 
     choose_mode(0);
-    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(read_only(field), field != IDC_ASCII) << field;
+    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_EQ(read_only(field), field != IDC_ASCII) << field;
 }
 
 TEST_F(Modes, SelectionChangeWithoutConfirmationIsIgnored)
@@ -100,12 +112,26 @@ TEST_F(Modes, SelectionChangeWithoutConfirmationIsIgnored)
 TEST_F(Modes, ByteUnitFollowsTheBitCount)
 {
     choose_mode(1);
-    const struct { const char* n; const char* unit; } rule[] = {
-        {"", "1"},   {"0", "1"},   {"8", "1"},   {"9", "2"},    {"16", "2"},   {"17", "4"},
-        {"32", "4"}, {"33", "8"},  {"64", "8"},  {"65", "12"},  {"100", "16"},
+    const struct {
+        const char* n;
+        const char* unit;
+    } rule[] = {
+        {"", "1"},
+        {"0", "1"},
+        {"8", "1"},
+        {"9", "2"},
+        {"16", "2"},
+        {"17", "4"},
+        {"32", "4"},
+        {"33", "8"},
+        {"64", "8"},
+        {"65", "12"},
+        {"100", "16"},
         // Past the 32-bit signed range of the rule: 4 x ceil(n / 32), no overflow.
-        {"2147483616", "268435452"}, {"2147483647", "268435456"},
-        {"2147483648", "268435456"}, {"4294967295", "536870912"},
+        {"2147483616", "268435452"},
+        {"2147483647", "268435456"},
+        {"2147483648", "268435456"},
+        {"4294967295", "536870912"},
     };
     for (const auto& r : rule) {
         SCOPED_TRACE(r.n);

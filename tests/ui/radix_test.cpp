@@ -43,7 +43,12 @@ TEST_F(RadixEdit, InvalidRadixChangesNothingButTheStatus)
 TEST_F(RadixEdit, ValidRadixRewritesTheBaseXFieldWithItsDefaultAlphabet)
 {
     type(IDC_HEX, "FF");  // 255
-    const struct { const char* radix; uint32_t base; const char* basex; const char* alphabet; } cases[] = {
+    const struct {
+        const char* radix;
+        uint32_t base;
+        const char* basex;
+        const char* alphabet;
+    } cases[] = {
         {"07", 7, "513", "0123456"},
         {"2", 2, "11111111", "01"},
         {"10", 10, "255", "0123456789"},

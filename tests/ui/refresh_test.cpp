@@ -48,8 +48,7 @@ class RefreshCycle : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                    recording_proc, 0);
+        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, recording_proc, 0);
         ASSERT_NE(dialog, nullptr);
         state = &attach_dialog_state(dialog);  // radix 64, default alphabet
         notifications.clear();
@@ -165,8 +164,12 @@ TEST_F(RefreshCycle, SourceFieldIsRewrittenOnlyWhenTheFilterRemovedSomething)
 {
     using Sel = std::pair<DWORD, DWORD>;
     engine().change_radix(10);
-    struct Case { int field; std::string in, shown; Sel selection; } cases[] = {
-        {IDC_HEX, "abcd", "abcd", Sel(2, 3)},   // lower case is kept: nothing removed, no rewrite
+    struct Case {
+        int field;
+        std::string in, shown;
+        Sel selection;
+    } cases[] = {
+        {IDC_HEX, "abcd", "abcd", Sel(2, 3)},  // lower case is kept: nothing removed, no rewrite
         {IDC_HEX, "ab cd", "abcd", Sel(0, 0)},
         {IDC_ASCII, "a\tb c", "a\tb c", Sel(2, 3)},  // the ASCII field has no filter
         {IDC_BASEX, "1000", "1000", Sel(2, 3)},
@@ -247,7 +250,10 @@ TEST_F(RefreshCycle, CustomAlphabetInForceForEachSource)
 
 TEST_F(RefreshCycle, BasexValueBeyondTheDataLimitIsRefused)
 {
-    struct Case { uint32_t radix; std::string in, kept; } cases[] = {
+    struct Case {
+        uint32_t radix;
+        std::string in, kept;
+    } cases[] = {
         {64, std::string(43691, 'A'), std::string(43691, 'A')},
         {60, std::string(65534, 'x'), std::string(65534, 'x')},
         {60, std::string(400, 'x') + " \r\n" + std::string(400, 'x') + std::string(65000, 'w'),

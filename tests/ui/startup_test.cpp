@@ -15,7 +15,8 @@ TEST_F(StartUp, OpensInBaseXModeWithRadix64DefaultAlphabetAndHexAsSource)
     EXPECT_EQ(text(IDC_DEFAULT_TABLE_TEXT), BASE64_ALPHABET);
     EXPECT_EQ(text(IDC_CUSTOM_TABLE_TEXT), "");
     EXPECT_EQ(counters(), "0 0 0 0");
-    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX}) EXPECT_EQ(text(field), "") << field;
+    for (int field : {IDC_HEX, IDC_ASCII, IDC_BASEX})
+        EXPECT_EQ(text(field), "") << field;
 
     EXPECT_EQ(engine().radix(), 64u);
     EXPECT_EQ(engine().alphabet(), alphabet_choice::default_alphabet);
@@ -37,25 +38,32 @@ TEST_F(StartUp, OnlyTheHexFieldIsEditable)
 
 TEST_F(StartUp, ChecksTheHexSourceAndTheDefaultTable)
 {
-    const struct { int id; bool checked; } radios[] = {
-        {IDC_SRC_HEX, true},           {IDC_SRC_ASCII, false},       {IDC_SRC_BASEX, false},
+    const struct {
+        int id;
+        bool checked;
+    } radios[] = {
+        {IDC_SRC_HEX, true},           {IDC_SRC_ASCII, false},        {IDC_SRC_BASEX, false},
         {IDC_USE_DEFAULT_TABLE, true}, {IDC_USE_CUSTOM_TABLE, false},
     };
-    for (const auto& r : radios) EXPECT_EQ(checked(r.id), r.checked) << r.id;
+    for (const auto& r : radios)
+        EXPECT_EQ(checked(r.id), r.checked) << r.id;
 }
 
 TEST_F(StartUp, ShowsTheBaseXControlsAndHidesTheBase2nOnes)
 {
-    const int basex_only[] = {IDC_SRC_HEX, IDC_SRC_ASCII, IDC_SRC_BASEX, IDC_DEFAULT_TABLE_TEXT,
-                              IDC_CUSTOM_TABLE_TEXT, IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE,
-                              IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
-    const int pow2_only[] = {IDC_REV, IDC_H2BIN, IDC_BIN2H, IDC_C2BIN, IDC_BYTE_UNIT_LABEL,
+    const int basex_only[] = {
+        IDC_SRC_HEX,           IDC_SRC_ASCII,        IDC_SRC_BASEX,   IDC_DEFAULT_TABLE_TEXT, IDC_CUSTOM_TABLE_TEXT,
+        IDC_USE_DEFAULT_TABLE, IDC_USE_CUSTOM_TABLE, IDC_BASE_NUMBER, IDC_BASE_RANGE_LABEL};
+    const int pow2_only[] = {IDC_REV,       IDC_H2BIN,      IDC_BIN2H,    IDC_C2BIN, IDC_BYTE_UNIT_LABEL,
                              IDC_BYTE_UNIT, IDC_POW2_LABEL, IDC_POW2_BITS};
-    const int always[] = {IDC_HEX, IDC_ASCII, IDC_BASEX, IDC_STATUS, IDC_MODE, IDC_CLEAR_ALL,
+    const int always[] = {IDC_HEX,     IDC_ASCII,     IDC_BASEX,      IDC_STATUS,      IDC_MODE,       IDC_CLEAR_ALL,
                           IDC_REV_HEX, IDC_HEX_COUNT, IDC_BYTE_COUNT, IDC_BASEX_COUNT, IDC_BIGNUM_BITS};
-    for (int id : basex_only) EXPECT_TRUE(visible(id)) << id;
-    for (int id : pow2_only) EXPECT_FALSE(visible(id)) << id;
-    for (int id : always) EXPECT_TRUE(visible(id)) << id;
+    for (int id : basex_only)
+        EXPECT_TRUE(visible(id)) << id;
+    for (int id : pow2_only)
+        EXPECT_FALSE(visible(id)) << id;
+    for (int id : always)
+        EXPECT_TRUE(visible(id)) << id;
     EXPECT_EQ(headless_control_count(dialog), 34);
 }
 
@@ -73,11 +81,14 @@ TEST_F(StartUp, OffersTheTwoModesWithBaseXSelected)
 
 TEST_F(StartUp, LimitsWhatTheUserMayType)
 {
-    const struct { int id; LRESULT limit; } limits[] = {
-        {IDC_HEX, 65534}, {IDC_ASCII, 32767}, {IDC_BASEX, 65534},
-        {IDC_BASE_NUMBER, 2}, {IDC_CUSTOM_TABLE_TEXT, 64},
+    const struct {
+        int id;
+        LRESULT limit;
+    } limits[] = {
+        {IDC_HEX, 65534}, {IDC_ASCII, 32767}, {IDC_BASEX, 65534}, {IDC_BASE_NUMBER, 2}, {IDC_CUSTOM_TABLE_TEXT, 64},
     };
-    for (const auto& l : limits) EXPECT_EQ(SendDlgItemMessageA(dialog, l.id, EM_GETLIMITTEXT, 0, 0), l.limit) << l.id;
+    for (const auto& l : limits)
+        EXPECT_EQ(SendDlgItemMessageA(dialog, l.id, EM_GETLIMITTEXT, 0, 0), l.limit) << l.id;
 }
 
 TEST_F(StartUp, GivesOnlyTheTwoAlphabetEditsTheBold12PixelFont)
