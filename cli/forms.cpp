@@ -1,5 +1,7 @@
 #include "cli/forms.h"
 
+#include "cli/text_chars.h"
+
 std::optional<data_form> parse_form(const std::string& name)
 {
     if (name == "raw")
@@ -8,17 +10,14 @@ std::optional<data_form> parse_form(const std::string& name)
         return data_form{form_kind::hex, 16};
     if (name == "base64")
         return data_form{form_kind::base64, 64};
-    if (name.empty() || name.size() > 2 || name[0] == '0')
+    if (!name.empty() && name[0] == '0')
         return std::nullopt;
-    uint32_t radix = 0;
-    for (char c : name) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        radix = radix * 10 + static_cast<uint32_t>(c - '0');
-    }
-    if (radix < MIN_RADIX || radix > MAX_RADIX)
+    std::optional<uint32_t> radix = parse_decimal(name, 2);
+    if (!radix)
         return std::nullopt;
-    return data_form{form_kind::radix, radix};
+    if (*radix < MIN_RADIX || *radix > MAX_RADIX)
+        return std::nullopt;
+    return data_form{form_kind::radix, *radix};
 }
 
 std::string form_name(const data_form& form)

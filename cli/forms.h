@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "mp/mp.h"
+
 enum class form_kind { raw, hex, base64, radix };
 
 struct data_form {
@@ -15,8 +17,21 @@ struct data_form {
 constexpr uint32_t MIN_RADIX = 2;
 // The dialog's radixes reach 60; 61 and 62 serve the Base62 alphabets.
 constexpr uint32_t MAX_RADIX = 62;
-// The default digits of a radix: its first digits of these (the first 60 are the dialog's ALPHABET60).
-inline constexpr char ALPHABET62[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// The default digits of a radix: its first digits of these, the library's DIGITS60 followed by "yz".
+struct default_digits {
+    char chars[MAX_RADIX + 1];
+};
+constexpr default_digits make_default_digits()
+{
+    default_digits d{};
+    for (uint32_t i = 0; i < 60; ++i)
+        d.chars[i] = DIGITS60[i];
+    d.chars[60] = 'y';
+    d.chars[61] = 'z';
+    return d;
+}
+inline constexpr default_digits DEFAULT_DIGITS = make_default_digits();
+inline constexpr const char* ALPHABET62 = DEFAULT_DIGITS.chars;
 
 // The form a --from/--to value names ("raw", "hex", "base64", or a radix "2" to "62"); none otherwise.
 std::optional<data_form> parse_form(const std::string& name);

@@ -4,6 +4,7 @@
 
 #include "cli/named_alphabets.h"
 #include "cli/option_table.h"
+#include "cli/text_chars.h"
 
 namespace {
 
@@ -17,15 +18,8 @@ struct alphabet_requests {
 
 std::optional<uint32_t> parse_columns(const std::string& text)
 {
-    if (text.empty() || text.size() > 9)
-        return std::nullopt;
-    uint32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + static_cast<uint32_t>(c - '0');
-    }
-    if (value > MAX_WRAP_COLUMNS)
+    std::optional<uint32_t> value = parse_decimal(text, 9);
+    if (!value || *value > MAX_WRAP_COLUMNS)
         return std::nullopt;
     return value;
 }
