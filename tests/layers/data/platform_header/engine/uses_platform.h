@@ -1,2 +1,2 @@
 #pragma once
-#include "../platform/win32.h"
+#  include "../platform/win32.h"
