@@ -341,7 +341,9 @@ static size_t regroup(uint32_t* out, const uint32_t* w, size_t m, const radix_po
 }
 
 // True when p[0..n) shares no word with the workspace block (the power tables, then the scratch).
-static inline bool outside_workspace(const uint32_t* p, size_t n, const fast_workspace* w)
+// Not static: where preconditions are compiled out only unevaluated operands name it, which clang
+// reports for a function of internal linkage.
+inline bool outside_workspace(const uint32_t* p, size_t n, const fast_workspace* w)
 {
     const uint32_t* first = w->to_levels > 0     ? w->to_radix.power[0]
                             : w->from_levels > 0 ? w->from_radix.power[0]
