@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "cli/limits.h"
 #include "engine/codecs.h"
@@ -28,42 +29,59 @@ std::vector<char> chars_of(const std::string& values, const char* alphabet)
     return text;
 }
 
+// Numbers of up to 64 bits convert in machine words; longer ones go through the library, whose start-up
+// costs more than the whole conversion of a short value (a column of ids is mostly such values).
+constexpr size_t WORD_BYTES = 8;
+
+// The digit values of value in radix, most significant first; one zero digit for zero.
+std::string word_to_digits(uint64_t value, uint32_t radix)
+{
+    // Two divisions of the 64-bit value by the largest power of the radix in 32 bits leave 32-bit parts
+    // (32-bit processors divide 64-bit numbers in a library call).
+    uint32_t chunk_digits = 1;
+    uint64_t chunk = radix;
+    while (chunk * radix <= UINT32_MAX) {
+        chunk *= radix;
+        ++chunk_digits;
+    }
+    char reversed[64];
+    size_t count = 0;
+    while (value > UINT32_MAX) {
+        uint32_t part = static_cast<uint32_t>(value % chunk);
+        value /= chunk;
+        for (uint32_t i = 0; i < chunk_digits; ++i, part /= radix)
+            reversed[count++] = static_cast<char>(part % radix);
+    }
+    uint32_t rest = static_cast<uint32_t>(value);
+    do {
+        reversed[count++] = static_cast<char>(rest % radix);
+        rest /= radix;
+    } while (rest != 0);
+    return std::string(std::make_reverse_iterator(reversed + count), std::make_reverse_iterator(reversed));
+}
+
+// The value of digit values in radix when it fits 64 bits.
+std::optional<uint64_t> digits_to_word(const std::string& digits, uint32_t radix)
+{
+    uint64_t value = 0;
+    for (char d : digits)
+        if (__builtin_mul_overflow(value, radix, &value) ||
+            __builtin_add_overflow(value, static_cast<uint8_t>(d), &value))
+            return std::nullopt;
+    return value;
+}
+
 }  // namespace
-
-std::string encode_hex(const std::vector<uint8_t>& bytes)
-{
-    std::vector<char> text(2 * bytes.size() + 1);
-    int count = hex_encode(bytes.data(), text.data(), static_cast<uint32_t>(bytes.size()));
-    return values_of(text.data(), static_cast<size_t>(count), HEX_DIGIT_MAP);
-}
-
-std::vector<uint8_t> decode_hex(const std::string& digits)
-{
-    std::vector<char> text = chars_of(digits, HEX_DIGITS_UPPER);
-    std::vector<uint8_t> bytes((digits.size() + 1) / 2 + 1);
-    int count = hex_decode(bytes.data(), text.data(), static_cast<uint32_t>(digits.size()));
-    bytes.resize(static_cast<size_t>(count));
-    return bytes;
-}
-
-std::string encode_base64(const std::vector<uint8_t>& bytes)
-{
-    std::vector<char> text(4 * ((bytes.size() + 2) / 3) + 1);
-    int count = base64_encode(bytes.data(), text.data(), static_cast<uint32_t>(bytes.size()));
-    return values_of(text.data(), static_cast<size_t>(count), BASE64_DIGIT_MAP);
-}
-
-std::vector<uint8_t> decode_base64(const std::string& digits)
-{
-    std::vector<char> text = chars_of(digits, BASE64_ALPHABET);
-    std::vector<uint8_t> bytes(3 * ((digits.size() + 3) / 4) + 1);
-    int count = base64_decode(text.data(), bytes.data());
-    bytes.resize(static_cast<size_t>(count));
-    return bytes;
-}
 
 std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, uint32_t radix)
 {
+    const auto first = std::find_if(bytes.begin(), bytes.end(), [](uint8_t b) { return b != 0; });
+    if (bytes.end() - first <= static_cast<std::ptrdiff_t>(WORD_BYTES)) {
+        uint64_t value = 0;
+        for (auto b = first; b != bytes.end(); ++b)
+            value = value << 8 | *b;
+        return word_to_digits(value, radix);
+    }
     std::vector<char> hex(2 * bytes.size() + 1);
     hex_encode(bytes.data(), hex.data(), static_cast<uint32_t>(bytes.size()));
     std::vector<char> text(8 * bytes.size() + 2);  // radix 2 writes the most digits: 8 a byte
@@ -80,6 +98,14 @@ std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, u
 
 std::optional<std::vector<uint8_t>> digits_to_number(const std::string& digits, uint32_t radix)
 {
+    if (std::optional<uint64_t> value = digits_to_word(digits, radix)) {
+        std::vector<uint8_t> bytes;
+        do {
+            bytes.push_back(static_cast<uint8_t>(*value));
+            *value >>= 8;
+        } while (*value != 0);
+        return std::vector<uint8_t>(bytes.rbegin(), bytes.rend());
+    }
     const uint64_t bound = number_bytes_bound(digits.size(), radix);
     std::vector<char> text(digits.begin(), digits.end());
     text.push_back('\0');

@@ -1,20 +1,13 @@
 #pragma once
-// Every call the command makes into the conversion engine: its byte codecs, and its radix converter
-// (the one start-up of the multiprecision library) for a radix change. Text crosses this boundary as digit values, most
-// significant first; the alphabets are the caller's business.
+// Every call the command makes into the conversion engine: its radix converter (the one start-up of the
+// multiprecision library) for a radix change, with numbers of up to 64 bits converted in machine words.
+// Text crosses this boundary as digit values, most significant first; the alphabets are the caller's
+// business.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-// The hex digits (values 0-15) of bytes, two per byte.
-std::string encode_hex(const std::vector<uint8_t>& bytes);
-// The bytes of hex digit values; an odd count makes the first digit a byte of its own.
-std::vector<uint8_t> decode_hex(const std::string& digits);
-// The unpadded Base64 digits (values 0-63) of bytes.
-std::string encode_base64(const std::vector<uint8_t>& bytes);
-// The bytes of unpadded Base64 digit values; a final lone digit (a count of 4k + 1) gives no byte.
-std::vector<uint8_t> decode_base64(const std::string& digits);
 // The digits in radix 2-62 of the big-endian number in bytes (1 to MAX_CLI_BYTES of them), without
 // leading zeros: one zero digit for the value zero. None when the library reports an error.
 std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, uint32_t radix);

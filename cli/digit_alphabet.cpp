@@ -2,8 +2,29 @@
 
 #include <cstring>
 
+#include "cli/byte_codec.h"
+#include "cli/named_alphabets.h"
 #include "cli/text_chars.h"
 #include "engine/digit_maps.h"
+
+namespace {
+
+// Aliases that read each lower-case letter of digits as its upper-case digit.
+std::string either_case(const std::string& digits)
+{
+    std::string aliases;
+    for (char c : digits)
+        if (c >= 'A' && c <= 'Z')
+            aliases += {static_cast<char>(c - 'A' + 'a'), c};
+    return aliases;
+}
+
+digit_alphabet caseless(const std::string& digits)
+{
+    return make_alphabet(digits, either_case(digits));
+}
+
+}  // namespace
 
 digit_alphabet make_alphabet(const std::string& digits, const std::string& aliases)
 {
@@ -22,12 +43,31 @@ digit_alphabet make_alphabet(const std::string& digits, const std::string& alias
 digit_alphabet default_alphabet(const data_form& form)
 {
     switch (form.kind) {
-    case form_kind::hex: return make_alphabet(HEX_DIGITS_UPPER, "aAbBcCdDeEfF");
+    case form_kind::hex:
+    case form_kind::base16: return caseless(HEX_DIGITS_UPPER);
+    case form_kind::base32: return make_alphabet(BASE32_DIGITS);
+    case form_kind::base32hex: return make_alphabet(BASE32HEX_DIGITS);
     case form_kind::base64: return make_alphabet(BASE64_ALPHABET);
-    case form_kind::radix: return make_alphabet(std::string(ALPHABET62, form.radix));
+    case form_kind::base64url: return make_alphabet(find_named_alphabet("base64url")->digits);
+    case form_kind::base2msbf: return make_alphabet(BINARY_DIGITS);
+    case form_kind::z85: return make_alphabet(Z85_DIGITS);
+    case form_kind::base58: return make_alphabet(find_named_alphabet("bitcoin")->digits);
+    case form_kind::radix: {
+        const std::string digits(ALPHABET62, form.radix);
+        return form.radix <= MAX_CASELESS_RADIX ? caseless(digits) : make_alphabet(digits);
+    }
     case form_kind::raw: break;
     }
     return make_alphabet("");
+}
+
+digit_alphabet lower_case(const digit_alphabet& alphabet)
+{
+    digit_alphabet lower = alphabet;
+    for (char& c : lower.digits)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
 }
 
 std::string alphabet_problem(const std::string& chars, uint32_t radix)

@@ -15,9 +15,12 @@ struct digit_alphabet {
 // The alphabet of digits, in which each byte alias[2k] also reads as the digit alias[2k + 1]. digits
 // holds distinct characters (see alphabet_problem).
 digit_alphabet make_alphabet(const std::string& digits, const std::string& aliases = "");
-// The alphabet a form has without --alphabet: a radix the first digits of ALPHABET62, base64 the standard Base64
-// digits, hex "0-9A-F" read in either case. Raw has none.
+// The alphabet a form has without --alphabet: a radix the first digits of ALPHABET62 (2-36 read in
+// either case), hex and base16 "0-9A-F" read in either case, base58 the address alphabet, the other
+// byte forms their standard digits. Raw has none.
 digit_alphabet default_alphabet(const data_form& form);
+// The same alphabet written in lower case (its letters are all upper case).
+digit_alphabet lower_case(const digit_alphabet& alphabet);
 // Why chars cannot be the alphabet of radix: a blank, a repeated character or a wrong count, named in
 // the message; empty when it can.
 std::string alphabet_problem(const std::string& chars, uint32_t radix);

@@ -2,11 +2,23 @@
 
 #include "cli/text_chars.h"
 
-input_scanner::input_scanner(const digit_alphabet& alphabet, bool split_zeros, bool drop_garbage, uint64_t max_digits,
-                             uint64_t max_zeros)
-    : alphabet_(alphabet), split_zeros_(split_zeros), drop_garbage_(drop_garbage), max_digits_(max_digits),
-      max_zeros_(max_zeros)
+input_scanner::input_scanner(const digit_alphabet& alphabet, bool drop_garbage, uint64_t max_digits, uint64_t max_zeros)
+    : alphabet_(alphabet), drop_garbage_(drop_garbage), max_digits_(max_digits), max_zeros_(max_zeros)
 {
+}
+
+std::string describe_position(const text_position& at)
+{
+    return "offset " + std::to_string(at.offset) + " (line " + std::to_string(at.line) + ", column " +
+           std::to_string(at.column) + ")";
+}
+
+void input_scanner::restart(const text_position& at)
+{
+    state_ = scan_state::reading;
+    position_ = at;
+    digits_.clear();
+    zeros_ = 0;
 }
 
 bool input_scanner::feed(const char* text, size_t length)
@@ -15,7 +27,7 @@ bool input_scanner::feed(const char* text, size_t length)
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const uint8_t value = alphabet_.values[c];
         if (value != NO_DIGIT) {
-            if (split_zeros_ && value == 0 && digits_.empty()) {
+            if (value == 0 && digits_.empty()) {
                 if (++zeros_ > max_zeros_)
                     state_ = scan_state::too_many_digits;
             } else {

@@ -9,6 +9,7 @@
 #include <io.h>
 #endif
 
+#include "cli/byte_io.h"
 #include "cli/run.h"
 
 int main(int argc, char** argv)
@@ -18,9 +19,8 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
-    exit_status status = run(args, std::cin, std::cout, std::cerr);
-    std::cout.flush();
-    return static_cast<int>(status);
+    file_source input(stdin);
+    file_sink output(stdout);
+    return static_cast<int>(run(args, input, output, std::cerr));
 }

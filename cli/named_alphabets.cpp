@@ -1,6 +1,35 @@
 #include "cli/named_alphabets.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+
+namespace {
+
+char folded(char c)
+{
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+// Letters to insert, delete or change to turn a into b, case aside.
+size_t edit_distance(const std::string& a, const std::string& b)
+{
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (folded(a[i - 1]) == folded(b[j - 1]) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+}  // namespace
 
 const std::vector<named_alphabet>& named_alphabets()
 {
@@ -25,9 +54,18 @@ const std::vector<named_alphabet>& named_alphabets()
 const named_alphabet* find_named_alphabet(const std::string& name)
 {
     for (const named_alphabet& a : named_alphabets())
-        if (name == a.name)
+        if (edit_distance(name, a.name) == 0)
             return &a;
     return nullptr;
+}
+
+const char* nearest_alphabet_name(const std::string& word)
+{
+    const named_alphabet* nearest = &named_alphabets().front();
+    for (const named_alphabet& a : named_alphabets())
+        if (edit_distance(word, a.name) < edit_distance(word, nearest->name))
+            nearest = &a;
+    return nearest->name;
 }
 
 std::string alphabet_list()

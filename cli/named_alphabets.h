@@ -14,7 +14,9 @@ struct named_alphabet {
 
 // Every named alphabet, in the order --list-alphabets prints them.
 const std::vector<named_alphabet>& named_alphabets();
-// The alphabet called name, or null.
+// The alphabet called name in either case ("Bitcoin"), or null.
 const named_alphabet* find_named_alphabet(const std::string& name);
+// The name nearest to word (fewest letters inserted, deleted or changed, either case), for a suggestion.
+const char* nearest_alphabet_name(const std::string& word);
 // The --list-alphabets text: one line per alphabet (name, radix, digits, note).
 std::string alphabet_list();

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <cctype>
 #include <optional>
 
 #include "cli/named_alphabets.h"
@@ -29,6 +30,18 @@ std::string side_name(const char* option, const data_form& form)
     return std::string(option) + " " + form_name(form);
 }
 
+// True for a value that reads as a name (letters, digits and '-') rather than as the digits of radix:
+// a mistyped name is then answered as one.
+bool looks_like_name(const std::string& value, uint32_t radix)
+{
+    if (value.size() == radix)
+        return false;
+    for (char c : value)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+            return false;
+    return true;
+}
+
 // The alphabet that value (a name or the digits) gives the side, or the reason it cannot.
 std::string alphabet_for_side(const std::string& value, const data_form& form, const char* side, digit_alphabet& out)
 {
@@ -40,6 +53,9 @@ std::string alphabet_for_side(const std::string& value, const data_form& form, c
         return "";
     }
     std::string problem = alphabet_problem(value, form.radix);
+    if (!problem.empty() && looks_like_name(value, form.radix))
+        return "unknown alphabet '" + value + "' (did you mean '" + nearest_alphabet_name(value) +
+               "'? --list-alphabets prints the names)";
     if (!problem.empty())
         return problem + " (" + side_name(side, form) + ")";
     out = make_alphabet(value);
@@ -97,6 +113,9 @@ std::string resolve_alphabets(const alphabet_requests& requests, cli_options& op
     if (applied)
         return "";
     // Fits neither side: a repeated character or a blank is still named.
+    if (find_named_alphabet(value) == nullptr && looks_like_name(value, 0))
+        return "--alphabet: unknown alphabet '" + value + "' (did you mean '" + nearest_alphabet_name(value) +
+               "'? --list-alphabets prints the names)";
     if (find_named_alphabet(value) == nullptr && !alphabet_problem(value, value.size()).empty())
         return "--alphabet: " + alphabet_problem(value, value.size());
     return "--alphabet: it has " + std::to_string(alphabet_size(value)) + " digits; neither " +
@@ -113,15 +132,17 @@ parsed_command parse_command(const std::vector<std::string>& args)
     std::optional<data_form> from, to;
     bool have_file = false;
     bool options_ended = false;
+    bool lower = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options_ended || arg == "-" || arg.empty() || arg[0] != '-') {
             if (have_file) {
-                result.error = "more than one FILE: '" + options.file + "' and '" + arg + "'";
+                result.error = "more than one FILE: '" + (options.from_file ? options.file : "-") + "' and '" + arg + "'";
                 return result;
             }
             have_file = true;
-            options.file = arg == "-" ? "" : arg;
+            options.from_file = arg != "-";
+            options.file = arg;
             continue;
         }
         if (arg == "--") {
@@ -162,8 +183,8 @@ parsed_command parse_command(const std::vector<std::string>& args)
         case option_id::to: {
             std::optional<data_form> form = parse_form(*value);
             if (!form) {
-                result.error = std::string(option->long_name) + ": '" + *value +
-                               "' is not a form (hex, raw, base64, or a radix 2 to 62)";
+                result.error =
+                    std::string(option->long_name) + ": '" + *value + "' is not a form (" + form_names() + ")";
                 return result;
             }
             (option->id == option_id::from ? from : to) = form;
@@ -174,6 +195,9 @@ parsed_command parse_command(const std::vector<std::string>& args)
         case option_id::to_alphabet: alphabets.to = value; break;
         case option_id::keep_leading_zeros: options.keep_leading_zeros = true; break;
         case option_id::ignore_garbage: options.ignore_garbage = true; break;
+        case option_id::lines: options.lines = true; break;
+        case option_id::lower: lower = true; break;
+        case option_id::no_padding: options.padding = false; break;
         case option_id::wrap: {
             std::optional<uint32_t> columns = parse_columns(*value);
             if (!columns) {
@@ -196,6 +220,15 @@ parsed_command parse_command(const std::vector<std::string>& args)
         result.error = "--wrap: raw output is the bytes themselves and has no lines";
         return result;
     }
+    if (!options.padding && !pads(options.to)) {
+        result.error = "--no-padding: " + side_name("--to", options.to) + " has no padding";
+        return result;
+    }
     result.error = resolve_alphabets(alphabets, options);
+    if (!result.error.empty() || !lower)
+        return result;
+    if (!has_lower_case(options.to) || options.to_alphabet.digits != default_alphabet(options.to).digits)
+        result.error = "--lower: " + side_name("--to", options.to) + " has no lower case of its default digits";
+    options.to_alphabet = lower_case(options.to_alphabet);
     return result;
 }

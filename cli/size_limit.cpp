@@ -10,17 +10,11 @@ constexpr double SAFETY_BITS = 1e-6;
 
 }  // namespace
 
-uint64_t max_text_digits(const data_form& form, uint64_t max_bytes)
+uint64_t max_number_digits(uint32_t radix, uint64_t max_bytes)
 {
-    switch (form.kind) {
-    case form_kind::raw: return max_bytes;
-    case form_kind::hex: return 2 * max_bytes;
-    case form_kind::base64: return (4 * max_bytes + 2) / 3;
-    case form_kind::radix: break;
-    }
     // d digits fit while (d - 1) * log2(radix) < 8 * max_bytes.
     const double bits = 8.0 * static_cast<double>(max_bytes) - SAFETY_BITS;
-    return static_cast<uint64_t>(bits / std::log2(static_cast<double>(form.radix))) + 1;
+    return static_cast<uint64_t>(bits / std::log2(static_cast<double>(radix))) + 1;
 }
 
 uint64_t min_number_bytes(uint64_t digits, uint32_t radix)

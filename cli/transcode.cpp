@@ -5,26 +5,18 @@
 #include "cli/convert.h"
 #include "cli/size_limit.h"
 
-input_scanner make_scanner(const data_form& form, const digit_alphabet& alphabet, bool keep_zeros, bool drop_garbage,
-                           uint64_t max_bytes)
+input_scanner make_number_scanner(const digit_alphabet& alphabet, uint32_t radix, bool keep_zeros, bool drop_garbage,
+                                  uint64_t max_bytes)
 {
-    const bool number = is_number(form);
     const uint64_t max_zeros = keep_zeros ? max_bytes : std::numeric_limits<uint64_t>::max();
-    return input_scanner(alphabet, number, drop_garbage, max_text_digits(form, max_bytes), max_zeros);
+    return input_scanner(alphabet, drop_garbage, max_number_digits(radix, max_bytes), max_zeros);
 }
 
-decoded_data decode_text(const data_form& form, const input_scanner& scan, bool keep_zeros, uint64_t max_bytes)
+decoded_data decode_number(uint32_t radix, const input_scanner& scan, bool keep_zeros, uint64_t max_bytes)
 {
     const std::string& digits = scan.digits();
-    if (form.kind == form_kind::hex)
-        return {decode_status::ok, decode_hex(digits)};
-    if (form.kind == form_kind::base64) {
-        if (digits.size() % 4 == 1)
-            return {decode_status::lone_digit, {}};
-        return {decode_status::ok, decode_base64(digits)};
-    }
     const uint64_t zero_bytes = keep_zeros ? scan.zeros() : 0;
-    if (zero_bytes + min_number_bytes(digits.size(), form.radix) > max_bytes)
+    if (zero_bytes + min_number_bytes(digits.size(), radix) > max_bytes)
         return {decode_status::too_big, {}};
     std::vector<uint8_t> bytes(zero_bytes, 0);
     if (digits.empty()) {
@@ -33,7 +25,7 @@ decoded_data decode_text(const data_form& form, const input_scanner& scan, bool 
             bytes.push_back(0);
         return {decode_status::ok, bytes};
     }
-    std::optional<std::vector<uint8_t>> number = digits_to_number(digits, form.radix);
+    std::optional<std::vector<uint8_t>> number = digits_to_number(digits, radix);
     if (!number)
         return {decode_status::library_error, {}};
     if (zero_bytes + number->size() > max_bytes)
@@ -42,12 +34,8 @@ decoded_data decode_text(const data_form& form, const input_scanner& scan, bool 
     return {decode_status::ok, bytes};
 }
 
-std::optional<std::string> encode_bytes(const data_form& form, const std::vector<uint8_t>& bytes, bool keep_zeros)
+std::optional<std::string> encode_number(uint32_t radix, const std::vector<uint8_t>& bytes, bool keep_zeros)
 {
-    if (form.kind == form_kind::hex)
-        return encode_hex(bytes);
-    if (form.kind == form_kind::base64)
-        return encode_base64(bytes);
     size_t zero_bytes = 0;
     if (keep_zeros)
         while (zero_bytes < bytes.size() && bytes[zero_bytes] == 0)
@@ -56,7 +44,7 @@ std::optional<std::string> encode_bytes(const data_form& form, const std::vector
     if (zero_bytes == bytes.size())
         return digits;
     std::optional<std::string> number = number_to_digits(
-        std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(zero_bytes), bytes.end()), form.radix);
+        std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(zero_bytes), bytes.end()), radix);
     if (!number)
         return std::nullopt;
     return digits + *number;

@@ -19,6 +19,8 @@ struct error_case {
 const std::string LIMIT = std::to_string(MAX_CLI_BYTES);
 const std::string TOO_BIG = "morvane-cli: the input holds more than " + LIMIT + " bytes of data, the limit";
 const std::vector<std::string> HEX_TO_58 = {"--from", "hex", "--to", "58"};
+const std::string FORMS =
+    "raw, hex, base16, base32, base32hex, base64, base64url, base2msbf, z85, base58, or a radix 2 to 62";
 
 std::vector<std::string> plus(std::vector<std::string> args, const std::vector<std::string>& more)
 {
@@ -47,23 +49,23 @@ TEST(CliErrors, UsageErrors)
         {{"--from", "63", "--to", "hex"},
          "",
          exit_status::usage_error,
-         u + "--from: '63' is not a form (hex, raw, base64, or a radix 2 to 62)"},
+         u + "--from: '63' is not a form (" + FORMS + ")"},
         {{"--from", "hex", "--to", "1"},
          "",
          exit_status::usage_error,
-         u + "--to: '1' is not a form (hex, raw, base64, or a radix 2 to 62)"},
+         u + "--to: '1' is not a form (" + FORMS + ")"},
         {{"--from", "hex", "--to", "010"},
          "",
          exit_status::usage_error,
-         u + "--to: '010' is not a form (hex, raw, base64, or a radix 2 to 62)"},
+         u + "--to: '010' is not a form (" + FORMS + ")"},
         {{"--from", "02", "--to", "hex"},
          "",
          exit_status::usage_error,
-         u + "--from: '02' is not a form (hex, raw, base64, or a radix 2 to 62)"},
+         u + "--from: '02' is not a form (" + FORMS + ")"},
         {{"--from", "hex", "--to", "64"},
          "",
          exit_status::usage_error,
-         u + "--to: '64' is not a form (hex, raw, base64, or a radix 2 to 62)"},
+         u + "--to: '64' is not a form (" + FORMS + ")"},
         {{"--frm", "hex"}, "", exit_status::usage_error, u + "unknown option '--frm'"},
         {{"-x"}, "", exit_status::usage_error, u + "unknown option '-x'"},
         {{"--from"}, "", exit_status::usage_error, u + "--from needs FORM"},
@@ -127,6 +129,20 @@ TEST(CliErrors, UsageErrors)
          "",
          exit_status::usage_error,
          u + "--to-alphabet: the alphabet has 1 characters; radix 2 needs 2: 1 missing (--to 2)"},
+        // A mistyped name is answered as a name, with the nearest one.
+        {plus(HEX_TO_58, {"--alphabet", "bitcoins"}), "", exit_status::usage_error,
+         u + "--alphabet: unknown alphabet 'bitcoins' (did you mean 'bitcoin'? --list-alphabets prints the names)"},
+        {{"--from", "hex", "--to", "base64", "--alphabet", "base64-url"}, "", exit_status::usage_error,
+         u + "--alphabet: unknown alphabet 'base64-url' (did you mean 'base64url'? --list-alphabets prints the names)"},
+        {{"--from", "10", "--to", "36", "--alphabet", "Flicker"}, "", exit_status::usage_error,
+         u + "--alphabet: unknown alphabet 'Flicker' (did you mean 'flickr'? --list-alphabets prints the names)"},
+        // Options that would change nothing of the output form.
+        {{"--from", "raw", "--to", "hex", "--no-padding"}, "", exit_status::usage_error,
+         u + "--no-padding: --to hex has no padding"},
+        {{"--from", "raw", "--to", "58", "--lower"}, "", exit_status::usage_error,
+         u + "--lower: --to 58 has no lower case of its default digits"},
+        {{"--from", "raw", "--to", "36", "--lower", "--alphabet", "digits-lower"}, "", exit_status::usage_error,
+         u + "--lower: --to 36 has no lower case of its default digits"},
     };
     for (const error_case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -141,63 +157,70 @@ TEST(CliErrors, InputRefusals)
         // The first character that is not a digit, with its offset, line and column.
         {{"--from", "16", "--to", "10"},
          "ab\n c!d",
-         exit_status::input_refused,
+         exit_status::failed,
          u + "offset 0 (line 1, column 1): 'a' is not a digit of radix 16"},
         {{"--from", "hex", "--to", "10"},
          "ab\n c!d",
-         exit_status::input_refused,
+         exit_status::failed,
          u + "offset 5 (line 2, column 3): '!' is not a hex digit"},
         {{"--from", "hex", "--to", "10"},
          "00\r\n11\r\n\t2\xC3\xA9",
-         exit_status::input_refused,
+         exit_status::failed,
          u + "offset 10 (line 3, column 3): 0xC3 is not a hex digit"},
         {{"--from", "base64", "--to", "hex"},
-         "SGVsbG8=",
-         exit_status::input_refused,
-         u + "offset 7 (line 1, column 8): '=' is not a Base64 digit"},
+         "SG=Vs",
+         exit_status::failed,
+         u + "offset 3 (line 1, column 4): 'V' after padding"},
         {{"--from", "base64", "--to", "hex"},
          std::string("SG\0V", 4),
-         exit_status::input_refused,
+         exit_status::failed,
          u + "offset 2 (line 1, column 3): 0x00 is not a Base64 digit"},
         {{"--from", "58", "--to", "hex", "--alphabet", "bitcoin"},
          "2NEpo7TZ0RR",
-         exit_status::input_refused,
+         exit_status::failed,
          u + "offset 8 (line 1, column 9): '0' is not a digit of radix 58"},
         {{"--from", "base64", "--to", "hex"},
          "SGVsb",
-         exit_status::input_refused,
+         exit_status::failed,
          u + "the Base64 text ends in a lone digit (5 digits), which holds no whole byte"},
-        // Data beyond the limit, each form, before any conversion where the digit count shows it.
-        {{"--from", "raw", "--to", "hex"}, std::string(MAX_CLI_BYTES + 1, 'x'), exit_status::input_refused, TOO_BIG},
-        {{"--from", "hex", "--to", "raw"},
+        // A number beyond the limit, from each kind of form, before any conversion where the digit count
+        // shows it.
+        {{"--from", "raw", "--to", "10"}, std::string(MAX_CLI_BYTES + 1, 'x'), exit_status::failed, TOO_BIG},
+        {{"--from", "hex", "--to", "36"},
          std::string(2 * MAX_CLI_BYTES + 1, 'F'),
-         exit_status::input_refused,
+         exit_status::failed,
          TOO_BIG},
-        {{"--from", "base64", "--to", "raw"},
+        {{"--from", "base64", "--to", "base58"},
          std::string((4 * MAX_CLI_BYTES + 2) / 3 + 1, 'A'),
-         exit_status::input_refused,
+         exit_status::failed,
          TOO_BIG},
         {{"--from", "16", "--to", "raw"},
          "1" + std::string(2 * MAX_CLI_BYTES, '0'),
-         exit_status::input_refused,
+         exit_status::failed,
          TOO_BIG},
         {{"--from", "2", "--to", "raw"},
          "1" + std::string(8 * MAX_CLI_BYTES, '0'),
-         exit_status::input_refused,
+         exit_status::failed,
          TOO_BIG},
         {{"--from", "10", "--to", "raw", "--keep-leading-zeros"},
          std::string(MAX_CLI_BYTES, '0') + "1",
-         exit_status::input_refused,
+         exit_status::failed,
          TOO_BIG},
         {{"--from", "10", "--to", "raw", "--keep-leading-zeros"},
          std::string(MAX_CLI_BYTES + 1, '0'),
-         exit_status::input_refused,
+         exit_status::failed,
          TOO_BIG},
-        // A file that is not there.
+        // A file that is not there, and an empty name, with the system's reason.
         {{"--from", "hex", "--to", "10", "/nonexistent/morvane.txt"},
          "",
-         exit_status::input_refused,
-         u + "/nonexistent/morvane.txt: cannot be opened"},
+         exit_status::failed,
+         u + "/nonexistent/morvane.txt: No such file or directory"},
+        {{"--from", "hex", "--to", "10", ""}, "ff", exit_status::failed, u + "'': No such file or directory"},
+        // --lines: the line of a refusal is named; the lines before it are written (see LinesBeforeARefusal).
+        {{"--from", "10", "--to", "36", "--lines"},
+         "1\n1" + std::string(MAX_CLI_BYTES * 3, '0'),
+         exit_status::failed,
+         u + "line 2: " + TOO_BIG.substr(u.size())},
     };
     for (const error_case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -220,7 +243,7 @@ TEST(CliErrors, TheLimitItself)
         text[--i] = '0';
     ASSERT_GT(i, 0u);
     ++text[i - 1];
-    expect_refusal({{"--from", "10", "--to", "raw"}, text, exit_status::input_refused, TOO_BIG});
+    expect_refusal({{"--from", "10", "--to", "raw"}, text, exit_status::failed, TOO_BIG});
     EXPECT_EQ(run_cli({"--from", "raw", "--to", "raw"}, ff).out, ff);
     EXPECT_EQ(run_cli({"--from", "hex", "--to", "raw"}, std::string(2 * MAX_CLI_BYTES, 'F')).out, ff);
     EXPECT_EQ(run_cli({"--from", "16", "--to", "raw"}, std::string(2 * MAX_CLI_BYTES, 'F')).out, ff);
@@ -229,6 +252,28 @@ TEST(CliErrors, TheLimitItself)
               std::string(MAX_CLI_BYTES, '\0'));
     // Leading zero digits of the default rule count for nothing.
     EXPECT_EQ(run_cli({"--from", "10", "--to", "hex"}, std::string(10 * MAX_CLI_BYTES, '0') + "255").out, "FF\n");
+}
+
+// Each line is a value: a refused line ends the run, and the lines before it stay written.
+TEST(CliErrors, LinesBeforeARefusal)
+{
+    struct {
+        std::vector<std::string> args;
+        std::string in, out, message;
+    } cases[] = {
+        {{"--from", "10", "--to", "hex"}, "1\n255\n2x\n4\n", "01\nFF\n", "offset 7 (line 3, column 2): 'x' is not a digit of radix 10"},
+        {{"--from", "base64", "--to", "hex"}, "QQ==\nQUJD\nQUJ\nQ\n", "41\n414243\n4142\n",
+         "line 4: the Base64 text ends in a lone digit (1 digits), which holds no whole byte"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in);
+        std::vector<std::string> args = c.args;
+        args.push_back("--lines");
+        cli_result r = run_cli(args, c.in);
+        EXPECT_EQ(r.status, exit_status::failed);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "morvane-cli: " + c.message + "\n");
+    }
 }
 
 TEST(CliErrors, GarbageDroppedOnRequest)

@@ -141,6 +141,72 @@ TEST(CliVectors, ReadingRules)
     }
 }
 
+// What a user of the standard tools expects: padding written and read, the RFC 4648 forms, lower case on
+// request, either case in radix 2-36, Base58 keeping its leading zero bytes, names in either case.
+TEST(CliVectors, StandardToolConventions)
+{
+    struct {
+        std::vector<std::string> args;
+        std::string in, out;
+    } cases[] = {
+        {{"--from", "raw", "--to", "base64"}, "hello", "aGVsbG8=\n"},
+        {{"--from", "raw", "--to", "base64", "--no-padding"}, "hello", "aGVsbG8\n"},
+        {{"--from", "base64", "--to", "raw"}, "aGVsbG8=\n", "hello"},
+        {{"--from", "base64", "--to", "raw"}, "aGVsbG8", "hello"},
+        {{"--from", "raw", "--to", "base64url"}, "\xFB\xFF", "-_8=\n"},
+        {{"--from", "raw", "--to", "base32"}, "foobar", "MZXW6YTBOI======\n"},
+        {{"--from", "base32hex", "--to", "raw"}, "CPNMUOJ1E8======", "foobar"},
+        {{"--from", "raw", "--to", "base2msbf"}, "a", "01100001\n"},
+        {{"--from", "hex", "--to", "z85"}, "864FD26FB559F75B", "HelloWorld\n"},
+        {{"--from", "base16", "--to", "raw"}, "4a4B", "JK"},
+        {{"--from", "raw", "--to", "hex", "--lower"}, "\xAB\xCD", "abcd\n"},
+        {{"--from", "10", "--to", "36", "--lower"}, "1295", "zz\n"},
+        {{"--from", "16", "--to", "10"}, "ff", "255\n"},
+        {{"--from", "36", "--to", "10"}, "Zz", "1295\n"},
+        {{"--from", "hex", "--to", "base58"}, "0000287FB4CD", "11233QC4\n"},
+        {{"--from", "base58", "--to", "hex"}, "11233QC4", "0000287FB4CD\n"},
+        {{"--from", "hex", "--to", "base58", "--alphabet", "Flickr"}, "0000287FB4CD", "11233pc4\n"},
+        {{"--from", "hex", "--to", "58", "--alphabet", "BITCOIN"}, "0000287FB4CD", "233QC4\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args) + ": " + c.in);
+        cli_result r = run_cli(c.args, c.in);
+        EXPECT_EQ(r.status, exit_status::done) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
+// --lines: one value a line, one output line each, in order; an empty line gives an empty line and a last
+// line without a newline still counts. Lines cross the pieces the input is read in.
+TEST(CliVectors, EachLineAValue)
+{
+    std::string many_in, many_out;
+    for (int i = 0; i < 30000; ++i) {
+        many_in += "12345\n";
+        many_out += "3039\n";
+    }
+    struct {
+        std::vector<std::string> args;
+        std::string in, out;
+    } cases[] = {
+        {{"--from", "10", "--to", "hex"}, "255\n16\n", "FF\n10\n"},
+        {{"--from", "10", "--to", "62"}, "\n0\n61\n62", "\n0\nz\n10\n"},
+        {{"--from", "10", "--to", "10"}, "18446744073709551616\n18446744073709551615\n",
+         "18446744073709551616\n18446744073709551615\n"},
+        {{"--from", "raw", "--to", "hex"}, "ab\r\n\n", "61620D\n\n"},
+        {{"--from", "hex", "--to", "raw"}, "41\n4243\n", "A\nBC\n"},
+        {{"--from", "base64", "--to", "hex"}, "QQ==\nQUI=\n", "41\n4142\n"},
+        {{"--from", "10", "--to", "hex"}, many_in, many_out},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args) + ": " + c.in.substr(0, 40));
+        c.args.push_back("--lines");
+        cli_result r = run_cli(c.args, c.in);
+        EXPECT_EQ(r.status, exit_status::done) << r.err;
+        EXPECT_TRUE(r.out == c.out) << r.out.substr(0, 80);
+    }
+}
+
 // -w breaks the text into lines of that many characters; raw output has no newline of its own.
 TEST(CliVectors, Wrapping)
 {

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
         return 0;
 
     const outcome result = run_with(args, data);
-    require(result.status == exit_status::done || result.status == exit_status::input_refused ||
+    require(result.status == exit_status::done || result.status == exit_status::failed ||
             result.status == exit_status::usage_error);
     require((result.status == exit_status::usage_error) == !parsed.error.empty());
     if (result.status != exit_status::done) {
