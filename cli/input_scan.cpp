@@ -9,6 +9,12 @@ input_scanner::input_scanner(const digit_alphabet& alphabet, bool split_zeros, b
 {
 }
 
+std::string describe_position(const text_position& at)
+{
+    return "offset " + std::to_string(at.offset) + " (line " + std::to_string(at.line) + ", column " +
+           std::to_string(at.column) + ")";
+}
+
 bool input_scanner::feed(const char* text, size_t length)
 {
     for (size_t i = 0; i < length && state_ == scan_state::reading; ++i) {

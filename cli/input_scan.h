@@ -14,6 +14,9 @@ struct text_position {
     uint64_t column = 1;
 };
 
+// The position for a message: "offset N (line L, column C)".
+std::string describe_position(const text_position& at);
+
 enum class scan_state { reading, bad_character, too_many_digits };
 
 class input_scanner {
