@@ -26,18 +26,19 @@ struct codec_shape {
     unsigned digit_bits;  // 0 for Z85, whose digits do not stand for whole bits
     unsigned group_digits;
     unsigned group_bytes;
+    unsigned unit_digits;  // the digits an encoder writes from one look-up (none for Z85)
 };
 
 constexpr codec_shape shape_of(byte_codec_kind kind)
 {
     switch (kind) {
-    case byte_codec_kind::base16: return {"hex", 16, 4, 2, 1};
-    case byte_codec_kind::base32: return {"Base32", 32, 5, 8, 5};
-    case byte_codec_kind::base64: return {"Base64", 64, 6, 4, 3};
-    case byte_codec_kind::base2msbf: return {"binary", 2, 1, 8, 1};
+    case byte_codec_kind::base16: return {"hex", 16, 4, 2, 1, 2};
+    case byte_codec_kind::base32: return {"Base32", 32, 5, 8, 5, 2};
+    case byte_codec_kind::base64: return {"Base64", 64, 6, 4, 3, 2};
+    case byte_codec_kind::base2msbf: return {"binary", 2, 1, 8, 1, 8};
     case byte_codec_kind::z85: break;
     }
-    return {"Z85", Z85_RADIX, 0, 5, 4};
+    return {"Z85", Z85_RADIX, 0, 5, 4, 0};
 }
 
 bool has_padding(byte_codec_kind kind)
@@ -77,19 +78,6 @@ template <byte_codec_kind K> uint64_t join(uint64_t value, uint8_t digit)
         return value << shape_of(K).digit_bits | digit;
 }
 
-// Writes the group_digits digits of a group's value, most significant first.
-inline void write_digits(const codec_shape& shape, uint64_t value, const char* digits, char* text)
-{
-    if (shape.digit_bits == 0) {
-        for (unsigned i = shape.group_digits; i-- > 0; value /= Z85_RADIX)
-            text[i] = digits[value % Z85_RADIX];
-    } else {
-        const uint64_t digit_mask = (uint64_t{1} << shape.digit_bits) - 1;
-        for (unsigned i = shape.group_digits; i-- > 0; value >>= shape.digit_bits)
-            text[i] = digits[value & digit_mask];
-    }
-}
-
 // Writes the N low bytes of value, most significant first; returns the end.
 template <unsigned N> uint8_t* put_bytes(uint8_t* out, uint64_t value)
 {
@@ -114,10 +102,12 @@ byte_encoder::byte_encoder(byte_codec_kind kind, const std::string& digits, bool
     : kind_(kind), digits_(digits), padding_(padding && has_padding(kind))
 {
     const codec_shape shape = shape_of(kind);
-    if (shape.group_bytes == 1) {
-        byte_text_.resize(BYTE_VALUES * shape.group_digits);
-        for (unsigned byte = 0; byte < BYTE_VALUES; ++byte)
-            write_digits(shape, byte, digits_.data(), &byte_text_[byte * shape.group_digits]);
+    const unsigned unit_bits = shape.unit_digits * shape.digit_bits;
+    const unsigned digit_mask = (1u << shape.digit_bits) - 1;
+    unit_text_.resize((size_t{1} << unit_bits) * shape.unit_digits);
+    for (size_t unit = 0; unit < unit_text_.size(); ++unit) {
+        const unsigned shift = (shape.unit_digits - 1 - unit % shape.unit_digits) * shape.digit_bits;
+        unit_text_[unit] = digits_[unit / shape.unit_digits >> shift & digit_mask];
     }
 }
 
@@ -128,15 +118,24 @@ void byte_encoder::put_groups_of(const uint8_t* bytes, size_t groups, std::strin
     const size_t start = out.size();
     out.resize(start + groups * shape.group_digits);
     char* text = &out[start];
-    if constexpr (shape.group_bytes == 1) {
-        for (size_t g = 0; g < groups; ++g, text += shape.group_digits)
-            std::memcpy(text, &byte_text_[bytes[g] * shape.group_digits], shape.group_digits);
-    } else {
-        for (size_t g = 0; g < groups; ++g, bytes += shape.group_bytes, text += shape.group_digits) {
-            uint64_t value = 0;
-            for (unsigned i = 0; i < shape.group_bytes; ++i)
-                value = value << CHAR_BIT | bytes[i];
-            write_digits(shape, value, digits_.data(), text);
+    // Read through locals: the text written could otherwise alias the members.
+    const char* const digits = digits_.data();
+    const char* const unit_text = unit_text_.data();
+    for (size_t g = 0; g < groups; ++g, bytes += shape.group_bytes, text += shape.group_digits) {
+        uint64_t value = 0;
+        for (unsigned i = 0; i < shape.group_bytes; ++i)
+            value = value << CHAR_BIT | bytes[i];
+        if constexpr (K == byte_codec_kind::z85) {
+            for (unsigned i = shape.group_digits; i-- > 0; value /= Z85_RADIX)
+                text[i] = digits[value % Z85_RADIX];
+        } else {
+            constexpr unsigned unit_bits = shape.unit_digits * shape.digit_bits;
+            constexpr unsigned units = shape.group_digits / shape.unit_digits;
+            constexpr uint64_t unit_mask = (uint64_t{1} << unit_bits) - 1;
+            for (unsigned u = 0; u < units; ++u) {
+                const size_t unit = value >> (units - 1 - u) * unit_bits & unit_mask;
+                std::memcpy(text + u * shape.unit_digits, unit_text + unit * shape.unit_digits, shape.unit_digits);
+            }
         }
     }
 }
@@ -226,6 +225,7 @@ template <byte_codec_kind K> bool byte_decoder::put_text(const char* text, size_
     for (const unsigned char* p = begin; p < end; ++p) {
         if (group_digits_ == 0 && padding_ == 0) {
             // Whole groups of digits; a group with any other character goes a character at a time.
+            const unsigned char* const groups_begin = p;
             for (; static_cast<size_t>(end - p) >= shape.group_digits; p += shape.group_digits) {
                 uint64_t value = 0;
                 uint8_t classes = 0;
@@ -236,8 +236,8 @@ template <byte_codec_kind K> bool byte_decoder::put_text(const char* text, size_
                 if ((classes & NOT_DIGIT) != 0 || (K == byte_codec_kind::z85 && value > Z85_GROUP_MAX))
                     break;
                 bytes = put_bytes<shape.group_bytes>(bytes, value);
-                digits_ += shape.group_digits;
             }
+            digits_ += static_cast<uint64_t>(p - groups_begin);
             if (p == end)
                 break;
         }

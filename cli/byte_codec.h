@@ -42,7 +42,7 @@ private:
 
     byte_codec_kind kind_;
     std::string digits_;
-    std::string byte_text_;  // the digits of each byte value in turn, for kinds of one byte a group
+    std::string unit_text_;  // the digits of each value of an encoding unit in turn (none for Z85)
     bool padding_;
     uint8_t held_[MAX_GROUP_BYTES] = {};  // the bytes of a partial group
     size_t held_count_ = 0;
