@@ -31,6 +31,7 @@ public:
     // Appends the text of the bytes held (a last partial group). False when the data cannot end here
     // (Z85: a byte count that is not a multiple of 4), with the reason in problem().
     bool finish(std::string& out);
+    // Why finish() failed, a full message.
     const std::string& problem() const { return problem_; }
 
 private:
@@ -63,8 +64,8 @@ public:
     // alphabet holds codec_radix(kind) digits (other characters may read as one of them). With drop_garbage,
     // characters that are neither digits nor padding are skipped like blanks; padding keeps its rules.
     // With odd_hex::first_digit_alone (base16 only) the bytes are held until finish() while the text has
-    // fewer than 2 * hold_limit digits (so an odd count gives at most hold_limit bytes); from then on they are written
-    // as pairs as they come, and an odd count is refused.
+    // fewer than 2 * hold_limit digits (so an odd count gives at most hold_limit bytes); from then on they
+    // are written as pairs as they come, and an odd count is refused.
     byte_decoder(byte_codec_kind kind, const digit_alphabet& alphabet, bool drop_garbage,
                  odd_hex odd = odd_hex::refused, uint64_t hold_limit = 0);
     // Reads the next piece of text and appends to out the bytes it completes; false once the text is
@@ -78,13 +79,17 @@ public:
 
 private:
     template <byte_codec_kind K> bool put_text(const char* text, size_t length, std::string& out);
-    // Takes the character c at offset (not a digit); false when it is refused.
+    // Takes the character c at offset, one that is not a digit or that follows padding; false when it is
+    // refused.
     bool take_other(unsigned char c, uint64_t offset);
+    // Takes '=' (c) at offset; false when padding cannot stand there.
     bool take_padding(unsigned char c, uint64_t offset);
     // Appends the bytes of the last partial group (group_digits_ digits).
     void put_partial_group(std::string& out) const;
+    // Refuses the text with a message naming c and its position, or with the message given; false.
     bool refuse(uint64_t offset, unsigned char c, const std::string& why);
     bool refuse(const std::string& message);
+    // Why the text cannot end here; empty when it can.
     std::string end_problem() const;
 
     byte_codec_kind kind_;
