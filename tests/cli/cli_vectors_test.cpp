@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -229,58 +230,40 @@ std::string without_padding(std::string text)
     return text;
 }
 
+// Encodes bytes padded and not, and decodes text and its unpadded form, checking each against the other.
+void check_vector(const codec_form& form, const std::string& bytes, const std::string& text)
+{
+    SCOPED_TRACE(std::string(form.name) + " " + text);
+    EXPECT_EQ(encode_in_pieces(form, bytes, true, bytes.size() + 1), text);
+    EXPECT_EQ(encode_in_pieces(form, bytes, false, bytes.size() + 1), without_padding(text));
+    for (const std::string& digits : {text, without_padding(text)}) {
+        decoded d = decode_in_pieces(form, digits, digits.size() + 1);
+        EXPECT_TRUE(d.ok) << d.problem;
+        EXPECT_EQ(d.bytes, bytes);
+    }
+}
+
 // RFC 4648's vectors (section 10), Z85's published one, and the url alphabet's two digits.
 TEST(ByteCodecs, PublishedVectorsBothWaysPaddedAndNot)
 {
+    const char* const rfc_bytes[] = {"", "f", "fo", "foo", "foob", "fooba", "foobar"};
     const struct {
         const codec_form& form;
-        std::string bytes, text;
-    } cases[] = {
-        {base64_form, "", ""},
-        {base64_form, "f", "Zg=="},
-        {base64_form, "fo", "Zm8="},
-        {base64_form, "foo", "Zm9v"},
-        {base64_form, "foob", "Zm9vYg=="},
-        {base64_form, "fooba", "Zm9vYmE="},
-        {base64_form, "foobar", "Zm9vYmFy"},
-        {base32_form, "", ""},
-        {base32_form, "f", "MY======"},
-        {base32_form, "fo", "MZXQ===="},
-        {base32_form, "foo", "MZXW6==="},
-        {base32_form, "foob", "MZXW6YQ="},
-        {base32_form, "fooba", "MZXW6YTB"},
-        {base32_form, "foobar", "MZXW6YTBOI======"},
-        {base32hex_form, "", ""},
-        {base32hex_form, "f", "CO======"},
-        {base32hex_form, "fo", "CPNG===="},
-        {base32hex_form, "foo", "CPNMU==="},
-        {base32hex_form, "foob", "CPNMUOG="},
-        {base32hex_form, "fooba", "CPNMUOJ1"},
-        {base32hex_form, "foobar", "CPNMUOJ1E8======"},
-        {base16_form, "", ""},
-        {base16_form, "f", "66"},
-        {base16_form, "fo", "666F"},
-        {base16_form, "foo", "666F6F"},
-        {base16_form, "foob", "666F6F62"},
-        {base16_form, "fooba", "666F6F6261"},
-        {base16_form, "foobar", "666F6F626172"},
-        {z85_form, "\x86\x4F\xD2\x6F\xB5\x59\xF7\x5B", "HelloWorld"},
-        {binary_form, "a", "01100001"},
-        {binary_form, std::string("\x00\xFF", 2), "0000000011111111"},
-        {base64url_form, "\xFB\xFF\xBF", "-_-_"},
-        {base64url_form, "\xFB\xFF", "-_8="},
+        const char* texts[std::size(rfc_bytes)];
+    } rfc_vectors[] = {
+        {base64_form, {"", "Zg==", "Zm8=", "Zm9v", "Zm9vYg==", "Zm9vYmE=", "Zm9vYmFy"}},
+        {base32_form, {"", "MY======", "MZXQ====", "MZXW6===", "MZXW6YQ=", "MZXW6YTB", "MZXW6YTBOI======"}},
+        {base32hex_form, {"", "CO======", "CPNG====", "CPNMU===", "CPNMUOG=", "CPNMUOJ1", "CPNMUOJ1E8======"}},
+        {base16_form, {"", "66", "666F", "666F6F", "666F6F62", "666F6F6261", "666F6F626172"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.form.name) + " " + c.text);
-        const size_t whole = c.bytes.size() + 1;
-        EXPECT_EQ(encode_in_pieces(c.form, c.bytes, true, whole), c.text);
-        EXPECT_EQ(encode_in_pieces(c.form, c.bytes, false, whole), without_padding(c.text));
-        for (const std::string& text : {c.text, without_padding(c.text)}) {
-            decoded d = decode_in_pieces(c.form, text, text.size() + 1);
-            EXPECT_TRUE(d.ok) << d.problem;
-            EXPECT_EQ(d.bytes, c.bytes);
-        }
-    }
+    for (const auto& v : rfc_vectors)
+        for (size_t i = 0; i < std::size(rfc_bytes); ++i)
+            check_vector(v.form, rfc_bytes[i], v.texts[i]);
+    check_vector(z85_form, "\x86\x4F\xD2\x6F\xB5\x59\xF7\x5B", "HelloWorld");
+    check_vector(binary_form, "a", "01100001");
+    check_vector(binary_form, std::string("\x00\xFF", 2), "0000000011111111");
+    check_vector(base64url_form, "\xFB\xFF\xBF", "-_-_");
+    check_vector(base64url_form, "\xFB\xFF", "-_8=");
 }
 
 // Blanks anywhere, either case of hex, garbage dropped (padding still padding), unused bits that are not
