@@ -1,16 +1,20 @@
 // The command's conversions, whole (argument parsing, input scan, the library started for the data,
 // output alphabet), in-process: from raw bytes to a radix text and back, at the dialog's limit and at the
 // command's own. The data is the same random value as the library's and GMP's rows (bench_mp.cpp), so
-// BM_gmp_get_str/BM_gmp_set_str of the same radix and size compare side by side.
+// BM_gmp_get_str/BM_gmp_set_str of the same radix and size compare side by side. Then the streaming
+// byte codecs over STREAM_BYTES of the same data, in the pieces the command reads.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "bench/random_hex.h"
+#include "cli/byte_codec.h"
 #include "cli/limits.h"
 #include "cli/run.h"
+#include "engine/digit_maps.h"
 
 namespace {
 
@@ -55,6 +59,100 @@ void radix_and_size_rows(benchmark::internal::Benchmark* b)
             b->Args({radix, bytes});
     b->Unit(benchmark::kMillisecond);
 }
+
+constexpr size_t STREAM_BYTES = 16 << 20;
+constexpr size_t STREAM_PIECE = 65536;
+
+struct stream_form {
+    const char* name;
+    byte_codec_kind kind;
+    const char* digits;
+};
+
+const stream_form stream_forms[] = {
+    {"base64", byte_codec_kind::base64, BASE64_ALPHABET},
+    {"base32", byte_codec_kind::base32, BASE32_DIGITS},
+    {"base16", byte_codec_kind::base16, HEX_DIGITS_UPPER},
+    {"base2msbf", byte_codec_kind::base2msbf, BINARY_DIGITS},
+    {"z85", byte_codec_kind::z85, Z85_DIGITS},
+};
+
+// The text of data, encoded a piece at a time with each piece's text passed on (here: dropped).
+size_t stream_encode(const stream_form& form, const std::string& data)
+{
+    byte_encoder encoder(form.kind, form.digits, true);
+    std::string text;
+    size_t chars = 0;
+    for (size_t at = 0; at < data.size(); at += STREAM_PIECE) {
+        encoder.put(reinterpret_cast<const uint8_t*>(data.data()) + at, std::min(STREAM_PIECE, data.size() - at), text);
+        chars += text.size();
+        text.clear();
+    }
+    encoder.finish(text);
+    return chars + text.size();
+}
+
+// The bytes of text, decoded a piece at a time likewise.
+size_t stream_decode(const stream_form& form, const digit_alphabet& alphabet, const std::string& text)
+{
+    byte_decoder decoder(form.kind, alphabet, false);
+    std::string bytes;
+    size_t count = 0;
+    for (size_t at = 0; at < text.size(); at += STREAM_PIECE) {
+        decoder.put(text.data() + at, std::min(STREAM_PIECE, text.size() - at), bytes);
+        count += bytes.size();
+        bytes.clear();
+    }
+    decoder.finish(bytes);
+    return count + bytes.size();
+}
+
+// The bytes of random_hex, beyond the command's limit.
+std::string stream_data()
+{
+    const std::string hex = random_hex(STREAM_BYTES);
+    byte_decoder decoder(byte_codec_kind::base16, make_alphabet(HEX_DIGITS_UPPER), false);
+    std::string data;
+    decoder.put(hex.data(), hex.size(), data);
+    decoder.finish(data);
+    return data;
+}
+
+void BM_stream_encode(benchmark::State& state, const stream_form& form)
+{
+    const std::string data = stream_data();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(stream_encode(form, data));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * data.size()));
+}
+
+// Bytes processed are the data's, so that both directions compare.
+void BM_stream_decode(benchmark::State& state, const stream_form& form)
+{
+    const std::string data = stream_data();
+    std::string text;
+    byte_encoder encoder(form.kind, form.digits, true);
+    encoder.put(reinterpret_cast<const uint8_t*>(data.data()), data.size(), text);
+    encoder.finish(text);
+    const digit_alphabet alphabet = make_alphabet(form.digits);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(stream_decode(form, alphabet, text));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * data.size()));
+}
+
+// One row each way for every form.
+int register_stream_rows()
+{
+    for (const stream_form& form : stream_forms) {
+        benchmark::RegisterBenchmark((std::string("BM_stream_encode/") + form.name).c_str(), BM_stream_encode, form)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("BM_stream_decode/") + form.name).c_str(), BM_stream_decode, form)
+            ->Unit(benchmark::kMillisecond);
+    }
+    return 0;
+}
+
+const int stream_rows = register_stream_rows();
 
 }  // namespace
 

@@ -20,7 +20,6 @@ void input_scanner::restart(const text_position& at)
     digits_.clear();
     zeros_ = 0;
 }
-
 bool input_scanner::feed(const char* text, size_t length)
 {
     for (size_t i = 0; i < length && state_ == scan_state::reading; ++i) {

@@ -1,10 +1,16 @@
 // Published and independently computed vectors of the named alphabets, both ways, and the forms'
-// rules for leading zeros, case and odd digit counts.
+// rules for leading zeros, case and odd digit counts; the streaming byte codecs on the published vectors
+// of their forms, in pieces of any size, and each of their refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "cli/byte_codec.h"
+#include "cli/named_alphabets.h"
+#include "engine/digit_maps.h"
 #include "tests/cli/cli_test_support.h"
 
 namespace {
@@ -227,6 +233,247 @@ TEST(CliVectors, Wrapping)
     }
     EXPECT_EQ(run_cli({"--from", "10", "--to", "10", "-w3"}, "12345").out, "123\n45\n");
     EXPECT_EQ(run_cli({"--from", "10", "--to", "10", "--wrap=2"}, "12345").out, "12\n34\n5\n");
+}
+
+// The streaming byte codecs.
+
+struct codec_form {
+    const char* name;
+    byte_codec_kind kind;
+    std::string digits;
+    const char* aliases;  // pairs: a character that also reads as a digit, then that digit
+};
+
+const codec_form base64_form{"base64", byte_codec_kind::base64, BASE64_ALPHABET, ""};
+const codec_form base64url_form{"base64url", byte_codec_kind::base64, find_named_alphabet("base64url")->digits, ""};
+const codec_form base32_form{"base32", byte_codec_kind::base32, BASE32_DIGITS, ""};
+const codec_form base32hex_form{"base32hex", byte_codec_kind::base32, BASE32HEX_DIGITS, ""};
+const codec_form base16_form{"base16", byte_codec_kind::base16, HEX_DIGITS_UPPER, "aAbBcCdDeEfF"};
+const codec_form binary_form{"base2msbf", byte_codec_kind::base2msbf, BINARY_DIGITS, ""};
+const codec_form z85_form{"z85", byte_codec_kind::z85, Z85_DIGITS, ""};
+const codec_form* const codec_forms[] = {&base64_form, &base64url_form, &base32_form, &base32hex_form,
+                                         &base16_form, &binary_form,    &z85_form};
+
+struct codec_options {
+    bool drop_garbage = false;
+    odd_hex odd = odd_hex::refused;
+    uint64_t hold_limit = 0;
+};
+
+// The text of bytes, put `piece` bytes at a time.
+std::string encode_in_pieces(const codec_form& form, const std::string& bytes, bool padding, size_t piece)
+{
+    byte_encoder encoder(form.kind, form.digits, padding);
+    std::string text;
+    for (size_t at = 0; at < bytes.size(); at += piece)
+        encoder.put(reinterpret_cast<const uint8_t*>(bytes.data()) + at, std::min(piece, bytes.size() - at), text);
+    EXPECT_TRUE(encoder.finish(text)) << encoder.problem();
+    return text;
+}
+
+struct decoded {
+    bool ok;
+    std::string bytes, problem;
+};
+
+// The bytes of text put `piece` characters at a time, or why it was refused.
+decoded decode_in_pieces(const codec_form& form, const std::string& text, size_t piece,
+                         const codec_options& options = {})
+{
+    const digit_alphabet alphabet = make_alphabet(form.digits, form.aliases);
+    byte_decoder decoder(form.kind, alphabet, options.drop_garbage, options.odd, options.hold_limit);
+    std::string bytes;
+    bool ok = true;
+    for (size_t at = 0; ok && at < text.size(); at += piece)
+        ok = decoder.put(text.data() + at, std::min(piece, text.size() - at), bytes);
+    ok = ok && decoder.finish(bytes);
+    return {ok, bytes, decoder.problem()};
+}
+
+std::string without_padding(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), '='), text.end());
+    return text;
+}
+
+// Encodes bytes padded and not, and decodes text and its unpadded form, checking each against the other.
+void check_vector(const codec_form& form, const std::string& bytes, const std::string& text)
+{
+    SCOPED_TRACE(std::string(form.name) + " " + text);
+    EXPECT_EQ(encode_in_pieces(form, bytes, true, bytes.size() + 1), text);
+    EXPECT_EQ(encode_in_pieces(form, bytes, false, bytes.size() + 1), without_padding(text));
+    for (const std::string& digits : {text, without_padding(text)}) {
+        decoded d = decode_in_pieces(form, digits, digits.size() + 1);
+        EXPECT_TRUE(d.ok) << d.problem;
+        EXPECT_EQ(d.bytes, bytes);
+    }
+}
+
+// RFC 4648's vectors (section 10), Z85's published one, and the url alphabet's two digits.
+TEST(ByteCodecs, PublishedVectorsBothWaysPaddedAndNot)
+{
+    const char* const rfc_bytes[] = {"", "f", "fo", "foo", "foob", "fooba", "foobar"};
+    const struct {
+        const codec_form& form;
+        const char* texts[std::size(rfc_bytes)];
+    } rfc_vectors[] = {
+        {base64_form, {"", "Zg==", "Zm8=", "Zm9v", "Zm9vYg==", "Zm9vYmE=", "Zm9vYmFy"}},
+        {base32_form, {"", "MY======", "MZXQ====", "MZXW6===", "MZXW6YQ=", "MZXW6YTB", "MZXW6YTBOI======"}},
+        {base32hex_form, {"", "CO======", "CPNG====", "CPNMU===", "CPNMUOG=", "CPNMUOJ1", "CPNMUOJ1E8======"}},
+        {base16_form, {"", "66", "666F", "666F6F", "666F6F62", "666F6F6261", "666F6F626172"}},
+    };
+    for (const auto& v : rfc_vectors)
+        for (size_t i = 0; i < std::size(rfc_bytes); ++i)
+            check_vector(v.form, rfc_bytes[i], v.texts[i]);
+    check_vector(z85_form, "\x86\x4F\xD2\x6F\xB5\x59\xF7\x5B", "HelloWorld");
+    check_vector(binary_form, "a", "01100001");
+    check_vector(binary_form, std::string("\x00\xFF", 2), "0000000011111111");
+    check_vector(base64url_form, "\xFB\xFF\xBF", "-_-_");
+    check_vector(base64url_form, "\xFB\xFF", "-_8=");
+}
+
+// Blanks anywhere, either case of hex, garbage dropped (padding still padding), unused bits that are not
+// zero, '=' as a Z85 digit, and an odd hex count within the hold.
+TEST(ByteCodecs, ReadingRules)
+{
+    const codec_options drop{true};
+    const codec_options hex_rule{false, odd_hex::first_digit_alone, 2};
+    const struct {
+        const codec_form& form;
+        codec_options options;
+        std::string text, bytes;
+    } cases[] = {
+        {base16_form, {}, "66 6f\r\n6F\t", "foo"},
+        {base64_form, {}, " Zm9v\nYg=\v=\f\n", "foob"},
+        {base32_form, {}, "MZXW6\n===", "foo"},
+        {base64_form, drop, "Zm!9v*Yg=~=", "foob"},
+        {z85_form, drop, "Hello_World", "\x86\x4F\xD2\x6F\xB5\x59\xF7\x5B"},
+        {base64_form, {}, "Zh==", "f"},
+        {base32_form, {}, "MZ", "f"},
+        {z85_form, {}, "=====", "\xCF\xCC\x0B\x9A"},
+        {base16_form, hex_rule, "ABC", std::string("\x0A\xBC", 2)},
+        {base16_form, hex_rule, "F", "\x0F"},
+        {base16_form, hex_rule, "ABCD", "\xAB\xCD"},
+        {base16_form, hex_rule, "ABCDEF", "\xAB\xCD\xEF"},
+    };
+    for (const auto& c : cases)
+        for (size_t piece : {c.text.size() + 1, size_t(1)}) {
+            SCOPED_TRACE(std::string(c.form.name) + " " + c.text + " in pieces of " + std::to_string(piece));
+            decoded d = decode_in_pieces(c.form, c.text, piece, c.options);
+            EXPECT_TRUE(d.ok) << d.problem;
+            EXPECT_EQ(d.bytes, c.bytes);
+        }
+}
+
+// Lines of 76 characters, as text is usually written.
+std::string wrapped(const std::string& text)
+{
+    std::string lines;
+    for (size_t at = 0; at < text.size(); at += 76)
+        lines += text.substr(at, 76) + "\n";
+    return lines;
+}
+
+// Random data gives the same text put in pieces of any size as in one, and that text (in lines) read back
+// in pieces gives the data; for hex with the odd rule, an odd text reads as its digits after a '0' do.
+TEST(ByteCodecs, PiecesOfAnySizeGiveTheSameResult)
+{
+    const std::string data = bytes_text(random_bytes(1000, 77));
+    const size_t pieces[] = {1, 2, 3, 7, 64};
+    for (const codec_form* form : codec_forms) {
+        const std::string text = encode_in_pieces(*form, data, true, data.size());
+        for (size_t piece : pieces) {
+            SCOPED_TRACE(std::string(form->name) + " in pieces of " + std::to_string(piece));
+            EXPECT_EQ(encode_in_pieces(*form, data, true, piece), text);
+            decoded d = decode_in_pieces(*form, wrapped(text), piece);
+            EXPECT_TRUE(d.ok) << d.problem;
+            EXPECT_EQ(d.bytes, data);
+        }
+    }
+    const std::string odd_hex_text = encode_in_pieces(base16_form, data, false, data.size()).substr(1);
+    const decoded pairs = decode_in_pieces(base16_form, "0" + odd_hex_text, odd_hex_text.size());
+    for (size_t piece : pieces) {
+        SCOPED_TRACE("odd hex in pieces of " + std::to_string(piece));
+        decoded d =
+            decode_in_pieces(base16_form, wrapped(odd_hex_text), piece, {false, odd_hex::first_digit_alone, 1000});
+        EXPECT_TRUE(d.ok) << d.problem;
+        EXPECT_EQ(d.bytes, pairs.bytes);
+    }
+}
+
+// Each refusal and its message, the same whether the text comes whole or a character at a time.
+TEST(ByteCodecs, Refusals)
+{
+    const codec_options drop{true};
+    const codec_options hex_rule{false, odd_hex::first_digit_alone, 2};
+    const struct {
+        const codec_form& form;
+        codec_options options;
+        std::string text, problem;
+    } cases[] = {
+        {base16_form, {}, "41 4!", "offset 4 (line 1, column 5): '!' is not a hex digit"},
+        {base64_form, {}, "SGVs\nbG8*", "offset 8 (line 2, column 4): '*' is not a Base64 digit"},
+        {base32_form, {}, "MZ\r\nX\x01", "offset 5 (line 2, column 2): 0x01 is not a Base32 digit"},
+        {binary_form, {}, "0110 2", "offset 5 (line 1, column 6): '2' is not a binary digit"},
+        {z85_form, {}, "Hello\n\nWor_d", "offset 10 (line 3, column 4): '_' is not a Z85 digit"},
+        {base64_form,
+         {},
+         "Z===",
+         "offset 1 (line 1, column 2): '=' is padding in the wrong place: it may follow 2 or 3 digits of a Base64 "
+         "group, not 1"},
+        {base64_form, drop, "Zm9v=",
+         "offset 4 (line 1, column 5): '=' is padding in the wrong place: it may follow 2 or 3 digits of a Base64 "
+         "group, not 0"},
+        {base32_form,
+         {},
+         "MZX=====",
+         "offset 3 (line 1, column 4): '=' is padding in the wrong place: it may follow 2, 4, 5 or 7 digits of a "
+         "Base32 group, not 3"},
+        {base64_form,
+         {},
+         "Zg= ==",
+         "offset 5 (line 1, column 6): '=' is padding in the wrong place: 2 digits of a Base64 group take 2 '=', not "
+         "more"},
+        {base64_form, drop,
+         "Zg==!Zg==", "offset 5 (line 1, column 6): 'Z' follows the padding, which may only end the text"},
+        {base64_form, {}, "Zg=", "the Base64 padding is short: 2 digits of a group take 2 '=', the text has 1"},
+        {base32_form, {}, "MZXQ==", "the Base32 padding is short: 4 digits of a group take 4 '=', the text has 2"},
+        {base64_form, {}, "Zm9vY", "the Base64 text ends in a lone digit (5 digits), which holds no whole byte"},
+        {base32_form, {}, "MZXW6YTBO", "the Base32 text ends in a lone digit (9 digits), which holds no whole byte"},
+        {base32_form,
+         {},
+         "MZXW6YTBOI4",
+         "the Base32 text ends in 3 digits of a group (11 digits), which no bytes encode to: a group ends in 2, 4, 5 "
+         "or 7 digits"},
+        {binary_form,
+         {},
+         "0110000101",
+         "the binary text ends in a partial byte of 2 digits (10 digits), and a whole one takes 8"},
+        {z85_form,
+         {},
+         "HelloWor",
+         "the Z85 text ends in a partial group of 3 digits (8 digits), and a whole one takes 5"},
+        {z85_form, drop, "Hello#~####",
+         "offset 10 (line 1, column 11): '#' ends a Z85 group of value 4437053124, more than 4 bytes hold (at most "
+         "4294967295)"},
+        {base16_form, {}, "ABC", "the hex text has an odd number of digits (3), and a byte takes 2"},
+        {base16_form, hex_rule, "ABCDE",
+         "the hex text has an odd number of digits (5): its first digit would be a byte of its own, which shows "
+         "only at the end, but from 4 digits on the bytes are written in pairs as they come"},
+    };
+    for (const auto& c : cases)
+        for (size_t piece : {c.text.size() + 1, size_t(1)}) {
+            SCOPED_TRACE(std::string(c.form.name) + " " + c.text + " in pieces of " + std::to_string(piece));
+            decoded d = decode_in_pieces(c.form, c.text, piece, c.options);
+            EXPECT_FALSE(d.ok);
+            EXPECT_EQ(d.problem, c.problem);
+        }
+
+    byte_encoder encoder(byte_codec_kind::z85, Z85_DIGITS, false);
+    std::string text;
+    encoder.put(reinterpret_cast<const uint8_t*>("abcde"), 5, text);
+    EXPECT_FALSE(encoder.finish(text));
+    EXPECT_EQ(encoder.problem(), "the data is 5 bytes, not a multiple of 4: Z85 text holds whole groups of 4 bytes");
 }
 
 }  // namespace
