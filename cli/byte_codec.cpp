@@ -205,7 +205,7 @@ byte_decoder::byte_decoder(byte_codec_kind kind, const digit_alphabet& alphabet,
             classes_[c] = alphabet.values[c];
         else if (is_blank(static_cast<unsigned char>(c)))
             classes_[c] = SKIPPED;
-        else if (c == static_cast<unsigned char>(PAD_CHAR) && has_padding(kind))
+        else if (c == static_cast<unsigned char>(PAD_CHAR) && has_padding(kind) && !drop_garbage)
             classes_[c] = PADDING;
         else
             classes_[c] = drop_garbage ? SKIPPED : REFUSED;

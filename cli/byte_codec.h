@@ -63,7 +63,8 @@ enum class odd_hex {
 class byte_decoder {
 public:
     // alphabet holds codec_radix(kind) digits (other characters may read as one of them). With drop_garbage,
-    // characters that are neither digits nor padding are skipped like blanks; padding keeps its rules.
+    // characters that are not digits, padding included, are skipped like blanks (as --ignore-garbage
+    // always has).
     // With odd_hex::first_digit_alone (base16 only) the bytes are held until finish() while the text has
     // fewer than 2 * hold_limit digits (so an odd count gives at most hold_limit bytes); from then on they
     // are written as pairs as they come, and an odd count is refused.

@@ -11,11 +11,16 @@ struct named_form {
 
 // The forms with a name, in the order messages and --help list them.
 constexpr named_form NAMED_FORMS[] = {
-    {"raw", {form_kind::raw, 256}},         {"hex", {form_kind::hex, 16}},
-    {"base16", {form_kind::base16, 16}},    {"base32", {form_kind::base32, 32}},
-    {"base32hex", {form_kind::base32hex, 32}}, {"base64", {form_kind::base64, 64}},
-    {"base64url", {form_kind::base64url, 64}}, {"base2msbf", {form_kind::base2msbf, 2}},
-    {"z85", {form_kind::z85, 85}},          {"base58", {form_kind::base58, 58}},
+    {"raw", {form_kind::raw, 256}},
+    {"hex", {form_kind::hex, 16}},
+    {"base16", {form_kind::base16, 16}},
+    {"base32", {form_kind::base32, 32}},
+    {"base32hex", {form_kind::base32hex, 32}},
+    {"base64", {form_kind::base64, 64}},
+    {"base64url", {form_kind::base64url, 64}},
+    {"base2msbf", {form_kind::base2msbf, 2}},
+    {"z85", {form_kind::z85, 85}},
+    {"base58", {form_kind::base58, 58}},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -59,13 +60,15 @@ const named_alphabet* find_named_alphabet(const std::string& name)
     return nullptr;
 }
 
-const char* nearest_alphabet_name(const std::string& word)
+name_match nearest_alphabet_name(const std::string& word)
 {
-    const named_alphabet* nearest = &named_alphabets().front();
-    for (const named_alphabet& a : named_alphabets())
-        if (edit_distance(word, a.name) < edit_distance(word, nearest->name))
-            nearest = &a;
-    return nearest->name;
+    name_match nearest{nullptr, SIZE_MAX};
+    for (const named_alphabet& a : named_alphabets()) {
+        const size_t distance = edit_distance(word, a.name);
+        if (distance < nearest.distance)
+            nearest = {a.name, distance};
+    }
+    return nearest;
 }
 
 std::string alphabet_list()

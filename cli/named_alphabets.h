@@ -16,7 +16,11 @@ struct named_alphabet {
 const std::vector<named_alphabet>& named_alphabets();
 // The alphabet called name in either case ("Bitcoin"), or null.
 const named_alphabet* find_named_alphabet(const std::string& name);
-// The name nearest to word (fewest letters inserted, deleted or changed, either case), for a suggestion.
-const char* nearest_alphabet_name(const std::string& word);
+struct name_match {
+    const char* name;
+    size_t distance;  // letters inserted, deleted or changed to make the name of word, case aside
+};
+// The name nearest to word, for a suggestion.
+name_match nearest_alphabet_name(const std::string& word);
 // The --list-alphabets text: one line per alphabet (name, radix, digits, note).
 std::string alphabet_list();

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -30,16 +31,26 @@ std::string side_name(const char* option, const data_form& form)
     return std::string(option) + " " + form_name(form);
 }
 
-// True for a value that reads as a name (letters, digits and '-') rather than as the digits of radix:
-// a mistyped name is then answered as one.
+// Letters a word may differ from a name by and still be taken for a mistyped name.
+constexpr size_t NAME_TYPOS = 2;
+
+// True for a value that reads as a mistyped name rather than as the digits of radix: a word (letters,
+// digits, '-', at least one letter) of another length than radix, a few letters from a name.
 bool looks_like_name(const std::string& value, uint32_t radix)
 {
-    if (value.size() == radix)
+    if (value.size() == radix ||
+        std::none_of(value.begin(), value.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
         return false;
     for (char c : value)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
             return false;
-    return true;
+    return nearest_alphabet_name(value).distance <= NAME_TYPOS;
+}
+
+std::string unknown_alphabet(const std::string& value)
+{
+    return "unknown alphabet '" + value + "' (did you mean '" + nearest_alphabet_name(value).name +
+           "'? --list-alphabets prints the names)";
 }
 
 // The alphabet that value (a name or the digits) gives the side, or the reason it cannot.
@@ -54,8 +65,7 @@ std::string alphabet_for_side(const std::string& value, const data_form& form, c
     }
     std::string problem = alphabet_problem(value, form.radix);
     if (!problem.empty() && looks_like_name(value, form.radix))
-        return "unknown alphabet '" + value + "' (did you mean '" + nearest_alphabet_name(value) +
-               "'? --list-alphabets prints the names)";
+        return unknown_alphabet(value);
     if (!problem.empty())
         return problem + " (" + side_name(side, form) + ")";
     out = make_alphabet(value);
@@ -114,8 +124,7 @@ std::string resolve_alphabets(const alphabet_requests& requests, cli_options& op
         return "";
     // Fits neither side: a repeated character or a blank is still named.
     if (find_named_alphabet(value) == nullptr && looks_like_name(value, 0))
-        return "--alphabet: unknown alphabet '" + value + "' (did you mean '" + nearest_alphabet_name(value) +
-               "'? --list-alphabets prints the names)";
+        return "--alphabet: " + unknown_alphabet(value);
     if (find_named_alphabet(value) == nullptr && !alphabet_problem(value, value.size()).empty())
         return "--alphabet: " + alphabet_problem(value, value.size());
     return "--alphabet: it has " + std::to_string(alphabet_size(value)) + " digits; neither " +
@@ -137,7 +146,8 @@ parsed_command parse_command(const std::vector<std::string>& args)
         const std::string& arg = args[i];
         if (options_ended || arg == "-" || arg.empty() || arg[0] != '-') {
             if (have_file) {
-                result.error = "more than one FILE: '" + (options.from_file ? options.file : "-") + "' and '" + arg + "'";
+                result.error =
+                    "more than one FILE: '" + (options.from_file ? options.file : "-") + "' and '" + arg + "'";
                 return result;
             }
             have_file = true;

@@ -15,8 +15,8 @@ struct cli_options {
     digit_alphabet from_alphabet, to_alphabet;  // for the sides that take one
     bool keep_leading_zeros = false;
     bool ignore_garbage = false;
-    bool lines = false;    // each input line a value of its own
-    bool padding = true;   // '=' padding where the output form has it
+    bool lines = false;         // each input line a value of its own
+    bool padding = true;        // '=' padding where the output form has it
     uint32_t wrap_columns = 0;  // 0: one line
     bool from_file = false;     // false: standard input
     std::string file;           // the FILE argument

@@ -104,8 +104,8 @@ private:
     std::unique_ptr<value_writer> writer_;
     std::string bytes_;
     std::string refusal_;
-    uint64_t offset_ = 0;   // of the next character (--lines)
-    uint64_t line_ = 1;     // of the current value (--lines)
+    uint64_t offset_ = 0;     // of the next character (--lines)
+    uint64_t line_ = 1;       // of the current value (--lines)
     bool line_open_ = false;  // the last line has characters and no newline yet (--lines)
 };
 

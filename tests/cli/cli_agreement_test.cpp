@@ -65,6 +65,8 @@ std::vector<agreement_case> agreement_cases()
 std::vector<std::string> form_args(const char* side, const agreement_case& c)
 {
     std::vector<std::string> a = {side, c.radix == 64 ? "base64" : std::to_string(c.radix)};
+    if (c.radix == 64 && std::string(side) == "--to")
+        a.push_back("--no-padding");  // the dialog's Base64 has no padding
     if (!c.alphabet.empty())
         a.insert(a.end(), {"--alphabet", c.alphabet});
     return a;

@@ -45,16 +45,19 @@ TEST(CliOptions, FileArgument)
 {
     struct {
         std::vector<std::string> args;
+        bool from_file;
         std::string file;
     } cases[] = {
-        {{"--from", "hex", "--to", "10"}, ""},
-        {{"--from", "hex", "--to", "10", "-"}, ""},
-        {{"--from", "hex", "data.txt", "--to", "10"}, "data.txt"},
-        {{"--from", "hex", "--to", "10", "--", "--odd-name"}, "--odd-name"},
+        {{"--from", "hex", "--to", "10"}, false, ""},
+        {{"--from", "hex", "--to", "10", "-"}, false, "-"},
+        {{"--from", "hex", "data.txt", "--to", "10"}, true, "data.txt"},
+        {{"--from", "hex", "--to", "10", "--", "--odd-name"}, true, "--odd-name"},
+        {{"--from", "hex", "--to", "10", ""}, true, ""},
     };
     for (const auto& c : cases) {
         parsed_command parsed = parse_command(c.args);
         EXPECT_EQ(parsed.error, "");
+        EXPECT_EQ(parsed.options.from_file, c.from_file);
         EXPECT_EQ(parsed.options.file, c.file);
     }
 }

@@ -12,11 +12,15 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+// A standard descriptor the program starts without (a path no file has, on Windows an invalid handle).
+const std::string CLOSED = "<closed>";
 
 struct process_result {
     int status;
@@ -89,9 +93,16 @@ int spawn(const std::vector<std::string>& args, const std::string& in, const std
 {
     pid_t child = fork();
     if (child == 0) {
-        dup2(open(in.c_str(), O_RDONLY), 0);
-        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-        dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        const auto redirect = [](const std::string& path, int fd, int flags) {
+            if (path == CLOSED)
+                close(fd);
+            else
+                dup2(open(path.c_str(), flags, 0644), fd);
+        };
+        // Standard error first: a descriptor closed before it opens would be taken by its file.
+        redirect(err, 2, O_WRONLY | O_CREAT | O_TRUNC);
+        redirect(out, 1, O_WRONLY | O_CREAT | O_TRUNC);
+        redirect(in, 0, O_RDONLY);
         std::vector<char*> argv = {const_cast<char*>(MORVANE_CLI_EXE)};
         for (const std::string& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -105,12 +116,15 @@ int spawn(const std::vector<std::string>& args, const std::string& in, const std
 }
 #endif
 
-// Runs the program with input on its standard input; its outputs go through files.
-process_result run_program(const std::vector<std::string>& args, const std::string& input)
+// Runs the program with input on its standard input; its outputs go through files. stdin and stdout, when
+// given, replace the files (CLOSED, or a device).
+process_result run_program(const std::vector<std::string>& args, const std::string& input,
+                           const std::string& stdin_path = "", const std::string& stdout_path = "")
 {
     const std::string in = work_path("process_in"), out = work_path("process_out"), err = work_path("process_err");
     write_file(in, input);
-    int status = spawn(args, in, out, err);
+    write_file(out, "");
+    int status = spawn(args, stdin_path.empty() ? in : stdin_path, stdout_path.empty() ? out : stdout_path, err);
     return {status, read_file(out), read_file(err)};
 }
 
@@ -147,7 +161,7 @@ TEST(CliProcess, FileArgumentAndExitStatuses)
         std::string err_start;
     } cases[] = {
         {{"--from", "10", "--to", "hex", file}, 0, "FF\n", ""},
-        {{"--from", "10", "--to", "hex", file + ".missing"}, 1, "", "morvane-cli: " + file + ".missing: cannot"},
+        {{"--from", "10", "--to", "hex", file + ".missing"}, 1, "", "morvane-cli: " + file + ".missing: No such file"},
         {{"--from", "16", "--to", "hex", "-"}, 1, "", "morvane-cli: offset 0 (line 1, column 1): 'z'"},
         {{"--from", "10"}, 2, "", "morvane-cli: --to FORM is missing"},
         {{"--version"}, 0, std::string("morvane-cli ") + MORVANE_VERSION + "\n", ""},
@@ -159,5 +173,73 @@ TEST(CliProcess, FileArgumentAndExitStatuses)
         EXPECT_EQ(r.err.substr(0, c.err_start.size()), c.err_start);
     }
 }
+
+// Every failure to read or write ends with status 1 and the system's reason, never as done.
+TEST(CliProcess, ReadAndWriteFailuresAreReported)
+{
+    const std::vector<std::string> hex_to_10 = {"--from", "hex", "--to", "10"};
+    std::vector<std::string> directory = hex_to_10;
+    directory.push_back(MORVANE_CLI_WORK_DIR);
+#ifdef _WIN32
+    const std::string directory_reason = "Permission denied";
+#else
+    const std::string directory_reason = "Is a directory";
+#endif
+    struct {
+        std::vector<std::string> args;
+        std::string stdin_path, stdout_path, err;
+    } cases[] = {
+        {directory, "", "", std::string("morvane-cli: ") + MORVANE_CLI_WORK_DIR + ": " + directory_reason + "\n"},
+        {hex_to_10, CLOSED, "", "morvane-cli: standard input: Bad file descriptor\n"},
+        {hex_to_10, "", CLOSED, "morvane-cli: write error: Bad file descriptor\n"},
+        {{"--help"}, "", CLOSED, "morvane-cli: write error: Bad file descriptor\n"},
+#ifndef _WIN32
+        {hex_to_10, "", "/dev/full", "morvane-cli: write error: No space left on device\n"},
+        {{"--from", "raw", "--to", "hex"},
+         "/dev/zero",
+         "/dev/full",
+         "morvane-cli: write error: No space left on device\n"},
+#endif
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.err);
+        process_result r = run_program(c.args, "FF", c.stdin_path, c.stdout_path);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.err);
+    }
+}
+
+#ifndef _WIN32
+// A reader that goes away ends the program as it ends other filters: by SIGPIPE, or where the signal is
+// ignored, with status 1 and no message.
+TEST(CliProcess, BrokenPipeEndsQuietly)
+{
+    for (bool ignored : {false, true}) {
+        int pipe_ends[2];
+        ASSERT_EQ(pipe(pipe_ends), 0);
+        const std::string err = work_path("pipe_err");
+        pid_t child = fork();
+        if (child == 0) {
+            if (ignored)
+                signal(SIGPIPE, SIG_IGN);
+            close(pipe_ends[0]);
+            dup2(pipe_ends[1], 1);
+            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+            execl(MORVANE_CLI_EXE, MORVANE_CLI_EXE, "--from", "raw", "--to", "hex", "/dev/zero", nullptr);
+            _exit(127);
+        }
+        close(pipe_ends[0]);
+        close(pipe_ends[1]);
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (ignored) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+        }
+        EXPECT_EQ(read_file(err), "");
+    }
+}
+#endif
 
 }  // namespace

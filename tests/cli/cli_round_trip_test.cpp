@@ -1,6 +1,6 @@
 // Round trips of random data through every form and every named alphabet: all lengths up to 64 bytes,
-// then a spread up to the limit (a byte form has none: it also takes four times the limit). With --keep-leading-zeros the bytes come back as they were; by default
-// a number form gives back the shortest bytes of the value.
+// then a spread up to the limit (a byte form has none: it also takes four times the limit). With --keep-leading-zeros
+// the bytes come back as they were; by default a number form gives back the shortest bytes of the value.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -37,7 +37,8 @@ std::vector<form_case> every_form()
         forms.push_back({std::to_string(radix), "", std::string(ALPHABET62, static_cast<size_t>(radix))});
     forms.push_back({"base64", "", base64 + "+/="});
     for (const named_alphabet& a : named_alphabets())
-        forms.push_back({a.radix == 64 ? "base64" : std::to_string(a.radix), a.name, a.digits + std::string(a.radix == 64 ? "=" : "")});
+        forms.push_back({a.radix == 64 ? "base64" : std::to_string(a.radix), a.name,
+                         a.digits + std::string(a.radix == 64 ? "=" : "")});
     return forms;
 }
 
