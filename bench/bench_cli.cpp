@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -58,6 +59,35 @@ void radix_and_size_rows(benchmark::internal::Benchmark* b)
         for (int bytes : sizes)
             b->Args({radix, bytes});
     b->Unit(benchmark::kMillisecond);
+}
+
+// A column of ids, one a line, as --lines converts them: 1,000,000 decimal numbers of 1 to 20 digits
+// (lengths drawn evenly, a fixed seed), to radix 62 and back.
+constexpr int LINES_IDS = 1000000;
+
+std::string decimal_ids()
+{
+    std::mt19937 generator(62);
+    std::string ids;
+    for (int i = 0; i < LINES_IDS; ++i) {
+        const int digits = 1 + static_cast<int>(generator() % 20);
+        ids += static_cast<char>('1' + generator() % 9);
+        for (int d = 1; d < digits; ++d)
+            ids += static_cast<char>('0' + generator() % 10);
+        ids += '\n';
+    }
+    return ids;
+}
+
+void BM_cli_lines(benchmark::State& state, const char* from, const char* to)
+{
+    std::string input = decimal_ids();
+    if (std::string(from) != "10")
+        input = run_command({"--from", "10", "--to", from, "--lines"}, input);
+    const std::vector<std::string> args = {"--from", from, "--to", to, "--lines"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(run_command(args, input));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * LINES_IDS);
 }
 
 constexpr size_t STREAM_BYTES = 16 << 20;
@@ -156,5 +186,7 @@ const int stream_rows = register_stream_rows();
 
 }  // namespace
 
+BENCHMARK_CAPTURE(BM_cli_lines, 10_to_62, "10", "62")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_cli_lines, 62_to_10, "62", "10")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_cli_to_radix)->Apply(radix_and_size_rows);
 BENCHMARK(BM_cli_from_radix)->Apply(radix_and_size_rows);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "cli/limits.h"
+#include "cli/small_number.h"
 #include "engine/codecs.h"
 #include "engine/digit_maps.h"
 #include "engine/radix_converter.h"
@@ -29,59 +29,12 @@ std::vector<char> chars_of(const std::string& values, const char* alphabet)
     return text;
 }
 
-// Numbers of up to 64 bits convert in machine words; longer ones go through the library, whose start-up
-// costs more than the whole conversion of a short value (a column of ids is mostly such values).
-constexpr size_t WORD_BYTES = 8;
-
-// The digit values of value in radix, most significant first; one zero digit for zero.
-std::string word_to_digits(uint64_t value, uint32_t radix)
-{
-    // Two divisions of the 64-bit value by the largest power of the radix in 32 bits leave 32-bit parts
-    // (32-bit processors divide 64-bit numbers in a library call).
-    uint32_t chunk_digits = 1;
-    uint64_t chunk = radix;
-    while (chunk * radix <= UINT32_MAX) {
-        chunk *= radix;
-        ++chunk_digits;
-    }
-    char reversed[64];
-    size_t count = 0;
-    while (value > UINT32_MAX) {
-        uint32_t part = static_cast<uint32_t>(value % chunk);
-        value /= chunk;
-        for (uint32_t i = 0; i < chunk_digits; ++i, part /= radix)
-            reversed[count++] = static_cast<char>(part % radix);
-    }
-    uint32_t rest = static_cast<uint32_t>(value);
-    do {
-        reversed[count++] = static_cast<char>(rest % radix);
-        rest /= radix;
-    } while (rest != 0);
-    return std::string(std::make_reverse_iterator(reversed + count), std::make_reverse_iterator(reversed));
-}
-
-// The value of digit values in radix when it fits 64 bits.
-std::optional<uint64_t> digits_to_word(const std::string& digits, uint32_t radix)
-{
-    uint64_t value = 0;
-    for (char d : digits)
-        if (__builtin_mul_overflow(value, radix, &value) ||
-            __builtin_add_overflow(value, static_cast<uint8_t>(d), &value))
-            return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, uint32_t radix)
 {
-    const auto first = std::find_if(bytes.begin(), bytes.end(), [](uint8_t b) { return b != 0; });
-    if (bytes.end() - first <= static_cast<std::ptrdiff_t>(WORD_BYTES)) {
-        uint64_t value = 0;
-        for (auto b = first; b != bytes.end(); ++b)
-            value = value << 8 | *b;
-        return word_to_digits(value, radix);
-    }
+    if (std::optional<std::string> digits = small_number_digits(bytes, radix))
+        return digits;
     std::vector<char> hex(2 * bytes.size() + 1);
     hex_encode(bytes.data(), hex.data(), static_cast<uint32_t>(bytes.size()));
     std::vector<char> text(8 * bytes.size() + 2);  // radix 2 writes the most digits: 8 a byte
@@ -98,14 +51,8 @@ std::optional<std::string> number_to_digits(const std::vector<uint8_t>& bytes, u
 
 std::optional<std::vector<uint8_t>> digits_to_number(const std::string& digits, uint32_t radix)
 {
-    if (std::optional<uint64_t> value = digits_to_word(digits, radix)) {
-        std::vector<uint8_t> bytes;
-        do {
-            bytes.push_back(static_cast<uint8_t>(*value));
-            *value >>= 8;
-        } while (*value != 0);
-        return std::vector<uint8_t>(bytes.rbegin(), bytes.rend());
-    }
+    if (std::optional<std::vector<uint8_t>> bytes = small_number_bytes(digits, radix))
+        return bytes;
     const uint64_t bound = number_bytes_bound(digits.size(), radix);
     std::vector<char> text(digits.begin(), digits.end());
     text.push_back('\0');

@@ -1,6 +1,6 @@
 #pragma once
 // Every call the command makes into the conversion engine: its radix converter (the one start-up of the
-// multiprecision library) for a radix change, with numbers of up to 64 bits converted in machine words.
+// multiprecision library) for a radix change, short numbers by schoolbook arithmetic (cli/small_number.h).
 // Text crosses this boundary as digit values, most significant first; the alphabets are the caller's
 // business.
 #include <cstdint>

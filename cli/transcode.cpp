@@ -40,6 +40,8 @@ std::optional<std::string> encode_number(uint32_t radix, const std::vector<uint8
     if (keep_zeros)
         while (zero_bytes < bytes.size() && bytes[zero_bytes] == 0)
             ++zero_bytes;
+    if (zero_bytes == 0)
+        return bytes.empty() ? std::string() : number_to_digits(bytes, radix);
     std::string digits(zero_bytes, '\0');
     if (zero_bytes == bytes.size())
         return digits;

@@ -74,7 +74,7 @@ std::vector<std::string> form_args(const char* side, const agreement_case& c)
 
 TEST(CliAgreement, SameTextsAndBytesAsTheDialog)
 {
-    const size_t lengths[] = {1, 2, 3, 17, 100, 1000, MAX_DATA_BYTES};
+    const size_t lengths[] = {1, 2, 3, 17, 32, 33, 100, 1000, MAX_DATA_BYTES};
     for (const agreement_case& c : agreement_cases()) {
         for (size_t length : lengths) {
             SCOPED_TRACE("radix " + std::to_string(c.radix) + " " + c.alphabet + ", " + std::to_string(length) +
