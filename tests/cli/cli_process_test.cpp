@@ -2,6 +2,7 @@
 // Windows), a file argument, and the exit statuses a shell sees.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -205,6 +206,8 @@ TEST(CliProcess, ReadAndWriteFailuresAreReported)
         SCOPED_TRACE(c.err);
         process_result r = run_program(c.args, "FF", c.stdin_path, c.stdout_path);
         EXPECT_EQ(r.status, 1);
+        // Standard error is text: Windows ends its lines with CR LF.
+        r.err.erase(std::remove(r.err.begin(), r.err.end(), '\r'), r.err.end());
         EXPECT_EQ(r.err, c.err);
     }
 }
