@@ -4,10 +4,11 @@
 # nest twice. Natively: "cmake --install" of the console program and its manual page.
 
 if(WIN32)
-  # README.txt and LICENSE.txt, made again whenever README.md or LICENSE change.
+  # README.txt (what the programs do and how to use them, for the person who unpacked the archive) and
+  # LICENSE.txt, made again whenever their sources change.
   set(text_dir ${CMAKE_BINARY_DIR}/package-text)
   set(texts "")
-  foreach(pair "README.md;README.txt" "LICENSE;LICENSE.txt")
+  foreach(pair "docs/README-windows.txt;README.txt" "LICENSE;LICENSE.txt")
     list(GET pair 0 source)
     list(GET pair 1 copy)
     add_custom_command(OUTPUT ${text_dir}/${copy}

@@ -19,6 +19,7 @@ cases=(
   "--from raw --to hex|Morvane|4D6F7276616E65|0"
   "--from hex --to 36|0100|74|0"
   "--from hex --to 10|GG||1"
+  "--from raw --to base64|hello|aGVsbG8=|0"
 )
 
 out=$(mktemp)
