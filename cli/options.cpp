@@ -131,6 +131,23 @@ std::string resolve_alphabets(const alphabet_requests& requests, cli_options& op
            side_name("--from", options.from) + " nor " + side_name("--to", options.to) + " has as many";
 }
 
+// Sets what needs both forms (the alphabets, and the output in lower case when lower); the reason when
+// an option does not fit its side (--wrap, --no-padding, --lower that would change nothing).
+std::string resolve_sides(const alphabet_requests& alphabets, bool lower, cli_options& options)
+{
+    if (options.to.kind == form_kind::raw && options.wrap_columns != 0)
+        return "--wrap: raw output is the bytes themselves and has no lines";
+    if (!options.padding && !pads(options.to))
+        return "--no-padding: " + side_name("--to", options.to) + " has no padding";
+    std::string problem = resolve_alphabets(alphabets, options);
+    if (!problem.empty() || !lower)
+        return problem;
+    if (!has_lower_case(options.to) || options.to_alphabet.digits != default_alphabet(options.to).digits)
+        return "--lower: " + side_name("--to", options.to) + " has no lower case of its default digits";
+    options.to_alphabet = lower_case(options.to_alphabet);
+    return "";
+}
+
 }  // namespace
 
 parsed_command parse_command(const std::vector<std::string>& args)
@@ -226,19 +243,6 @@ parsed_command parse_command(const std::vector<std::string>& args)
     }
     options.from = *from;
     options.to = *to;
-    if (options.to.kind == form_kind::raw && options.wrap_columns != 0) {
-        result.error = "--wrap: raw output is the bytes themselves and has no lines";
-        return result;
-    }
-    if (!options.padding && !pads(options.to)) {
-        result.error = "--no-padding: " + side_name("--to", options.to) + " has no padding";
-        return result;
-    }
-    result.error = resolve_alphabets(alphabets, options);
-    if (!result.error.empty() || !lower)
-        return result;
-    if (!has_lower_case(options.to) || options.to_alphabet.digits != default_alphabet(options.to).digits)
-        result.error = "--lower: " + side_name("--to", options.to) + " has no lower case of its default digits";
-    options.to_alphabet = lower_case(options.to_alphabet);
+    result.error = resolve_sides(alphabets, lower, options);
     return result;
 }
