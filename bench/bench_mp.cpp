@@ -105,6 +105,15 @@ void BM_cinstr_cold(benchmark::State& state)
     }
 }
 
+// What a cold row pays beyond the conversion and the build of the powers: the start and the stop alone.
+void BM_converter_start(benchmark::State& state)
+{
+    for (auto _ : state) {
+        radix_converter converter(static_cast<uint32_t>(state.range(0)));
+        benchmark::DoNotOptimize(converter.number());
+    }
+}
+
 void BM_gmp_get_str(benchmark::State& state)
 {
     mpz_t z;
@@ -168,3 +177,4 @@ BENCHMARK(BM_gmp_get_str)->Apply(largest_data_rows);
 BENCHMARK(BM_gmp_set_str)->Apply(largest_data_rows);
 BENCHMARK(BM_cotstr_cold)->Apply(cold_rows);
 BENCHMARK(BM_cinstr_cold)->Apply(cold_rows);
+BENCHMARK(BM_converter_start)->Arg(MAX_DATA_BYTES)->Arg(MAX_CLI_BYTES)->Unit(benchmark::kMillisecond);
