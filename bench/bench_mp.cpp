@@ -1,5 +1,6 @@
-// The library's text conversion (cinstr, cotstr) against GMP on the same random values: 32,767 random
-// bytes from a fixed seed, cut to the size of each row, in the working packing of radix 16.
+// The library's text conversion (cinstr, cotstr) against GMP on the same random values: random bytes
+// from a fixed seed, cut to the size of each row, in the working packing of radix 16. The warm rows time
+// conversions in one started library; the cold rows start it before each one, as the console program does.
 #include <benchmark/benchmark.h>
 #include <gmp.h>
 
@@ -8,6 +9,7 @@
 
 #include "bench/random_hex.h"
 #include "cli/limits.h"
+#include "engine/radix_converter.h"
 #include "mp/mp.h"
 
 namespace {
@@ -15,7 +17,14 @@ namespace {
 const int radixes[] = {10, 36, 60};
 const int sizes[] = {1024, 4096, 16384, 32767};
 
-// The library as the application starts it, with the value of the row read into number.
+// Characters of the longest text of a value of that many bytes (radix 2) with its NUL.
+size_t text_room(size_t bytes)
+{
+    return 8 * bytes + 2;
+}
+
+// The library started for values of at least 32,767 bytes (the dialog's start-up) and of the row's,
+// with the value of the row read into number.
 struct library_row {
     bignum number;
     std::vector<char> text;
@@ -23,9 +32,10 @@ struct library_row {
 
 library_row start_library(size_t bytes)
 {
-    mp_context* ctx = mpsys(65536, 16);
-    set_io_buffer_size(262144);
-    library_row row{mpvar(0), std::vector<char>(300000)};
+    const size_t capacity = bytes > MAX_DATA_BYTES ? bytes : MAX_DATA_BYTES;
+    mp_context* ctx = mpsys(static_cast<int32_t>(2 * (capacity + 1)), 16);
+    set_io_buffer_size(static_cast<int32_t>(text_room(capacity + 1)));
+    library_row row{mpvar(0), std::vector<char>(text_room(capacity + 1))};
     ctx->io_base = 16;
     cinstr(row.number, random_hex(bytes).c_str());
     return row;
@@ -41,6 +51,7 @@ void BM_cotstr(benchmark::State& state)
 {
     library_row row = start_library(static_cast<size_t>(state.range(1)));
     current_context()->io_base = static_cast<int32_t>(state.range(0));
+    cotstr(row.number, row.text.data());  // builds the powers of the radix: every timed call finds them
     for (auto _ : state) {
         benchmark::DoNotOptimize(cotstr(row.number, row.text.data()));
     }
@@ -53,10 +64,54 @@ void BM_cinstr(benchmark::State& state)
     mp_context* ctx = current_context();
     ctx->io_base = static_cast<int32_t>(state.range(0));
     cotstr(row.number, row.text.data());
+    cinstr(row.number, row.text.data());  // builds the powers of the radix: every timed call finds them
     for (auto _ : state) {
         benchmark::DoNotOptimize(cinstr(row.number, row.text.data()));
     }
     stop_library(row);
+}
+
+// Cold rows: each conversion in a library started for the row's bytes and stopped after it, through the
+// console program's start-up (radix_converter). The value is read in (radix 16) with the timing paused.
+void BM_cotstr_cold(benchmark::State& state)
+{
+    const int radix = static_cast<int>(state.range(0));
+    const size_t bytes = static_cast<size_t>(state.range(1));
+    const std::string hex = random_hex(bytes);
+    std::vector<char> text(text_room(bytes + 1));
+    for (auto _ : state) {
+        radix_converter converter(static_cast<uint32_t>(bytes));
+        state.PauseTiming();
+        converter.read(hex.c_str(), 16);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(converter.write(text.data(), static_cast<uint32_t>(radix)));
+    }
+}
+
+void BM_cinstr_cold(benchmark::State& state)
+{
+    const int radix = static_cast<int>(state.range(0));
+    const size_t bytes = static_cast<size_t>(state.range(1));
+    std::vector<char> text(text_room(bytes + 1));
+    {
+        radix_converter converter(static_cast<uint32_t>(bytes));
+        converter.read(random_hex(bytes).c_str(), 16);
+        converter.write(text.data(), static_cast<uint32_t>(radix));
+    }
+    for (auto _ : state) {
+        radix_converter converter(static_cast<uint32_t>(bytes));
+        converter.read(text.data(), static_cast<uint32_t>(radix));
+        benchmark::DoNotOptimize(converter.number());
+    }
+}
+
+// What a cold row pays beyond the conversion and the build of the powers: the start and the stop alone.
+void BM_converter_start(benchmark::State& state)
+{
+    for (auto _ : state) {
+        radix_converter converter(static_cast<uint32_t>(state.range(0)));
+        benchmark::DoNotOptimize(converter.number());
+    }
 }
 
 void BM_gmp_get_str(benchmark::State& state)
@@ -93,11 +148,20 @@ void radix_and_size_rows(benchmark::internal::Benchmark* b)
     b->Unit(benchmark::kMillisecond);
 }
 
-// GMP at the command's largest data too, beside its BM_cli_* rows (bench_cli.cpp).
+// The library and GMP at the command's largest data too, beside its BM_cli_* rows (bench_cli.cpp).
 void largest_data_rows(benchmark::internal::Benchmark* b)
 {
     for (int radix : radixes)
         b->Args({radix, static_cast<int>(MAX_CLI_BYTES)});
+    b->Unit(benchmark::kMillisecond);
+}
+
+// Cold starts at the dialog's capacity and the command's largest data.
+void cold_rows(benchmark::internal::Benchmark* b)
+{
+    for (int radix : radixes)
+        for (int bytes : {static_cast<int>(MAX_DATA_BYTES), static_cast<int>(MAX_CLI_BYTES)})
+            b->Args({radix, bytes});
     b->Unit(benchmark::kMillisecond);
 }
 
@@ -107,5 +171,10 @@ BENCHMARK(BM_cotstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_cinstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_gmp_get_str)->Apply(radix_and_size_rows);
 BENCHMARK(BM_gmp_set_str)->Apply(radix_and_size_rows);
+BENCHMARK(BM_cotstr)->Apply(largest_data_rows);
+BENCHMARK(BM_cinstr)->Apply(largest_data_rows);
 BENCHMARK(BM_gmp_get_str)->Apply(largest_data_rows);
 BENCHMARK(BM_gmp_set_str)->Apply(largest_data_rows);
+BENCHMARK(BM_cotstr_cold)->Apply(cold_rows);
+BENCHMARK(BM_cinstr_cold)->Apply(cold_rows);
+BENCHMARK(BM_converter_start)->Arg(MAX_DATA_BYTES)->Arg(MAX_CLI_BYTES)->Unit(benchmark::kMillisecond);

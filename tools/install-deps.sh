@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build git
   libgtest-dev googletest libbenchmark-dev libgmp-dev
+  g++-multilib libbenchmark-dev:i386 libgmp-dev:i386
   clang-14 libclang-rt-14-dev
   g++-mingw-w64-i686 mingw-w64-tools
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
