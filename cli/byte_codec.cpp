@@ -122,7 +122,9 @@ void byte_encoder::put_groups_of(const uint8_t* bytes, size_t groups, std::strin
     const char* const digits = digits_.data();
     const char* const unit_text = unit_text_.data();
     for (size_t g = 0; g < groups; ++g, bytes += shape.group_bytes, text += shape.group_digits) {
+        // The loops are short and their bounds constant: unrolled, every shift is a constant one.
         uint64_t value = 0;
+#pragma GCC unroll 8
         for (unsigned i = 0; i < shape.group_bytes; ++i)
             value = value << CHAR_BIT | bytes[i];
         if constexpr (K == byte_codec_kind::z85) {
@@ -132,6 +134,7 @@ void byte_encoder::put_groups_of(const uint8_t* bytes, size_t groups, std::strin
             constexpr unsigned unit_bits = shape.unit_digits * shape.digit_bits;
             constexpr unsigned units = shape.group_digits / shape.unit_digits;
             constexpr uint64_t unit_mask = (uint64_t{1} << unit_bits) - 1;
+#pragma GCC unroll 8
             for (unsigned u = 0; u < units; ++u) {
                 const size_t unit = value >> (units - 1 - u) * unit_bits & unit_mask;
                 std::memcpy(text + u * shape.unit_digits, unit_text + unit * shape.unit_digits, shape.unit_digits);
@@ -229,6 +232,7 @@ template <byte_codec_kind K> bool byte_decoder::put_text(const char* text, size_
             for (; static_cast<size_t>(end - p) >= shape.group_digits; p += shape.group_digits) {
                 uint64_t value = 0;
                 uint8_t classes = 0;
+#pragma GCC unroll 8
                 for (unsigned i = 0; i < shape.group_digits; ++i) {
                     classes |= classes_[p[i]];
                     value = join<K>(value, classes_[p[i]]);

@@ -1,9 +1,9 @@
 #pragma once
 // Radix change of short numbers by schoolbook arithmetic on a few 32-bit words. A column of ids is
 // mostly numbers of a few words, where starting the multiprecision library costs more than the whole
-// conversion; the quadratic cost stays below the library's start-up up to SMALL_NUMBER_BYTES
-// (1,000,000 ids of 1 to 20 digits to radix 62: 0.62 s through the library for those beyond 64 bits,
-// bench/bench_cli.cpp BM_cli_lines).
+// conversion; the quadratic cost stays below the library's start-up up to SMALL_NUMBER_BYTES.
+// BM_cli_lines (bench/bench_cli.cpp), 1,000,000 ids of 1 to 20 digits to radix 62, x86-64: 0.68 s
+// with the ids beyond 64 bits through the library, 0.31 s with them here.
 #include <cstdint>
 #include <optional>
 #include <string>
