@@ -226,9 +226,13 @@ bool is_refresh_status(const std::string& status)
     return false;
 }
 
+const char INVALID_RADIX[] = "Invalid Base Number, should be [2,60] or 64.";
+
 // One step of the dialog: `act` runs on a blank status line, then the model follows what the dialog
-// shows and everything is checked. `desyncs`: the step may change a field with no refresh.
-template <typename Act> void step(HWND dialog, dialog_model& m, bool desyncs, Act act)
+// shows and everything is checked. `desyncs`: the step may change a field with no refresh;
+// `radix_key`: a key into the radix edit, which refreshes whenever the edit then holds a valid radix,
+// the radix in force included.
+template <typename Act> void step(HWND dialog, dialog_model& m, bool desyncs, Act act, bool radix_key = false)
 {
     SetDlgItemTextA(dialog, IDC_STATUS, "");
     const size_t radix_before = radix_shown(dialog);
@@ -241,7 +245,8 @@ template <typename Act> void step(HWND dialog, dialog_model& m, bool desyncs, Ac
     require(text(dialog, IDC_DEFAULT_TABLE_TEXT) == default_digits(radix));
     if (status == "Custom base table updated ...")
         m.stored[radix] = text(dialog, IDC_CUSTOM_TABLE_TEXT).substr(0, radix);
-    if (is_refresh_status(status) || radix != radix_before) {
+    if (is_refresh_status(status) || radix != radix_before ||
+        (radix_key && !status.empty() && status != INVALID_RADIX)) {
         m.in_step = true;
         m.origin = status.compare(0, 4, "HEX ") == 0 ? IDC_HEX
                    : status == "ASCII Changed OK."   ? IDC_ASCII
@@ -294,7 +299,8 @@ void type_over_by_keys(HWND dialog, dialog_model& m, int id, const std::string& 
         return;
     SendMessageA(edit, EM_SETSEL, 0, -1);
     for (char key : keys)
-        step(dialog, m, false, [&] { SendMessageA(edit, WM_CHAR, (unsigned char)key, 1); });
+        step(
+            dialog, m, false, [&] { SendMessageA(edit, WM_CHAR, (unsigned char)key, 1); }, id == IDC_BASE_NUMBER);
 }
 
 // An alphabet of the radix shown, its default digits shuffled, now and then with a character repeated.
