@@ -86,12 +86,38 @@ void put_rest_back(HWND dialog, HWND field, const cut_rest& rest)
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
 }
 
-// EM_REPLACESEL and WM_PASTE: the text replaces the selection, in pieces; false when the control may
-// make the edit itself at little cost.
+// Whether an insertion finds no room: nothing selected to make room for it and the field at its text
+// limit, or over it (the program's writes ignore the limit). The control would change nothing.
+bool refused_at_limit(HWND field, selection selected)
+{
+    return selected.start == selected.end && text_length(field) >= (size_t)SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
+}
+
+// What the control does with an insertion refused at the limit, without laying the text out again (for
+// a long run of digits that alone takes it seconds): EN_MAXTEXT, the field marked modified and its
+// caret scrolled into view, then EN_UPDATE and EN_CHANGE; the text, the selection and the undo buffer
+// stay as they are.
+void refuse_at_limit(HWND field)
+{
+    HWND dialog = GetParent(field);
+    raise_codes(dialog, field, raised_codes{{EN_MAXTEXT}, 1});
+    if (!IsWindow(field))
+        return;
+    SendMessageA(field, EM_SETMODIFY, TRUE, 0);
+    SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    raise_codes(dialog, field, raised_codes{{EN_UPDATE, EN_CHANGE}, 2});
+}
+
+// EM_REPLACESEL and WM_PASTE: the text replaces the selection, in pieces, or is refused at the limit
+// without touching the field; false when the control may make the edit itself at little cost.
 bool replace_selection_in_pieces(HWND field, const char* inserted)
 {
     const selection selected = selection_of(field);
     const size_t length = std::strlen(inserted);
+    if (length > 0 && refused_at_limit(field, selected)) {
+        refuse_at_limit(field);
+        return true;
+    }
     if (!may_be_costly(length, text_length(field) - selected.end))
         return false;
     const std::string text = field_text(field);
@@ -131,12 +157,15 @@ bool key_held(int key)
 const size_t NO_REACH = std::string::npos;
 
 // Whether the message may change the text: an editing key, Delete without Ctrl (with Ctrl it deletes
-// to the end of the line, which the control alone knows), or cut or clear of a selection.
+// to the end of the line, which the control alone knows), or cut or clear of a selection. Backspace,
+// and Delete with Shift, delete nothing at the start of the text when nothing is selected.
 bool may_edit(UINT message, WPARAM wparam, selection selected)
 {
+    const bool nothing_before_caret = selected.end == 0;
     switch (message) {
-    case WM_CHAR: return edits_text(wparam);
-    case WM_KEYDOWN: return wparam == VK_DELETE && !key_held(VK_CONTROL);
+    case WM_CHAR: return edits_text(wparam) && !(wparam == '\b' && nothing_before_caret);
+    case WM_KEYDOWN:
+        return wparam == VK_DELETE && !key_held(VK_CONTROL) && !(key_held(VK_SHIFT) && nothing_before_caret);
     case WM_CUT:
     case WM_CLEAR: return selected.start != selected.end;
     default: return false;
@@ -163,10 +192,17 @@ size_t reach_of(UINT message, const std::string& text, selection selected)
 }
 
 // A key or an edit command before a long rest: the control handles it on the text without the rest.
+// A typed character that the limit refuses is refused here, before the text is read.
 bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam, LPARAM lparam)
 {
     const selection selected = selection_of(field);
-    if (!may_edit(message, wparam, selected) || !may_be_costly(0, text_length(field) - selected.end))
+    if (!may_edit(message, wparam, selected))
+        return false;
+    if (message == WM_CHAR && wparam != '\b' && refused_at_limit(field, selected)) {
+        refuse_at_limit(field);
+        return true;
+    }
+    if (!may_be_costly(0, text_length(field) - selected.end))
         return false;
     const std::string text = field_text(field);
     const size_t reach = reach_of(message, text, selected);
@@ -184,6 +220,17 @@ bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam,
     put_rest_back(dialog, field, rest);
     leave_quiet_scope(moving);
     raise_codes(dialog, field, raised);
+    return true;
+}
+
+// WM_SETTEXT of a long text, from another program: written in pieces, leaving the field as the
+// control's WM_SETTEXT leaves it (set_field_text); false when the control may lay it out itself.
+bool set_text_in_pieces(HWND field, const char* text)
+{
+    const size_t length = std::strlen(text);
+    if (!may_be_costly(length, 0) || !costly(text, length, "", 0))
+        return false;
+    set_field_text(GetParent(field), GetDlgCtrlID(field), text);
     return true;
 }
 
@@ -218,6 +265,10 @@ LRESULT CALLBACK field_procedure(HWND field, UINT message, WPARAM wparam, LPARAM
             return 0;
         break;
     }
+    case WM_SETTEXT:
+        if (set_text_in_pieces(field, lparam ? reinterpret_cast<const char*>(lparam) : ""))
+            return TRUE;
+        break;
     case WM_CHAR:
     case WM_KEYDOWN:
     case WM_CUT:

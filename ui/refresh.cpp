@@ -12,19 +12,43 @@ size_t read_field(HWND dialog, const dialog_state& state, int field_id, size_t m
     return GetDlgItemTextA(dialog, field_id, state.field_buffer.get(), static_cast<int>(most + 1));
 }
 
+// The most characters a refresh takes from a data field: from HEX and ASCII what their typing limits let
+// a user type, the capacity's worth; from BASE(X) the longest text the engine reads, as the program
+// writes the radix-2 form of the capacity there. The limits keep a user's text within them, but another
+// program can put more text into a field.
+size_t most_taken(const conversion_engine& engine, int field_id)
+{
+    switch (field_id) {
+    case IDC_HEX: return 2 * size_t(engine.capacity());
+    case IDC_ASCII: return engine.capacity();
+    default: return engine.max_basex_chars();
+    }
+}
+
 // Converts from the field; any other id clears.
 conversion_result convert_from(HWND dialog, dialog_state& state, int field_id)
 {
     conversion_engine& engine = *state.engine;
     const char* text = state.field_buffer.get();
+    const size_t read = read_field(dialog, state, field_id, most_taken(engine, field_id));
     switch (field_id) {
-    case IDC_HEX: return engine.from_hex(text, read_field(dialog, state, field_id, engine.max_hex_chars()));
-    // At most the capacity is taken: the typing limit keeps the field within it, but another program
-    // can put more text there.
-    case IDC_ASCII: return engine.from_bytes(text, read_field(dialog, state, field_id, engine.capacity()));
-    case IDC_BASEX: return engine.from_basex(text, read_field(dialog, state, field_id, engine.max_basex_chars()));
+    case IDC_HEX: return engine.from_hex(text, read);
+    case IDC_ASCII: return engine.from_bytes(text, read);
+    case IDC_BASEX: return engine.from_basex(text, read);
     default: return engine.clear();
     }
+}
+
+// Whether the source field holds more than the refresh took from it.
+bool longer_than_taken(HWND dialog, const conversion_engine& engine, int field_id)
+{
+    return (size_t)SendDlgItemMessageA(dialog, field_id, WM_GETTEXTLENGTH, 0, 0) > most_taken(engine, field_id);
+}
+
+// The source field's text as the refresh took it: filtered, and cut to what it takes.
+const char* taken_text(int field_id, const conversion_result& result)
+{
+    return field_id == IDC_HEX ? result.hex.data() : field_id == IDC_ASCII ? result.bytes.data() : result.basex.data();
 }
 
 void set_counter(HWND dialog, int id, uint32_t value)
@@ -53,9 +77,11 @@ void refresh_from_field(HWND dialog, int field_id)
         return;
     state->refreshing = true;
     const conversion_result result = convert_from(dialog, *state, field_id);
-    if (result.source_filtered)
-        set_field_text(dialog, field_id, field_id == IDC_HEX ? result.hex.data() : result.basex.data());
     const bool converted = result.status != conversion_status::cleared;
+    // The source shows what the others were made from: the rest beyond what was taken goes.
+    if (result.source_filtered || (converted && result.status != conversion_status::basex_too_big &&
+                                   longer_than_taken(dialog, *state->engine, field_id)))
+        set_field_text(dialog, field_id, taken_text(field_id, result));
     if (converted)
         SetDlgItemTextA(dialog, IDC_STATUS, status_text(result.status));
 

@@ -389,3 +389,75 @@ TEST_F(Morvane, FullCapacityPastesAndKeysInRadix10And2)
     EXPECT_EQ(text(IDC_HEX).substr(0, 12), "96B97A4E0A4B");
     EXPECT_EQ(status(), "BASE(X) Changed OK.");
 }
+
+// Other programs' edits of a full HEX field that change nothing leave its text, caret and undo as they
+// were, and raise what the control raises: an insertion refused at the limit refreshes the fields, a
+// backspace at the start nothing. Their long WM_SETTEXT texts are laid out in pieces (one piece of
+// 78,911 digits takes Wine minutes) and, as the control's own, raise nothing: no refresh.
+TEST_F(Morvane, EditsOfNothingAndLongSetTextsAtFullCapacity)
+{
+    const std::string all_f(65534, 'F');
+    replace(IDC_HEX, all_f.c_str());
+    HWND hex = GetDlgItem(dialog, IDC_HEX);
+    const std::string pasted = "AB";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, pasted.size() + 1);
+    std::memcpy(GlobalLock(block), pasted.c_str(), pasted.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    const struct {
+        const char* name;
+        DWORD caret;
+        UINT message;
+        WPARAM wparam;
+        const char* lparam;
+        const char* status;  // after the status line was emptied
+    } nothing[] = {
+        {"a key in the middle", 30000, WM_CHAR, 'A', nullptr, "HEX Changed OK."},
+        {"a paste in the middle", 40000, WM_PASTE, 0, nullptr, "HEX Changed OK."},
+        {"an insertion at the start", 0, EM_REPLACESEL, TRUE, "12", "HEX Changed OK."},
+        {"backspace at the start", 0, WM_CHAR, '\b', nullptr, ""},
+    };
+    for (const auto& c : nothing) {
+        SCOPED_TRACE(c.name);
+        SendMessageA(hex, EM_SETSEL, c.caret, (LPARAM)c.caret);
+        SetDlgItemTextA(dialog, IDC_STATUS, "");
+        SendMessageA(hex, c.message, c.wparam, (LPARAM)c.lparam);
+        EXPECT_TRUE(text(IDC_HEX) == all_f);
+        DWORD start = 0, end = 0;
+        SendMessageA(hex, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(start, c.caret);
+        EXPECT_EQ(end, c.caret);
+        EXPECT_EQ(status(), c.status);
+        EXPECT_EQ(counters(), "65534 32767 43690 262136");
+    }
+
+    std::string digits(78911, '0'), hex_digits(65534, '0');
+    for (size_t i = 0; i < digits.size(); ++i)
+        digits[i] = char('0' + (i * 7 + i / 13) % 10);
+    for (size_t i = 0; i < hex_digits.size(); ++i)
+        hex_digits[i] = "0123456789ABCDEF"[(i * 5 + i / 11) % 16];
+    const struct {
+        int id;
+        const std::string& text;
+    } set_texts[] = {{IDC_BASEX, digits}, {IDC_HEX, hex_digits}};
+    const std::string ascii = text(IDC_ASCII);
+    for (const auto& c : set_texts) {
+        SCOPED_TRACE(c.id);
+        HWND field = GetDlgItem(dialog, c.id);
+        SendMessageA(field, EM_SETSEL, 100, 200);
+        SetDlgItemTextA(dialog, IDC_STATUS, "");
+        EXPECT_EQ(SendMessageA(field, WM_SETTEXT, 0, (LPARAM)c.text.c_str()), TRUE);
+        EXPECT_TRUE(text(c.id) == c.text);
+        DWORD start = 1, end = 1;
+        SendMessageA(field, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(start + end, 0u);
+        EXPECT_FALSE(SendMessageA(field, EM_GETMODIFY, 0, 0));
+        EXPECT_FALSE(SendMessageA(field, EM_CANUNDO, 0, 0));
+        EXPECT_EQ(status(), "");
+        EXPECT_EQ(counters(), "65534 32767 43690 262136");
+        EXPECT_TRUE(text(IDC_ASCII) == ascii);
+    }
+}

@@ -148,3 +148,44 @@ std::string ref_hex_bytes(const std::vector<uint8_t>& bytes)
     }
     return s;
 }
+
+std::vector<uint8_t> ref_bytes_of_hex(const std::string& hex)
+{
+    const std::string upper = "0123456789ABCDEF", lower = "0123456789abcdef";
+    std::vector<uint8_t> bytes;
+    unsigned value = 0;
+    for (size_t i = 0; i < hex.size(); ++i) {
+        const size_t digit = upper.find(hex[i]) != std::string::npos ? upper.find(hex[i]) : lower.find(hex[i]);
+        value = value * 16 + static_cast<unsigned>(digit);
+        if ((hex.size() - i) % 2 == 1) {  // the last digit of a byte
+            bytes.push_back(static_cast<uint8_t>(value));
+            value = 0;
+        }
+    }
+    return bytes;
+}
+
+const char REFERENCE_BASE64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::string ref_base64(const std::vector<uint8_t>& bytes)
+{
+    std::string text;
+    const size_t bits = 8 * bytes.size();
+    for (size_t at = 0; at < bits; at += 6) {
+        unsigned value = 0;
+        for (size_t b = at; b < at + 6; ++b)
+            value = value * 2 + (b < bits ? (bytes[b / 8] >> (7 - b % 8) & 1) : 0);
+        text += REFERENCE_BASE64[value];
+    }
+    return text;
+}
+
+std::vector<uint8_t> ref_base64_bytes(const std::string& text)
+{
+    const std::string alphabet(REFERENCE_BASE64);
+    std::vector<uint8_t> bytes(6 * text.size() / 8, 0);
+    for (size_t b = 0; b < 8 * bytes.size(); ++b)
+        if (alphabet.find(text[b / 6]) >> (5 - b % 6) & 1)
+            bytes[b / 8] = static_cast<uint8_t>(bytes[b / 8] | 1 << (7 - b % 8));
+    return bytes;
+}

@@ -39,3 +39,11 @@ std::string ref_text(const std::vector<uint8_t>& bytes, uint32_t radix);
 std::vector<uint8_t> ref_value(const std::string& text, uint32_t radix);
 // Two upper-case hex digits a byte, leading zero bytes kept.
 std::string ref_hex_bytes(const std::vector<uint8_t>& bytes);
+// The bytes of a hex text in either case, two digits a byte; of an odd count the first digit is a byte
+// of its own.
+std::vector<uint8_t> ref_bytes_of_hex(const std::string& hex);
+// Base64 without padding, six bits a character from the top, the last character's spare bits zero.
+extern const char REFERENCE_BASE64[];
+std::string ref_base64(const std::vector<uint8_t>& bytes);
+// The whole bytes of a Base64 text without padding (the bits short of a byte at its end dropped).
+std::vector<uint8_t> ref_base64_bytes(const std::string& text);

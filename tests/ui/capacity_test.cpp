@@ -89,3 +89,27 @@ TEST_F(Capacity, LongEditsOfTheSourceRefreshOnceFromTheWholeText)
         EXPECT_EQ(counters(), c.counters);
     }
 }
+
+// Another program can put more text into the source than a user may type; the next edit refreshes
+// from what a refresh takes, the capacity's worth, and the source keeps only that, as the other
+// fields show.
+TEST_F(Capacity, AnOverlongSourceIsCutToWhatTheRefreshTook)
+{
+    const struct {
+        int radio, field;
+        std::string text;
+        size_t kept;
+        const char* counters;
+    } cases[] = {
+        {IDC_SRC_HEX, IDC_HEX, std::string(65535, 'F'), 65534, "65534 32767 43690 262136"},
+        {IDC_SRC_ASCII, IDC_ASCII, std::string(40000, 'a'), 32767, "65534 32767 43690 262135"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        click(c.radio);
+        SetDlgItemTextA(dialog, c.field, c.text.c_str());
+        append(c.field, "b");  // refused at the limit: the field changes only by the refresh
+        EXPECT_EQ(text(c.field), c.text.substr(0, c.kept));
+        EXPECT_EQ(counters(), c.counters);
+    }
+}

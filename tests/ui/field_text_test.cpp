@@ -263,7 +263,7 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
     // long enough that the replacement procedure takes each edit in pieces
     const std::string hex = sample(HEX_DIGITS, 3000), digits = sample(DECIMAL_DIGITS, 1500);
     const std::string words = sample(TEXT_CHARS, 2500);
-    enum action_kind { PASTE, REPLACE, REPLACE_NO_UNDO, TYPE, DELETE_KEY, CUT, CLEAR };
+    enum action_kind { PASTE, REPLACE, REPLACE_NO_UNDO, TYPE, DELETE_KEY, CUT, CLEAR, SET_TEXT };
     const struct {
         const char* name;
         int id;
@@ -290,6 +290,17 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         {"keys and backspaces near the start", IDC_HEX, hex, 3, 3, TYPE, "AB\b\bC\b\b", 65534, false, true},
         {"enter near the start", IDC_ASCII, words, 5, 5, TYPE, "\r", 32767, false, true},
         {"a key at the start of a full field", IDC_HEX, hex, 0, 0, TYPE, "A", 3000, false, false},
+        // edits of nothing: the text is not touched, and what the user can undo stays
+        {"a key in the middle of a full field", IDC_BASEX, digits, 700, 700, TYPE, "5", 1500, false, false},
+        {"enter near the start of a full field", IDC_ASCII, words, 5, 5, TYPE, "\r", 2500, false, false},
+        {"a paste in the middle of a full field", IDC_HEX, hex, 1500, 1500, PASTE, hex, 3000, false, false},
+        {"another program's insertion into a field over its limit", IDC_BASEX, digits, 9, 9, REPLACE, "12", 1000, false,
+         false},
+        {"backspace at the start of a long text", IDC_BASEX, digits, 0, 0, TYPE, "\b", 65534, false, false},
+        {"cut of nothing near the start", IDC_HEX, hex, 2, 2, CUT, "", 65534, false, false},
+        {"another program sets a long text over the limit", IDC_BASEX, hex, 5, 5, SET_TEXT, digits, 1000, false, true},
+        {"another program sets a long text into a read-only field", IDC_ASCII, "ab", 1, 2, SET_TEXT, words, 32767, true,
+         true},
         {"a key over the first digit of a full field", IDC_HEX, hex, 0, 1, TYPE, "A", 3000, false, true},
         {"a key into a read-only field", IDC_HEX, hex, 0, 0, TYPE, "A", 65534, true, false},
         // the smallest piece decides: a shorter rest of digits is left to the control
@@ -314,7 +325,12 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
         int i = 0;
         for (HWND d : {with_procedure, plain}) {
             HWND field = GetDlgItem(d, c.id);
-            SetDlgItemTextA(d, c.id, c.before.c_str());
+            // the last character typed: something the user can undo, which an edit of nothing keeps
+            SetDlgItemTextA(d, c.id, c.before.substr(0, c.before.size() - !c.before.empty()).c_str());
+            SendMessageA(field, EM_SETSEL, c.before.size(), (LPARAM)c.before.size());
+            SendMessageA(field, EM_REPLACESEL, TRUE,
+                         (LPARAM)c.before.substr(c.before.size() - !c.before.empty()).c_str());
+            SendMessageA(field, EM_SETMODIFY, FALSE, 0);
             SendMessageA(field, EM_LIMITTEXT, (WPARAM)c.limit, 0);
             SendMessageA(field, EM_SETREADONLY, c.read_only, 0);
             SendMessageA(field, EM_SETSEL, c.from, c.to);
@@ -330,6 +346,8 @@ TEST_F(FieldProcedure, LongEditsLeaveWhatTheControlsOwnEditLeaves)
                 SendMessageA(field, WM_CUT, 0, 0);
             else if (c.action == CLEAR)
                 SendMessageA(field, WM_CLEAR, 0, 0);
+            else if (c.action == SET_TEXT)
+                SendMessageA(field, WM_SETTEXT, 0, (LPARAM)c.input.c_str());
             else
                 SendMessageA(field, EM_REPLACESEL, c.action == REPLACE, (LPARAM)c.input.c_str());
             // Scroll notifications follow the view, which the pieces move on their way; the dialog
