@@ -147,8 +147,9 @@ TEST(CliVectors, ReadingRules)
     }
 }
 
-// What a user of the standard tools expects: padding written and read, the RFC 4648 forms, lower case on
-// request, either case in radix 2-36, Base58 keeping its leading zero bytes, names in either case.
+// What a user of the standard tools expects: padding written and read, lower case on request, either
+// case in radix 2-36, Base58 keeping its leading zero bytes, names in either case. (The byte forms'
+// own vectors are the codecs', below.)
 TEST(CliVectors, StandardToolConventions)
 {
     struct {
@@ -160,10 +161,6 @@ TEST(CliVectors, StandardToolConventions)
         {{"--from", "base64", "--to", "raw"}, "aGVsbG8=\n", "hello"},
         {{"--from", "base64", "--to", "raw"}, "aGVsbG8", "hello"},
         {{"--from", "raw", "--to", "base64url"}, "\xFB\xFF", "-_8=\n"},
-        {{"--from", "raw", "--to", "base32"}, "foobar", "MZXW6YTBOI======\n"},
-        {{"--from", "base32hex", "--to", "raw"}, "CPNMUOJ1E8======", "foobar"},
-        {{"--from", "raw", "--to", "base2msbf"}, "a", "01100001\n"},
-        {{"--from", "hex", "--to", "z85"}, "864FD26FB559F75B", "HelloWorld\n"},
         {{"--from", "base16", "--to", "raw"}, "4a4B", "JK"},
         {{"--from", "raw", "--to", "hex", "--lower"}, "\xAB\xCD", "abcd\n"},
         {{"--from", "10", "--to", "36", "--lower"}, "1295", "zz\n"},
@@ -333,7 +330,7 @@ TEST(ByteCodecs, PublishedVectorsBothWaysPaddedAndNot)
     check_vector(base64url_form, "\xFB\xFF", "-_8=");
 }
 
-// Blanks anywhere, either case of hex, garbage dropped (padding still padding), unused bits that are not
+// Blanks anywhere, either case of hex, garbage dropped (padding too), unused bits that are not
 // zero, '=' as a Z85 digit, and an odd hex count within the hold.
 TEST(ByteCodecs, ReadingRules)
 {
