@@ -21,8 +21,7 @@ constexpr uint32_t Z85_RADIX = 85;
 constexpr uint64_t Z85_GROUP_MAX = UINT32_MAX;  // a group is 4 bytes
 
 struct codec_shape {
-    const char* name;  // of the text, in messages
-    uint32_t radix;
+    const char* name;     // of the text, in messages
     unsigned digit_bits;  // 0 for Z85, whose digits do not stand for whole bits
     unsigned group_digits;
     unsigned group_bytes;
@@ -32,13 +31,13 @@ struct codec_shape {
 constexpr codec_shape shape_of(byte_codec_kind kind)
 {
     switch (kind) {
-    case byte_codec_kind::base16: return {"hex", 16, 4, 2, 1, 2};
-    case byte_codec_kind::base32: return {"Base32", 32, 5, 8, 5, 2};
-    case byte_codec_kind::base64: return {"Base64", 64, 6, 4, 3, 2};
-    case byte_codec_kind::base2msbf: return {"binary", 2, 1, 8, 1, 8};
+    case byte_codec_kind::base16: return {"hex", 4, 2, 1, 2};
+    case byte_codec_kind::base32: return {"Base32", 5, 8, 5, 2};
+    case byte_codec_kind::base64: return {"Base64", 6, 4, 3, 2};
+    case byte_codec_kind::base2msbf: return {"binary", 1, 8, 1, 8};
     case byte_codec_kind::z85: break;
     }
-    return {"Z85", Z85_RADIX, 0, 5, 4, 0};
+    return {"Z85", 0, 5, 4, 0};
 }
 
 bool has_padding(byte_codec_kind kind)
@@ -92,11 +91,6 @@ std::string count_of(uint64_t count, const char* noun)
 }
 
 }  // namespace
-
-uint32_t codec_radix(byte_codec_kind kind)
-{
-    return shape_of(kind).radix;
-}
 
 byte_encoder::byte_encoder(byte_codec_kind kind, const std::string& digits, bool padding)
     : kind_(kind), digits_(digits), padding_(padding && has_padding(kind))

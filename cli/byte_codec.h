@@ -18,14 +18,11 @@ inline constexpr char BINARY_DIGITS[] = "01";
 inline constexpr char Z85_DIGITS[] =
     "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ.-:+=^!/*?&<>()[]{}@%$#";
 
-// The number of digits of kind: 16, 32, 64, 2 or 85 (an alphabet for it has that many characters).
-uint32_t codec_radix(byte_codec_kind kind);
-
 // Bytes in pieces to text in pieces.
 class byte_encoder {
 public:
-    // digits holds codec_radix(kind) characters, value 0 first; padding adds '=' to a last partial group of
-    // base32 and base64 (other kinds have none).
+    // digits holds the kind's 16, 32, 64, 2 or 85 characters, value 0 first; padding adds '=' to a last partial group
+    // of base32 and base64 (other kinds have none).
     byte_encoder(byte_codec_kind kind, const std::string& digits, bool padding);
     // Appends to out the text of every whole group the data now completes, and holds the rest.
     void put(const uint8_t* bytes, size_t count, std::string& out);
@@ -62,8 +59,8 @@ enum class odd_hex {
 // and base64 unless the alphabet has it as a digit.
 class byte_decoder {
 public:
-    // alphabet holds codec_radix(kind) digits (other characters may read as one of them). With drop_garbage,
-    // characters that are not digits, padding included, are skipped like blanks (as --ignore-garbage
+    // alphabet holds the kind's 16, 32, 64, 2 or 85 digits (other characters may read as one of them). With
+    // drop_garbage, characters that are not digits, padding included, are skipped like blanks (as --ignore-garbage
     // always has).
     // With odd_hex::first_digit_alone (base16 only) the bytes are held until finish() while the text has
     // fewer than 2 * hold_limit digits (so an odd count gives at most hold_limit bytes); from then on they
