@@ -22,6 +22,10 @@ enum routine_code : int32_t {
     ROUTINE_COTSTR = 77,
     ROUTINE_CINSTR = 78,
     ROUTINE_SET_IO_BUFFER_SIZE = 142,
+    ROUTINE_CINBYTES = 160,
+    ROUTINE_COTBYTES = 161,
+    ROUTINE_CINDIGITS = 162,
+    ROUTINE_COTDIGITS = 163,
 };
 constexpr int32_t ROUTINE_COUNT = 173;
 constexpr int32_t TRACE_DEPTH = 24;

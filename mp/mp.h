@@ -101,3 +101,17 @@ int cinstr(bignum x, const char* text);
 int32_t cinstr_digit_capacity(uint32_t radix);
 // Writes x in radix io_base into text, NUL-terminated; returns the characters written.
 int cotstr(bignum x, char* text);
+
+// Reads count digit values of radix io_base (2 to 256), most significant first, into x (working packing);
+// returns count (0 on an error). A value not below the radix is error 5; more digits than
+// cinstr_digit_capacity, or a value beyond max_words words, is error 3.
+int cindigits(bignum x, const uint8_t* values, int32_t count);
+// Writes the digit values of the integer |x| in radix io_base (2 to 256) into values, most significant
+// first, without leading zeros (one 0 for zero); returns the digits written. A fraction is error 12.
+int cotdigits(bignum x, uint8_t* values);
+// Reads count big-endian bytes into x (a non-negative integer, working packing); returns count. Error 3
+// when the value needs more than max_words words.
+int cinbytes(bignum x, const uint8_t* bytes, int32_t count);
+// Writes the integer |x| as its shortest big-endian bytes (none for zero; room for 4 a word of the
+// 2^32 packing); returns the bytes written. A fraction is error 12.
+int cotbytes(bignum x, uint8_t* bytes);

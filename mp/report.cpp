@@ -31,6 +31,10 @@ constexpr routine_table make_routine_names()
     t.rows[ROUTINE_COTSTR] = "cotstr";
     t.rows[ROUTINE_CINSTR] = "cinstr";
     t.rows[ROUTINE_SET_IO_BUFFER_SIZE] = "set_io_buffer_size";
+    t.rows[ROUTINE_CINBYTES] = "cinbytes";
+    t.rows[ROUTINE_COTBYTES] = "cotbytes";
+    t.rows[ROUTINE_CINDIGITS] = "cindigits";
+    t.rows[ROUTINE_COTDIGITS] = "cotdigits";
     return t;
 }
 

@@ -169,19 +169,42 @@ int instr(bignum x, const char* s)
     return length;
 }
 
-int cinstr(bignum x, const char* s)
+namespace {
+
+// Reads count digit values of the current digit_base into x as instr reads the digits of a text: x must
+// not be scratch0. Returns count, or 0 on an error (1, 3, 5 or 18).
+int read_digit_values(mp_context* ctx, bignum x, const uint8_t* values, int32_t count)
 {
-    trace_scope trace;
-    mp_context* ctx = trace.enter_text_conversion(ROUTINE_CINSTR);
-    if (ctx == nullptr)
+    if (!check_text_radix(ctx))
         return 0;
-    MP_EXPECTS(x != nullptr && (s != nullptr || ctx->input_from_stream));
-    const uint32_t io_radix = static_cast<uint32_t>(ctx->io_base);
-    const uint32_t working_radix = ctx->digit_base;
-    choose_word_base(io_radix);
-    const uint32_t text_word_base = ctx->word_base;
-    ctx->overflow_check = 0;
-    const int count = instr(ctx->scratch6, s);
+    const uint32_t base = ctx->digit_base;
+    int16_t identity[256];  // a value is its own digit below the radix
+    for (int v = 0; v < 256; ++v)
+        identity[v] = static_cast<int16_t>(static_cast<uint32_t>(v) < base ? v : NO_VALUE);
+    const char* text = reinterpret_cast<const char*>(values);
+    clear_number(x);
+    int32_t position = 0;
+    for (int32_t i = count - 1; i >= 0 && !ctx->error_number; --i) {
+        i = fast_read_digits(x, text, 0, i, &position, identity);
+        if (i < 0)
+            break;
+        if (values[i] >= base) {
+            report_error(MP_ERROR_INPUT_FORMAT);
+            return 0;
+        }
+        position++;
+        if (!fast_put_new_digit(values[i], x, position))
+            putdig(values[i], x, position);
+    }
+    strip_leading_zeros(x);
+    return ctx->error_number ? 0 : count;
+}
+
+// The text's number, read into scratch6 in the packing of text_word_base, converted to the working
+// packing of working_radix and copied into x; error 3 (or 13 for a fraction) beyond max_words. Returns
+// count, or 0 when the value is refused.
+int finish_text_read(mp_context* ctx, bignum x, uint32_t working_radix, uint32_t text_word_base, int count)
+{
     ctx->overflow_check = 1;
     choose_word_base(working_radix);
     // The capacity applies to the number in the working packing: a text may take more words of its own
@@ -201,6 +224,38 @@ int cinstr(bignum x, const char* s)
     copy_number(parsed, x);
     clear_number(parsed);
     return count;
+}
+
+}  // namespace
+
+int cinstr(bignum x, const char* s)
+{
+    trace_scope trace;
+    mp_context* ctx = trace.enter_text_conversion(ROUTINE_CINSTR);
+    if (ctx == nullptr)
+        return 0;
+    MP_EXPECTS(x != nullptr && (s != nullptr || ctx->input_from_stream));
+    const uint32_t working_radix = ctx->digit_base;
+    choose_word_base(static_cast<uint32_t>(ctx->io_base));
+    const uint32_t text_word_base = ctx->word_base;
+    ctx->overflow_check = 0;
+    const int count = instr(ctx->scratch6, s);
+    return finish_text_read(ctx, x, working_radix, text_word_base, count);
+}
+
+int cindigits(bignum x, const uint8_t* values, int32_t count)
+{
+    trace_scope trace;
+    mp_context* ctx = trace.enter_text_conversion(ROUTINE_CINDIGITS);
+    if (ctx == nullptr)
+        return 0;
+    MP_EXPECTS(x != nullptr && count >= 0 && (values != nullptr || count == 0));
+    const uint32_t working_radix = ctx->digit_base;
+    choose_word_base(static_cast<uint32_t>(ctx->io_base));
+    const uint32_t text_word_base = ctx->word_base;
+    ctx->overflow_check = 0;
+    const int read = read_digit_values(ctx, ctx->scratch6, values, count);
+    return finish_text_read(ctx, x, working_radix, text_word_base, read);
 }
 
 int32_t cinstr_digit_capacity(uint32_t radix)

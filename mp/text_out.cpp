@@ -191,3 +191,39 @@ int cotstr(bignum x, char* s)
     choose_word_base(working_radix);
     return count;
 }
+
+int cotdigits(bignum x, uint8_t* values)
+{
+    trace_scope trace;
+    mp_context* ctx = trace.enter_text_conversion(ROUTINE_COTDIGITS);
+    if (ctx == nullptr)
+        return 0;
+    MP_EXPECTS(x != nullptr && x != ctx->scratch6 && values != nullptr);
+    if (x->length_word & DENOMINATOR_MASK) {
+        report_error(MP_ERROR_FLASH_OPERAND);
+        return 0;
+    }
+    const uint32_t working_radix = ctx->digit_base;
+    const uint32_t working_word_base = ctx->word_base;
+    choose_word_base(static_cast<uint32_t>(ctx->io_base));
+    int32_t count = 0;
+    if (check_text_radix(ctx)) {
+        bignum number = ctx->scratch6;
+        ctx->overflow_check = 0;
+        cbase(x, working_word_base, number);
+        ctx->overflow_check = 1;
+        const int32_t n = ctx->error_number ? 0 : digit_count(number);
+        const int32_t per_word = ctx->digits_per_word;
+        uint8_t digits[32];
+        for (int32_t j = n; j >= 1;) {
+            fast_word_digits(number->digits[(j - 1) / per_word], digits);
+            for (int32_t d = per_word - 1 - (j - 1) % per_word; d < per_word; ++d, --j)
+                values[count++] = digits[d];
+        }
+        if (n == 0 && !ctx->error_number)
+            values[count++] = 0;
+        clear_number(number);
+    }
+    choose_word_base(working_radix);
+    return count;
+}
