@@ -15,7 +15,7 @@
 #include "cli/byte_codec.h"
 #include "cli/limits.h"
 #include "cli/run.h"
-#include "engine/digit_maps.h"
+#include "engine/digit_alphabet.h"
 
 namespace {
 

@@ -72,36 +72,38 @@ void BM_cinstr(benchmark::State& state)
 }
 
 // Cold rows: each conversion in a library started for the row's bytes and stopped after it, through the
-// console program's start-up (radix_converter). The value is read in (radix 16) with the timing paused.
+// console program's start-up (radix_converter), bytes to digit values and back. The value is read in with
+// the timing paused.
 void BM_cotstr_cold(benchmark::State& state)
 {
-    const int radix = static_cast<int>(state.range(0));
+    const uint32_t radix = static_cast<uint32_t>(state.range(0));
     const size_t bytes = static_cast<size_t>(state.range(1));
-    const std::string hex = random_hex(bytes);
-    std::vector<char> text(text_room(bytes + 1));
+    const std::vector<uint8_t> data = random_bytes(bytes);
+    std::vector<uint8_t> digits(text_room(bytes + 1));
     for (auto _ : state) {
         radix_converter converter(static_cast<uint32_t>(bytes));
         state.PauseTiming();
-        converter.read(hex.c_str(), 16);
+        converter.read_bytes(data.data(), data.size());
         state.ResumeTiming();
-        benchmark::DoNotOptimize(converter.write(text.data(), static_cast<uint32_t>(radix)));
+        benchmark::DoNotOptimize(converter.write_digits(digits.data(), radix));
     }
 }
 
 void BM_cinstr_cold(benchmark::State& state)
 {
-    const int radix = static_cast<int>(state.range(0));
+    const uint32_t radix = static_cast<uint32_t>(state.range(0));
     const size_t bytes = static_cast<size_t>(state.range(1));
-    std::vector<char> text(text_room(bytes + 1));
+    std::vector<uint8_t> digits(text_room(bytes + 1));
     {
         radix_converter converter(static_cast<uint32_t>(bytes));
-        converter.read(random_hex(bytes).c_str(), 16);
-        converter.write(text.data(), static_cast<uint32_t>(radix));
+        const std::vector<uint8_t> data = random_bytes(bytes);
+        converter.read_bytes(data.data(), data.size());
+        digits.resize(converter.write_digits(digits.data(), radix));
     }
     for (auto _ : state) {
         radix_converter converter(static_cast<uint32_t>(bytes));
-        converter.read(text.data(), static_cast<uint32_t>(radix));
-        benchmark::DoNotOptimize(converter.number());
+        converter.read_digits(digits.data(), digits.size(), radix);
+        benchmark::DoNotOptimize(converter.byte_count());
     }
 }
 
@@ -110,7 +112,7 @@ void BM_converter_start(benchmark::State& state)
 {
     for (auto _ : state) {
         radix_converter converter(static_cast<uint32_t>(state.range(0)));
-        benchmark::DoNotOptimize(converter.number());
+        benchmark::DoNotOptimize(converter.failed());
     }
 }
 

@@ -12,7 +12,7 @@ namespace {
 constexpr uint8_t NOT_DIGIT = 0x80;
 constexpr uint8_t SKIPPED = 0xFD;  // a blank, or garbage dropped
 constexpr uint8_t PADDING = 0xFE;  // '=' of base32 and base64
-constexpr uint8_t REFUSED = NO_DIGIT;
+constexpr uint8_t REFUSED = NOT_A_DIGIT;
 static_assert(REFUSED >= NOT_DIGIT && SKIPPED >= NOT_DIGIT && PADDING >= NOT_DIGIT, "classes must not be digits");
 
 constexpr char PAD_CHAR = '=';
@@ -198,7 +198,7 @@ byte_decoder::byte_decoder(byte_codec_kind kind, const digit_alphabet& alphabet,
       holding_(kind == byte_codec_kind::base16 && odd == odd_hex::first_digit_alone)
 {
     for (unsigned c = 0; c < BYTE_VALUES; ++c) {
-        if (alphabet.values[c] != NO_DIGIT)
+        if (alphabet.values[c] != NOT_A_DIGIT)
             classes_[c] = alphabet.values[c];
         else if (is_blank(static_cast<unsigned char>(c)))
             classes_[c] = SKIPPED;

@@ -11,7 +11,7 @@
 
 enum class byte_codec_kind { base16, base32, base64, base2msbf, z85 };
 
-// The digits of the byte forms beside the hex and Base64 ones of engine/digit_maps.h.
+// The digits of the byte forms beside the hex and Base64 ones of engine/digit_alphabet.h.
 inline constexpr char BASE32_DIGITS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ234567";
 inline constexpr char BASE32HEX_DIGITS[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
 inline constexpr char BINARY_DIGITS[] = "01";

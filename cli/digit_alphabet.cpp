@@ -5,7 +5,7 @@
 #include "cli/byte_codec.h"
 #include "cli/named_alphabets.h"
 #include "cli/text_chars.h"
-#include "engine/digit_maps.h"
+#include "engine/digit_alphabet.h"
 
 namespace {
 
@@ -25,20 +25,6 @@ digit_alphabet caseless(const std::string& digits)
 }
 
 }  // namespace
-
-digit_alphabet make_alphabet(const std::string& digits, const std::string& aliases)
-{
-    digit_alphabet alphabet;
-    alphabet.digits = digits;
-    std::memset(alphabet.values, NO_DIGIT, sizeof alphabet.values);
-    for (size_t i = 0; i < digits.size(); ++i)
-        alphabet.values[static_cast<unsigned char>(digits[i])] = static_cast<uint8_t>(i);
-    for (size_t i = 0; i + 1 < aliases.size(); i += 2) {
-        uint8_t value = alphabet.values[static_cast<unsigned char>(aliases[i + 1])];
-        alphabet.values[static_cast<unsigned char>(aliases[i])] = value;
-    }
-    return alphabet;
-}
 
 digit_alphabet default_alphabet(const data_form& form)
 {
@@ -63,10 +49,10 @@ digit_alphabet default_alphabet(const data_form& form)
 
 digit_alphabet lower_case(const digit_alphabet& alphabet)
 {
-    digit_alphabet lower = alphabet;
-    for (char& c : lower.digits)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    digit_alphabet lower = alphabet;  // written in lower case, read as before
+    for (uint32_t i = 0; i < lower.count; ++i)
+        if (lower.chars[i] >= 'A' && lower.chars[i] <= 'Z')
+            lower.chars[i] = static_cast<char>(lower.chars[i] - 'A' + 'a');
     return lower;
 }
 

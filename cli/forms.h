@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "mp/mp.h"
+#include "engine/digit_alphabet.h"
 
 enum class form_kind {
     raw,        // the bytes themselves
@@ -32,7 +32,7 @@ constexpr uint32_t MIN_RADIX = 2;
 constexpr uint32_t MAX_RADIX = 62;
 // The largest radix whose default digits hold no lower-case letter, so that input takes either case.
 constexpr uint32_t MAX_CASELESS_RADIX = 36;
-// The default digits of a radix: its first digits of these, the library's DIGITS60 followed by "yz".
+// The default digits of a radix: its first digits of these, the dialog's ALPHABET60 followed by "yz".
 struct default_digits {
     char chars[MAX_RADIX + 1];
 };
@@ -40,7 +40,7 @@ constexpr default_digits make_default_digits()
 {
     default_digits d{};
     for (uint32_t i = 0; i < 60; ++i)
-        d.chars[i] = DIGITS60[i];
+        d.chars[i] = ALPHABET60[i];
     d.chars[60] = 'y';
     d.chars[61] = 'z';
     return d;

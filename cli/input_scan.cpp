@@ -25,7 +25,7 @@ bool input_scanner::feed(const char* text, size_t length)
     for (size_t i = 0; i < length && state_ == scan_state::reading; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const uint8_t value = alphabet_.values[c];
-        if (value != NO_DIGIT) {
+        if (value != NOT_A_DIGIT) {
             if (value == 0 && digits_.empty()) {
                 if (++zeros_ > max_zeros_)
                     state_ = scan_state::too_many_digits;

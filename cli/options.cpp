@@ -142,7 +142,7 @@ std::string resolve_sides(const alphabet_requests& alphabets, bool lower, cli_op
     std::string problem = resolve_alphabets(alphabets, options);
     if (!problem.empty() || !lower)
         return problem;
-    if (!has_lower_case(options.to) || options.to_alphabet.digits != default_alphabet(options.to).digits)
+    if (!has_lower_case(options.to) || options.to_alphabet.digits() != default_alphabet(options.to).digits())
         return "--lower: " + side_name("--to", options.to) + " has no lower case of its default digits";
     options.to_alphabet = lower_case(options.to_alphabet);
     return "";

@@ -23,7 +23,7 @@ private:
 class byte_text_writer : public value_writer {
 public:
     byte_text_writer(const cli_options& options, output_writer& out)
-        : out_(out), encoder_(codec_of(options.to), options.to_alphabet.digits, options.padding && pads(options.to))
+        : out_(out), encoder_(codec_of(options.to), std::string(options.to_alphabet.digits()), options.padding && pads(options.to))
     {
     }
     bool put(const char* bytes, size_t count) override
@@ -51,7 +51,7 @@ private:
 class number_writer : public value_writer {
 public:
     number_writer(const cli_options& options, output_writer& out)
-        : out_(out), radix_(options.to.radix), digits_(options.to_alphabet.digits),
+        : out_(out), radix_(options.to.radix), digits_(options.to_alphabet.digits()),
           keep_zeros_(keeps_zeros(options.to, options))
     {
     }

@@ -1,10 +1,10 @@
 #include "engine/codecs.h"
 
-int base64_encode(const uint8_t* data, char* out, uint32_t len)
+int base64_encode(const uint8_t* data, char* out, uint32_t len, const digit_alphabet& alphabet)
 {
     if (len == 0)
         return 0;
-    const char* a = BASE64_ALPHABET;
+    const char* a = alphabet.chars;
     int n = 0;
     uint32_t i = 0;
     for (; i + 3 <= len; i += 3) {
@@ -27,23 +27,23 @@ int base64_encode(const uint8_t* data, char* out, uint32_t len)
     return n;
 }
 
-int base64_decode(const char* text, uint8_t* out)
+int base64_decode(const char* text, uint8_t* out, const digit_alphabet& alphabet)
 {
     const unsigned char* in = reinterpret_cast<const unsigned char*>(text);
     int n = 0;
     for (;; in += 4) {
-        uint8_t d0 = BASE64_DIGIT_MAP[in[0]];
+        uint8_t d0 = alphabet[in[0]];
         if (d0 == NOT_A_DIGIT)
             break;
-        uint8_t d1 = BASE64_DIGIT_MAP[in[1]];
+        uint8_t d1 = alphabet[in[1]];
         if (d1 == NOT_A_DIGIT)
             break;
         out[n++] = static_cast<uint8_t>((d0 << 2) | (d1 >> 4));
-        uint8_t d2 = BASE64_DIGIT_MAP[in[2]];
+        uint8_t d2 = alphabet[in[2]];
         if (d2 == NOT_A_DIGIT)
             break;
         out[n++] = static_cast<uint8_t>((d1 << 4) | (d2 >> 2));
-        uint8_t d3 = BASE64_DIGIT_MAP[in[3]];
+        uint8_t d3 = alphabet[in[3]];
         if (d3 == NOT_A_DIGIT)
             break;
         out[n++] = static_cast<uint8_t>((d2 << 6) | d3);

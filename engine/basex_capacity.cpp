@@ -5,10 +5,10 @@
 // Floating-point log2 is off by far less than this over 262144 digits; closer calls are converted.
 static constexpr double SAFETY_BITS = 1e-6;
 
-uint32_t skip_zero_digits(const char* text, uint32_t count)
+uint32_t skip_zero_digits(const uint8_t* values, uint32_t count)
 {
     uint32_t i = 0;
-    while (i < count && text[i] == '0')
+    while (i < count && values[i] == 0)
         ++i;
     return i;
 }
@@ -22,22 +22,6 @@ basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix, uint
     if ((significant - 1.0) * bits_per_digit >= limit_bits + SAFETY_BITS)
         return BASEX_TOO_BIG;
     return BASEX_CONVERT_TO_KNOW;
-}
-
-bool library_can_read(uint32_t significant, uint32_t radix)
-{
-    return static_cast<int64_t>(significant) <= cinstr_digit_capacity(radix);
-}
-
-bool number_fits_data(const bignum_record* number, uint32_t capacity_bytes)
-{
-    uint32_t words = number->length_word & 0x7FFFFFFF;  // an integer: no sign, no fraction part
-    const uint64_t limit_bits = 8ull * capacity_bytes;
-    const uint32_t full_words = static_cast<uint32_t>(limit_bits / 32);  // 32767 bytes: 8191 words and 24 bits
-    const uint32_t top_bits = static_cast<uint32_t>(limit_bits % 32);
-    if (words <= full_words)
-        return true;
-    return words == full_words + 1 && (number->digits[full_words] >> top_bits) == 0;
 }
 
 bool base64_count_fits(uint32_t count, uint32_t capacity_bytes)

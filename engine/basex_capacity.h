@@ -5,21 +5,14 @@
 // every keystroke, so they decide from digit counts wherever that is enough.
 #include <cstdint>
 
-#include "mp/mp.h"
-
 // What the count of significant digits of a radix 2-60 text says about its value.
 enum basex_size_verdict { BASEX_FITS, BASEX_TOO_BIG, BASEX_CONVERT_TO_KNOW };
 
-// Index of the first char of text (default alphabet) that is not the zero digit; count if none.
-uint32_t skip_zero_digits(const char* text, uint32_t count);
+// Index of the first of count digit values that is not 0; count if none.
+uint32_t skip_zero_digits(const uint8_t* values, uint32_t count);
 // Judges a value of `significant` digits in radix 2-60, which lies in [radix^(d-1), radix^d), against
 // a limit of capacity_bytes bytes. BASEX_CONVERT_TO_KNOW when that range straddles the limit; such a
 // value exceeds it by at most 7 bits, so it still fits the library's working number.
 basex_size_verdict judge_basex_digits(uint32_t significant, uint32_t radix, uint32_t capacity_bytes);
-// True when cinstr of the current library can read `significant` digits of radix 2-60, as the
-// library itself answers (cinstr_digit_capacity).
-bool library_can_read(uint32_t significant, uint32_t radix);
-// True when a number in the working packing (full 32-bit words) has at most capacity_bytes bytes.
-bool number_fits_data(const bignum_record* number, uint32_t capacity_bytes);
 // True when count unpadded Base64 characters decode to at most capacity_bytes bytes.
 bool base64_count_fits(uint32_t count, uint32_t capacity_bytes);

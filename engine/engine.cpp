@@ -9,7 +9,8 @@
 
 conversion_engine::conversion_engine(uint32_t capacity_bytes)
     : capacity_(capacity_bytes), hex_(new char[max_hex_chars() + 1]()), bytes_(new char[size_t(capacity_bytes) + 2]()),
-      basex_(new char[max_basex_chars() + 1]()), reversed_(new char[max_hex_chars() + 2]()), converter_(capacity_bytes)
+      basex_(new char[max_basex_chars() + 1]()), reversed_(new char[max_hex_chars() + 2]()),
+      digits_(new uint8_t[max_basex_chars() + 1]()), converter_(capacity_bytes)
 {
 }
 
@@ -56,7 +57,7 @@ conversion_result conversion_engine::from_basex(const char* text, size_t length)
     clear_buffers();
     length = strnlen(text, std::min(length, max_basex_chars()));
     std::memcpy(basex_.get(), text, length);
-    basex_count_ = static_cast<uint32_t>(filter_basex_text(basex_.get(), alphabet_slot_in_force()));
+    basex_count_ = static_cast<uint32_t>(filter_basex_text(basex_.get(), alphabet_in_force()));
     const bool filtered = basex_count_ < length;
     if (!basex_to_bytes())
         return result(conversion_status::basex_too_big, filtered);

@@ -79,8 +79,8 @@ public:
     // refused; a radix change leaves it as it is.
     bool custom_alphabet_ready() const { return custom_ready_; }
     // The default and the stored custom alphabet of the radix in force (chars NUL-terminated).
-    const alphabet_slot& default_alphabet_in_force() const { return default_alphabet(radix_); }
-    const alphabet_slot& custom_alphabet_in_force() const { return custom_.of(radix_); }
+    const digit_alphabet& default_alphabet_in_force() const { return default_alphabet(radix_); }
+    const digit_alphabet& custom_alphabet_in_force() const { return custom_.of(radix_); }
     // The texts of the last conversion, as its result gave them.
     std::string_view hex() const { return {hex_.get(), hex_count_}; }
     std::string_view bytes() const { return {bytes_.get(), byte_count_}; }
@@ -96,7 +96,7 @@ public:
 private:
     void clear_buffers();
     conversion_result result(conversion_status status, bool filtered) const;
-    const alphabet_slot& alphabet_slot_in_force() const;
+    const digit_alphabet& alphabet_in_force() const;
     // The BASE(X) leg (basex_leg.cpp): from the bytes/HEX text to the BASE(X) text and back.
     void bytes_to_basex();
     bool basex_to_bytes();
@@ -106,6 +106,7 @@ private:
     std::unique_ptr<char[]> bytes_;     // capacity + 2: an odd HEX text of max_hex_chars() and a NUL
     std::unique_ptr<char[]> basex_;     // max_basex_chars() + 1
     std::unique_ptr<char[]> reversed_;  // max_hex_chars() + 2: an odd text widens by one digit
+    std::unique_ptr<uint8_t[]> digits_;  // max_basex_chars() + 1: the BASE(X) text as digit values
     uint32_t hex_count_ = 0, byte_count_ = 0, basex_count_ = 0;
     uint32_t radix_ = 64;
     alphabet_choice alphabet_ = alphabet_choice::default_alphabet;

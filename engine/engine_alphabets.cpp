@@ -26,7 +26,7 @@ void conversion_engine::choose_alphabet(alphabet_choice choice)
     alphabet_ = choice;
 }
 
-const alphabet_slot& conversion_engine::alphabet_slot_in_force() const
+const digit_alphabet& conversion_engine::alphabet_in_force() const
 {
     return alphabet_ == alphabet_choice::custom_alphabet ? custom_.of(radix_) : default_alphabet(radix_);
 }

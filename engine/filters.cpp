@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/digit_maps.h"
+#include "engine/digit_alphabet.h"
 
 // The digit test of filter_radix_text for one radix; false for every character of an unknown radix.
 static bool is_radix_digit(unsigned char c, uint32_t radix)
@@ -39,12 +39,12 @@ int filter_hex_text(char* text)
     return n - 1;
 }
 
-int filter_basex_text(char* text, const alphabet_slot& alphabet)
+int filter_basex_text(char* text, const digit_alphabet& alphabet)
 {
     uint32_t write = 0;
     for (uint32_t read = 0; text[read] != '\0'; ++read) {
         char c = text[read];
-        if (alphabet.chars[alphabet.reverse[static_cast<unsigned char>(c)]] == c)
+        if (alphabet[static_cast<unsigned char>(c)] != NOT_A_DIGIT)
             text[write++] = c;
     }
     text[write] = '\0';

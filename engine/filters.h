@@ -12,4 +12,4 @@ int filter_radix_text(char* text, uint32_t radix);
 int filter_hex_text(char* text);
 // Keeps the characters that occur in the alphabet (nothing passes an empty custom alphabet).
 // Returns the new length.
-int filter_basex_text(char* text, const alphabet_slot& alphabet);
+int filter_basex_text(char* text, const digit_alphabet& alphabet);

@@ -1,6 +1,6 @@
 #include "engine/hex_utils.h"
 
-#include "engine/digit_maps.h"
+#include "engine/digit_alphabet.h"
 
 int count_significant_bits(const char* text, uint32_t len)
 {

@@ -36,8 +36,8 @@ TEST(CliOptions, AlphabetReachesTheSidesWithAsManyDigits)
         parsed_command parsed = parse_command(c.args);
         SCOPED_TRACE(testing::PrintToString(c.args));
         ASSERT_EQ(parsed.error, "");
-        EXPECT_EQ(parsed.options.from_alphabet.digits, c.from);
-        EXPECT_EQ(parsed.options.to_alphabet.digits, c.to);
+        EXPECT_EQ(parsed.options.from_alphabet.digits(), c.from);
+        EXPECT_EQ(parsed.options.to_alphabet.digits(), c.to);
     }
 }
 

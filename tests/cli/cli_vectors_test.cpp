@@ -10,7 +10,7 @@
 
 #include "cli/byte_codec.h"
 #include "cli/named_alphabets.h"
-#include "engine/digit_maps.h"
+#include "engine/digit_alphabet.h"
 #include "tests/cli/cli_test_support.h"
 
 namespace {

@@ -222,7 +222,7 @@ TEST(HexCodec, MatchesPrintfAndRoundTripsOverRandomLengths)
 TEST(DigitMaps, HoldExactlyTheAlphabetCharacters)
 {
     struct Case {
-        const digit_map& map;
+        const digit_alphabet& map;
         const char* digits;
         bool either_case;
     } cases[] = {

@@ -38,7 +38,7 @@ std::string radix_filtered(std::string text, uint32_t radix, int* length = nullp
     return std::string(text.c_str());
 }
 
-std::string basex_filtered(std::string text, const alphabet_slot& alphabet, int* length = nullptr)
+std::string basex_filtered(std::string text, const digit_alphabet& alphabet, int* length = nullptr)
 {
     int n = filter_basex_text(&text[0], alphabet);
     if (length)
@@ -134,7 +134,7 @@ TEST(FilterBasexText, SampleTexts)
         {10, false, "-12", "12"},       {36, false, "zZ", "Z"},      {60, false, "xyz", "x"},
     };
     for (const auto& c : cases) {
-        const alphabet_slot& alphabet = c.custom ? custom.of(c.radix) : default_alphabet(c.radix);
+        const digit_alphabet& alphabet = c.custom ? custom.of(c.radix) : default_alphabet(c.radix);
         EXPECT_EQ(basex_filtered(c.in, alphabet), c.out) << c.radix << " '" << c.in << "'";
     }
 }

@@ -1,6 +1,6 @@
 // The radix converter that the dialog's engine and the console program share: the largest value its
-// start-up promises (the capacity and the headroom byte) in letter and character-code radixes, from
-// the smallest capacities to the largest, and recorded errors that leave the process going.
+// start-up promises (the capacity and the headroom byte) in small and large radixes, from the smallest
+// capacities to the largest, and recorded errors, named, that leave the process going.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,27 +8,25 @@
 
 #include "engine/limits.h"
 #include "engine/radix_converter.h"
+#include "mp/mp.h"
 
 namespace {
 
-// The hex text read into the converter, written in radix, read back and written as hex again.
-std::string through_radix(radix_converter& converter, const std::string& hex, uint32_t radix)
+// The bytes read into the converter, written as digit values of radix, read back and written as bytes.
+std::vector<uint8_t> through_radix(radix_converter& converter, const std::vector<uint8_t>& bytes, uint32_t radix)
 {
-    std::string text(4 * hex.size() + 1, '\0');  // radix 2 writes the most digits: 4 a hex digit
-    converter.read(hex.c_str(), 16);
-    text.resize(converter.write(&text[0], radix));
-    if (radix > LIBRARY_LETTER_RADIX)
-        converter.read_codes(text.data(), text.size(), radix);
-    else
-        converter.read(text.c_str(), radix);
-    std::string back(hex.size() + 1, '\0');
-    back.resize(converter.write(&back[0], 16));
+    std::vector<uint8_t> digits(8 * bytes.size() + 1);  // radix 2 writes the most digits: 8 a byte
+    converter.read_bytes(bytes.data(), bytes.size());
+    digits.resize(converter.write_digits(digits.data(), radix));
+    converter.read_digits(digits.data(), digits.size(), radix);
+    std::vector<uint8_t> back(converter.byte_count());
+    back.resize(converter.write_bytes(back.data()));
     return back;
 }
 
 TEST(RadixConverter, LargestValueOfTheCapacityAndHeadroomByteGoesThroughEveryKindOfRadix)
 {
-    const std::vector<uint32_t> every_kind = {2, 3, 7, 10, 32, 36, 60, 61, 62};
+    const std::vector<uint32_t> every_kind = {2, 3, 7, 10, 32, 36, 60, 61, 62, 64, 85, 255, 256};
     struct boundary {
         uint32_t capacity;
         std::vector<uint32_t> radixes;
@@ -43,35 +41,67 @@ TEST(RadixConverter, LargestValueOfTheCapacityAndHeadroomByteGoesThroughEveryKin
     };
     for (const boundary& c : cases) {
         radix_converter converter(c.capacity, library_errors::recorded);
-        const std::string all_ff(2 * (size_t(c.capacity) + 1), 'F');
+        const int32_t io_base = current_context()->io_base;
+        const std::vector<uint8_t> all_ff(size_t(c.capacity) + 1, 0xFF);
         for (uint32_t radix : c.radixes) {
             EXPECT_EQ(through_radix(converter, all_ff, radix), all_ff) << c.capacity << " bytes, radix " << radix;
             EXPECT_FALSE(converter.failed()) << c.capacity << " bytes, radix " << radix;
-            EXPECT_EQ(current_context()->io_base, 16) << radix;
+            EXPECT_EQ(current_context()->io_base, io_base) << radix;
             EXPECT_EQ(current_context()->input_length, 0) << radix;
         }
     }
 }
 
+TEST(RadixConverter, ZeroAndLeadingZerosAreWrittenShortest)
+{
+    radix_converter converter(8, library_errors::recorded);
+    const uint8_t zeros[] = {0, 0, 0, 0, 0, 0, 0, 1, 2};
+    uint8_t out[80];
+    converter.read_bytes(zeros, 7);
+    EXPECT_EQ(converter.byte_count(), 0u);
+    EXPECT_EQ(converter.write_bytes(out), 0u);
+    ASSERT_EQ(converter.write_digits(out, 10), 1u);  // zero is one 0 digit
+    EXPECT_EQ(out[0], 0);
+    converter.read_bytes(zeros, 9);
+    EXPECT_EQ(converter.byte_count(), 2u);
+    ASSERT_EQ(converter.write_bytes(out), 2u);
+    EXPECT_EQ(out[0] * 256 + out[1], 0x102);
+    ASSERT_EQ(converter.write_digits(out, 256), 2u);
+    converter.read_digits(zeros, 9, 3);  // 0...012 in radix 3 is 5
+    ASSERT_EQ(converter.write_digits(out, 2), 3u);
+    EXPECT_EQ(std::vector<uint8_t>(out, out + 3), (std::vector<uint8_t>{1, 0, 1}));
+    EXPECT_FALSE(converter.failed());
+}
+
 TEST(RadixConverter, RecordedErrorStopsTheConverterAndTheNextOneStartsClean)
 {
-    struct bad_text {
-        const char* text;
+    const std::vector<uint8_t> long_value(9 * 4 + 1, 0x80);  // beyond 8 bytes and the library's spare word
+    struct bad_input {
+        const char* what;
+        std::vector<uint8_t> digits;
         uint32_t radix;
-    } cases[] = {{"12Z", 10}, {"1G", 16}, {"102", 2}};
-    for (const bad_text& c : cases) {
+        converter_error error;
+    } cases[] = {
+        {"a digit of 10 in radix 10", {1, 2, 10}, 10, converter_error::not_a_digit},
+        {"a digit of 16 in radix 16", {1, 16}, 16, converter_error::not_a_digit},
+        {"a digit of 2 in radix 2", {1, 0, 2}, 2, converter_error::not_a_digit},
+        {"37 bytes into 8", long_value, 256, converter_error::too_big},
+    };
+    for (const bad_input& c : cases) {
         radix_converter converter(8, library_errors::recorded);
-        converter.read(c.text, c.radix);
-        EXPECT_TRUE(converter.failed()) << c.text;
-        char out[16] = "untouched";
-        EXPECT_EQ(converter.write(out, 10), 0u) << c.text;
-        EXPECT_STREQ(out, "untouched");
+        converter.read_digits(c.digits.data(), c.digits.size(), c.radix);
+        EXPECT_EQ(converter.error(), c.error) << c.what;
+        uint8_t out[16] = {7};
+        EXPECT_EQ(converter.write_digits(out, 10), 0u) << c.what;
+        EXPECT_EQ(converter.write_bytes(out), 0u) << c.what;
+        EXPECT_EQ(out[0], 7) << c.what;
     }
     radix_converter fresh(8, library_errors::recorded);
-    fresh.read("255", 10);
-    char out[16] = {};
-    EXPECT_EQ(fresh.write(out, 16), 2u);
-    EXPECT_STREQ(out, "FF");
+    const uint8_t digits[] = {2, 5, 5};
+    fresh.read_digits(digits, 3, 10);
+    uint8_t out[16] = {};
+    ASSERT_EQ(fresh.write_bytes(out), 1u);
+    EXPECT_EQ(out[0], 0xFF);
     EXPECT_FALSE(fresh.failed());
 }
 

@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
     std::vector<std::string> there = {"--from", "raw", "--to", form_name(options.to), "--keep-leading-zeros"};
     std::vector<std::string> back = {"--from", form_name(options.to), "--to", "raw", "--keep-leading-zeros"};
     if (takes_alphabet(options.to)) {
-        there.insert(there.end(), {"--to-alphabet", options.to_alphabet.digits});
-        back.insert(back.end(), {"--from-alphabet", options.to_alphabet.digits});
+        there.insert(there.end(), {"--to-alphabet", std::string(options.to_alphabet.digits())});
+        back.insert(back.end(), {"--from-alphabet", std::string(options.to_alphabet.digits())});
     }
     const outcome encoded = run_with(there, data);
     require(encoded.status == exit_status::done);

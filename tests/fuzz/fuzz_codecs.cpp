@@ -101,7 +101,7 @@ void check_text(const std::vector<uint8_t>& data, uint32_t radix)
 }
 
 // The data's first radix bytes as a custom alphabet: when they are distinct and not NUL, the filter
-// keeps exactly them and the translations are inverse to each other.
+// keeps exactly them and its digit values read back as they were written.
 void check_custom_alphabet(const std::vector<uint8_t>& data, uint32_t radix)
 {
     if (radix == 5 || data.size() < radix)
@@ -128,12 +128,15 @@ void check_custom_alphabet(const std::vector<uint8_t>& data, uint32_t radix)
         members += seen[uint8_t(text[i])];
     require(kept == members);
 
-    // Custom text -> default -> custom gives the text back.
+    // Custom text -> digit values -> default text -> values -> custom text gives the text back.
+    std::vector<uint8_t> values(size_t(kept) + 1);
     std::vector<char> round(filtered);
-    translate_alphabet(round.data(), uint32_t(kept), custom.of(radix), default_alphabet(radix));
+    read_digit_values(custom.of(radix), filtered.data(), values.data(), size_t(kept));
+    write_digit_chars(default_alphabet(radix), values.data(), round.data(), size_t(kept));
     for (int i = 0; i < kept; ++i)
-        require(in_text(default_alphabet(radix).chars, uint8_t(round[i])));
-    translate_alphabet(round.data(), uint32_t(kept), default_alphabet(radix), custom.of(radix));
+        require(values[i] < radix && in_text(default_alphabet(radix).chars, uint8_t(round[i])));
+    read_digit_values(default_alphabet(radix), round.data(), values.data(), size_t(kept));
+    write_digit_chars(custom.of(radix), values.data(), round.data(), size_t(kept));
     require(std::equal(round.begin(), round.begin() + kept, filtered.begin()));
 }
 

@@ -1,7 +1,7 @@
 // The state every control and variable is in once the dialog has opened.
 #include "dialog_fixture.h"
 
-#include "engine/digit_maps.h"
+#include "engine/digit_alphabet.h"
 #include "mp/mp.h"
 
 using StartUp = MainDialog;
@@ -25,7 +25,7 @@ TEST_F(StartUp, OpensInBaseXModeWithRadix64DefaultAlphabetAndHexAsSource)
     EXPECT_FALSE(state().pow2_mode);
     EXPECT_FALSE(state().refreshing);
     ASSERT_NE(current_context(), nullptr);
-    EXPECT_EQ(current_context()->io_base, 16);
+    EXPECT_EQ(current_context()->max_words, 8193);  // started for the dialog's 32,767 bytes
     EXPECT_NE(state().engine, nullptr);
 }
 
