@@ -1,7 +1,10 @@
 // Fuzz target: the library reading arbitrary text in every io_base (errors recorded, not fatal), and
 // for every text that reads without error: writing it back and reading that again gives the same
-// number, and (natively) GMP agrees on the value of a plain integer text.
+// number, and (natively) GMP agrees on the value of a plain integer text. The same bytes, each taken
+// modulo the radix, as digit values: cindigits reads what cinstr reads from those digits as text,
+// cotdigits writes them back without leading zeros, and cotbytes/cinbytes carry the number unchanged.
 // Input: the first byte picks io_base 2-256, the rest is the text (it ends at its first NUL).
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -88,6 +91,40 @@ void check_with_gmp(const std::string& text, int radix)
 }
 #endif
 
+// The input's bytes modulo radix as digit values, read by cindigits and by cinstr from the same digits
+// as characters (radix 2-60 and the Base64 ones of 64) or codes (the other radixes): both agree, and the number writes back as those values.
+void check_digit_values(const std::string& text, int radix)
+{
+    mp_context* mp = current_context();
+    std::vector<uint8_t> values(text.begin(), text.end());
+    std::string chars(values.size(), '\0');
+    for (size_t i = 0; i < values.size(); ++i) {
+        values[i] = static_cast<uint8_t>(values[i] % radix);
+        chars[i] = radix <= 60 ? DIGITS60[values[i]] : radix == 64 ? DIGITS64[values[i]] : static_cast<char>(values[i]);
+    }
+    mp->io_base = radix;
+    const int read = cindigits(number_y, values.data(), static_cast<int32_t>(values.size()));
+    const int code = mp->error_number;
+    mp->error_number = 0;
+    mp->input_length = radix > 60 ? static_cast<int32_t>(chars.size()) : 0;
+    cinstr(number_x, chars.c_str());
+    require(mp->error_number == code && (code == 0 || code == 3) && read == (code ? 0 : int(values.size())));
+    mp->error_number = 0;
+    if (code != 0)
+        return;
+    require(same_number(number_x, number_y));
+
+    static std::vector<uint8_t> written(1 << 21);
+    const size_t first = std::min(values.size() - 1, size_t(std::find_if(values.begin(), values.end(),
+                                                                           [](uint8_t v) { return v != 0; }) - values.begin()));
+    const int count = values.empty() ? 0 : cotdigits(number_x, written.data());
+    require(values.empty() || (size_t(count) == values.size() - first &&
+                               std::equal(values.begin() + long(first), values.end(), written.begin())));
+    const int bytes = cotbytes(number_x, written.data());
+    cinbytes(number_y, written.data(), bytes);
+    require(mp->error_number == 0 && same_number(number_x, number_y));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
@@ -100,6 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
     const int radix = 2 + input[0] % 255;
     const std::string text(reinterpret_cast<const char*>(input) + 1, size - 1);
     const char* c_text = text.c_str();
+    check_digit_values(text, radix);
 
     mp->io_base = radix;
     const int read = cinstr(number_x, c_text);
