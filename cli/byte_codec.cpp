@@ -15,7 +15,6 @@ constexpr uint8_t PADDING = 0xFE;  // '=' of base32 and base64
 constexpr uint8_t REFUSED = NOT_A_DIGIT;
 static_assert(REFUSED >= NOT_DIGIT && SKIPPED >= NOT_DIGIT && PADDING >= NOT_DIGIT, "classes must not be digits");
 
-constexpr char PAD_CHAR = '=';
 constexpr unsigned BYTE_VALUES = 256;
 constexpr uint32_t Z85_RADIX = 85;
 constexpr uint64_t Z85_GROUP_MAX = UINT32_MAX;  // a group is 4 bytes

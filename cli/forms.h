@@ -60,6 +60,8 @@ bool takes_alphabet(const data_form& form);
 bool is_number(const data_form& form);
 // True for the byte forms that write text (all but raw and the numbers).
 bool is_byte_text(const data_form& form);
+// The padding character of the forms that pad.
+constexpr char PAD_CHAR = '=';
 // True for the forms that write '=' padding unless --no-padding.
 bool pads(const data_form& form);
 // True for the forms whose default digits have a lower case for --lower (hex, base16, radix 2-36).

@@ -132,7 +132,8 @@ std::string resolve_alphabets(const alphabet_requests& requests, cli_options& op
 }
 
 // Sets what needs both forms (the alphabets, and the output in lower case when lower); the reason when
-// an option does not fit its side (--wrap, --no-padding, --lower that would change nothing).
+// an option does not fit its side (--wrap, --no-padding, --lower that would change nothing), or when
+// padding would be written in an alphabet that has the padding character as a digit.
 std::string resolve_sides(const alphabet_requests& alphabets, bool lower, cli_options& options)
 {
     if (options.to.kind == form_kind::raw && options.wrap_columns != 0)
@@ -140,7 +141,13 @@ std::string resolve_sides(const alphabet_requests& alphabets, bool lower, cli_op
     if (!options.padding && !pads(options.to))
         return "--no-padding: " + side_name("--to", options.to) + " has no padding";
     std::string problem = resolve_alphabets(alphabets, options);
-    if (!problem.empty() || !lower)
+    if (!problem.empty())
+        return problem;
+    // A digit that is also the padding character would make the padded text read back otherwise.
+    if (options.padding && pads(options.to) && options.to_alphabet[PAD_CHAR] != NOT_A_DIGIT)
+        return "--no-padding is needed: the alphabet of " + side_name("--to", options.to) + " holds " +
+               describe_char(PAD_CHAR) + ", its padding character";
+    if (!lower)
         return problem;
     if (!has_lower_case(options.to) || options.to_alphabet.digits() != default_alphabet(options.to).digits())
         return "--lower: " + side_name("--to", options.to) + " has no lower case of its default digits";

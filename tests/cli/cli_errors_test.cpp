@@ -134,6 +134,11 @@ TEST(CliErrors, UsageErrors)
          "",
          exit_status::usage_error,
          u + "--alphabet: unknown alphabet 'Flicker' (did you mean 'flickr'? --list-alphabets prints the names)"},
+        // Padding that would read back as a digit.
+        {{"--from", "raw", "--to", "base64", "--alphabet", "=BCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"},
+         "",
+         exit_status::usage_error,
+         u + "--no-padding is needed: the alphabet of --to base64 holds '=', its padding character"},
         // Options that would change nothing of the output form.
         {{"--from", "raw", "--to", "hex", "--no-padding"},
          "",

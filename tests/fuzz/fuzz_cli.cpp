@@ -72,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size)
         return 0;
     std::vector<std::string> there = {"--from", "raw", "--to", form_name(options.to), "--keep-leading-zeros"};
     std::vector<std::string> back = {"--from", form_name(options.to), "--to", "raw", "--keep-leading-zeros"};
+    if (!options.padding)
+        there.push_back("--no-padding");
     if (takes_alphabet(options.to)) {
         there.insert(there.end(), {"--to-alphabet", std::string(options.to_alphabet.digits())});
         back.insert(back.end(), {"--from-alphabet", std::string(options.to_alphabet.digits())});
