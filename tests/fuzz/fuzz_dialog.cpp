@@ -387,13 +387,16 @@ void run_action(HWND dialog, dialog_model& m, action_reader& in)
         const bool bits = in.byte() % 2;
         const std::string keys = in.chunk();
         HWND edit = control(dialog, bits ? IDC_POW2_BITS : IDC_BYTE_UNIT);
+        const std::string bits_before = text(dialog, IDC_POW2_BITS);
         step(dialog, m, false, [&] {
             if (IsWindowVisible(edit))
                 headless_type_over(edit, keys.c_str());
         });
         BOOL read = FALSE;
         const UINT n = GetDlgItemInt(dialog, IDC_POW2_BITS, &read, FALSE);
-        if (bits && IsWindowVisible(edit) && n <= 1000000)
+        // The unit follows a change of the bits; keys the edit refuses leave a unit typed by hand.
+        const bool bits_changed = text(dialog, IDC_POW2_BITS) != bits_before;
+        if (bits && bits_changed && IsWindowVisible(edit) && n <= 1000000)
             require(counter(dialog, IDC_BYTE_UNIT) == (n <= 8 ? 1 : n <= 16 ? 2 : n <= 32 ? 4 : 4 * ((n + 31) / 32)));
         break;
     }
