@@ -5,7 +5,7 @@
 
 #include "platform/win32.h"
 #include "ui/dialog_state.h"
-#include "ui/dialog_tables.h"
+#include "ui/control_lists.h"
 
 // Dialog procedure of IDD_MAIN: runs the command of each message and returns 0 for every message.
 INT_PTR CALLBACK main_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
