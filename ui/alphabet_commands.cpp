@@ -1,7 +1,7 @@
-// The alphabet and radix commands.
+#include "ui/alphabet_commands.h"
+
 #include <cstring>
 
-#include "ui/dialog.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
 

@@ -1,5 +1,5 @@
-// Rev. HEX and CLear ALL.
-#include "ui/dialog.h"
+#include "ui/field_commands.h"
+
 #include "ui/field_text.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
