@@ -4,6 +4,7 @@
 
 #include "ui/refresh.h"
 #include "ui/resource.h"
+#include "ui/status_texts.h"
 
 void use_default_alphabet(HWND dialog, dialog_state& state)
 {

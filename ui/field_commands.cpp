@@ -3,6 +3,7 @@
 #include "ui/field_text.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
+#include "ui/status_texts.h"
 
 void reverse_hex(HWND dialog, dialog_state& state)
 {
