@@ -1,6 +1,5 @@
 #pragma once
-// The outcomes of the engine's calls, each with the status-line text the program shows for it.
-#include <cstdint>
+// The outcomes of the engine's calls, as values: what a program shows for each is its own choice.
 
 // What one conversion call did.
 enum class conversion_status {
@@ -26,10 +25,3 @@ enum class alphabet_outcome {
 
 // Which alphabet the BASE(X) text is written and read in.
 enum class alphabet_choice { default_alphabet, custom_alphabet };
-
-// The status-line text of each outcome, e.g. "HEX Changed OK." or "Idle." for cleared.
-const char* status_text(conversion_status status);
-// "Base Number Changed." / "Invalid Base Number, should be [2,60] or 64."
-const char* status_text(radix_outcome outcome);
-// "Not enough chars for custom base table ..." / "... has repeated chars ..." / "... updated ..."
-const char* status_text(alphabet_outcome outcome);

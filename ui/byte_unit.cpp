@@ -1,4 +1,5 @@
-#include "ui/dialog.h"
+#include "ui/byte_unit.h"
+
 #include "ui/resource.h"
 
 uint32_t byte_unit_for_bits(uint32_t n)

@@ -1,6 +1,14 @@
-#include "ui/dialog.h"
+#include "ui/dialog_proc.h"
+
+#include "ui/alphabet_commands.h"
+#include "ui/byte_unit.h"
+#include "ui/control_lists.h"
+#include "ui/dialog_state.h"
+#include "ui/field_commands.h"
+#include "ui/modes.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
+#include "ui/startup.h"
 
 // Button clicks: the five reverse buttons share one command.
 static void on_clicked(HWND dialog, dialog_state& state, int id)

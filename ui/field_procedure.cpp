@@ -128,17 +128,17 @@ bool replace_selection_in_pieces(HWND field, const char* inserted)
     const bool rest_cut = text.size() > selected.end;
     if (rest_cut && !room_before_rest(field, text.size() - selected.end))
         return false;
-    // What the control raises while the rest is moved is not the edit's: an outer scope drops it.
-    quiet_scope moving;
-    enter_quiet_scope(moving, dialog, field);
-    if (rest_cut)
-        cut_rest_off(dialog, field, text, selected.end, selected, rest);
-    const raised_codes raised =
-        replace_field_range(dialog, field, selected.start, selected.end, inserted, length, false);
-    if (rest_cut)
-        put_rest_back(dialog, field, rest);
-    SendMessageA(field, EM_SCROLLCARET, 0, 0);
-    leave_quiet_scope(moving);
+    raised_codes raised = {{}, 0};
+    {
+        // What the control raises while the rest is moved is not the edit's: an outer scope drops it.
+        const quiet_scope moving(dialog, field);
+        if (rest_cut)
+            cut_rest_off(dialog, field, text, selected.end, selected, rest);
+        raised = replace_field_range(dialog, field, selected.start, selected.end, inserted, length, false);
+        if (rest_cut)
+            put_rest_back(dialog, field, rest);
+        SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    }
     raise_codes(dialog, field, raised);
     return true;
 }
@@ -210,15 +210,18 @@ bool edit_before_rest(HWND field, WNDPROC original, UINT message, WPARAM wparam,
         !room_before_rest(field, text.size() - reach))
         return false;
     HWND dialog = GetParent(field);
-    quiet_scope moving, edit_scope;
-    enter_quiet_scope(moving, dialog, field);
-    cut_rest rest;
-    cut_rest_off(dialog, field, text, reach, selected, rest);
-    enter_quiet_scope(edit_scope, dialog, field);
-    CallWindowProcA(original, field, message, wparam, lparam);
-    const raised_codes raised = leave_quiet_scope(edit_scope);
-    put_rest_back(dialog, field, rest);
-    leave_quiet_scope(moving);
+    raised_codes raised = {{}, 0};
+    {
+        const quiet_scope moving(dialog, field);
+        cut_rest rest;
+        cut_rest_off(dialog, field, text, reach, selected, rest);
+        {
+            const quiet_scope edit_scope(dialog, field);
+            CallWindowProcA(original, field, message, wparam, lparam);
+            raised = edit_scope.raised();
+        }
+        put_rest_back(dialog, field, rest);
+    }
     raise_codes(dialog, field, raised);
     return true;
 }

@@ -82,10 +82,9 @@ size_t common_tail(const char* a, const char* b, size_t n)
 raised_codes replace_field_range(HWND dialog, HWND field, size_t from, size_t to, const char* text, size_t length,
                                  bool undoable)
 {
-    quiet_scope scope;
-    enter_quiet_scope(scope, dialog, field);
+    const quiet_scope scope(dialog, field);
     write_pieces(field, from, to, text, length, undoable);
-    return leave_quiet_scope(scope);
+    return scope.raised();
 }
 
 void set_field_text(HWND dialog, int id, const char* text)
@@ -104,8 +103,7 @@ void set_field_text(HWND dialog, int id, const char* text)
     if (tail > field_piece_size(text + length - tail, tail))
         tail = 0;
 
-    quiet_scope scope;
-    enter_quiet_scope(scope, dialog, field);
+    const quiet_scope scope(dialog, field);
     if (head != old_length - tail || head != length - tail) {
         // The program's writes ignore the typing limit, as WM_SETTEXT does.
         LRESULT limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
@@ -117,5 +115,4 @@ void set_field_text(HWND dialog, int id, const char* text)
     SendMessageA(field, EM_SCROLLCARET, 0, 0);
     SendMessageA(field, EM_EMPTYUNDOBUFFER, 0, 0);
     SendMessageA(field, EM_SETMODIFY, FALSE, 0);
-    leave_quiet_scope(scope);
 }

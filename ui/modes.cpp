@@ -1,5 +1,5 @@
-// The source choice and the two modes of the dialog.
-#include "ui/dialog.h"
+#include "ui/modes.h"
+
 #include "ui/resource.h"
 
 void select_source(HWND dialog, dialog_state& state, source_index source)

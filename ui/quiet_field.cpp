@@ -16,39 +16,42 @@ void note_code(raised_codes& raised, int code)
         raised.codes[raised.count++] = code;
 }
 
-LRESULT CALLBACK quiet_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+}  // namespace
+
+LRESULT CALLBACK quiet_scope::procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
 {
     quiet_scope* scope = static_cast<quiet_scope*>(GetPropA(dialog, QUIET_SCOPE));
-    if (message == WM_COMMAND && (HWND)lparam == scope->field) {
+    if (message == WM_COMMAND && (HWND)lparam == scope->field_) {
         // Scrolling follows the view, which the pieces move on their way and the writer restores.
         const int code = HIWORD(wparam);
         if (code != EN_VSCROLL && code != EN_HSCROLL)
-            note_code(scope->raised, code);
+            note_code(scope->noted_, code);
         return 0;
     }
-    return CallWindowProcA(scope->dialog_procedure, dialog, message, wparam, lparam);
+    return CallWindowProcA(scope->dialog_procedure_, dialog, message, wparam, lparam);
 }
 
-}  // namespace
-
-void enter_quiet_scope(quiet_scope& scope, HWND dialog, HWND field)
+quiet_scope::quiet_scope(HWND dialog, HWND field)
+    : dialog_(dialog), field_(field), outer_(GetPropA(dialog, QUIET_SCOPE))
 {
-    scope = quiet_scope{dialog, field, nullptr, GetPropA(dialog, QUIET_SCOPE), {{}, 0}};
-    SetPropA(dialog, QUIET_SCOPE, &scope);
-    scope.dialog_procedure =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)quiet_procedure));
+    SetPropA(dialog, QUIET_SCOPE, this);
+    dialog_procedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)procedure));
 }
 
-raised_codes leave_quiet_scope(quiet_scope& scope)
+quiet_scope::~quiet_scope()
 {
-    SetWindowLongPtrA(scope.dialog, GWLP_WNDPROC, (LONG_PTR)scope.dialog_procedure);
-    if (scope.outer)
-        SetPropA(scope.dialog, QUIET_SCOPE, scope.outer);
+    SetWindowLongPtrA(dialog_, GWLP_WNDPROC, (LONG_PTR)dialog_procedure_);
+    if (outer_)
+        SetPropA(dialog_, QUIET_SCOPE, outer_);
     else
-        RemovePropA(scope.dialog, QUIET_SCOPE);
+        RemovePropA(dialog_, QUIET_SCOPE);
+}
+
+raised_codes quiet_scope::raised() const
+{
     // One edit raises EN_MAXTEXT before it changes anything; a piece cut by the limit raises it after
     // the earlier pieces' changes.
-    raised_codes& raised = scope.raised;
+    raised_codes raised = noted_;
     std::stable_sort(raised.codes, raised.codes + raised.count,
                      [](int a, int b) { return (a == EN_MAXTEXT ? 0 : 1) < (b == EN_MAXTEXT ? 0 : 1); });
     return raised;
@@ -56,8 +59,8 @@ raised_codes leave_quiet_scope(quiet_scope& scope)
 
 bool field_is_quiet(HWND dialog, HWND field)
 {
-    for (HANDLE at = GetPropA(dialog, QUIET_SCOPE); at; at = static_cast<quiet_scope*>(at)->outer)
-        if (static_cast<quiet_scope*>(at)->field == field)
+    for (HANDLE at = GetPropA(dialog, QUIET_SCOPE); at; at = static_cast<quiet_scope*>(at)->outer_)
+        if (static_cast<quiet_scope*>(at)->field_ == field)
             return true;
     return false;
 }

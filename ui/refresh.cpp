@@ -3,6 +3,7 @@
 #include "ui/dialog_state.h"
 #include "ui/field_text.h"
 #include "ui/resource.h"
+#include "ui/status_texts.h"
 
 namespace {
 

@@ -1,7 +1,10 @@
-// Start-up and close of the main dialog.
-#include "ui/dialog.h"
+#include "ui/startup.h"
+
+#include "ui/alphabet_commands.h"
+#include "ui/control_lists.h"
 #include "ui/field_procedure.h"
 #include "ui/font.h"
+#include "ui/modes.h"
 #include "ui/resource.h"
 
 void init_dialog(HWND dialog)

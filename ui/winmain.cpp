@@ -1,6 +1,6 @@
 // Entry point of the program: one modal dialog; the command line and show command are not used.
 #include "platform/win32.h"
-#include "ui/dialog.h"
+#include "ui/dialog_proc.h"
 #include "ui/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)

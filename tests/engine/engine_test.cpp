@@ -295,25 +295,4 @@ TEST(EngineLife, TheEngineStartsTheLibraryAndItsEndReleasesIt)
     }
 }
 
-TEST(EngineStatus, EachOutcomeHasItsText)
-{
-    const struct {
-        const char* text;
-        const char* expected;
-    } cases[] = {
-        {status_text(conversion_status::cleared), "Idle."},
-        {status_text(conversion_status::hex_changed), "HEX Changed OK."},
-        {status_text(conversion_status::ascii_changed), "ASCII Changed OK."},
-        {status_text(conversion_status::basex_changed), "BASE(X) Changed OK."},
-        {status_text(conversion_status::basex_too_big), "BASE(X) too big, should be at most 32767 bytes."},
-        {status_text(radix_outcome::changed), "Base Number Changed."},
-        {status_text(radix_outcome::invalid), "Invalid Base Number, should be [2,60] or 64."},
-        {status_text(alphabet_outcome::not_enough_chars), "Not enough chars for custom base table ..."},
-        {status_text(alphabet_outcome::repeated_chars), "Custom base table has repeated chars ..."},
-        {status_text(alphabet_outcome::stored), "Custom base table updated ..."},
-    };
-    for (const auto& c : cases)
-        EXPECT_STREQ(c.text, c.expected);
-}
-
 }  // namespace

@@ -23,7 +23,8 @@
 #include "platform/headless_hooks.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/reference/reference.h"
-#include "ui/dialog.h"
+#include "ui/dialog_proc.h"
+#include "ui/dialog_state.h"
 #include "ui/resource.h"
 
 namespace {

@@ -8,7 +8,8 @@
 #include "engine/engine.h"
 #include "mp/mp.h"
 #include "platform/headless_hooks.h"
-#include "ui/dialog.h"
+#include "ui/dialog_proc.h"
+#include "ui/dialog_state.h"
 #include "ui/resource.h"
 
 class MainDialog : public ::testing::Test {

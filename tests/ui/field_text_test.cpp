@@ -10,6 +10,7 @@
 #include "platform/win32.h"
 #include "ui/field_procedure.h"
 #include "ui/field_text.h"
+#include "ui/quiet_field.h"
 #include "ui/resource.h"
 
 namespace {
@@ -191,6 +192,35 @@ TEST_F(FieldText, ARangeReplacedInPiecesRaisesWhatOneReplaceRaises)
         EXPECT_EQ(SendMessageA(field(IDC_BASEX), EM_GETMODIFY, 0, 0) != 0,
                   SendMessageA(field(IDC_HEX), EM_GETMODIFY, 0, 0) != 0);
     }
+}
+
+TEST_F(FieldText, QuietScopesNestAndEachNotesWhatItsFieldRaisesWhileItIsTheInnermost)
+{
+    HWND edit = field(IDC_BASEX);
+    const std::vector<int> one_edit = {EN_UPDATE, EN_CHANGE};
+    const auto codes = [](const quiet_scope& scope) {
+        const raised_codes raised = scope.raised();
+        return std::vector<int>(raised.codes, raised.codes + raised.count);
+    };
+    const LONG_PTR procedure = GetWindowLongPtrA(dialog, GWLP_WNDPROC);
+    {
+        const quiet_scope outer(dialog, edit);
+        {
+            const quiet_scope inner(dialog, edit);
+            SendMessageA(edit, EM_REPLACESEL, FALSE, (LPARAM) "12");
+            EXPECT_EQ(codes(inner), one_edit);
+        }
+        EXPECT_TRUE(codes(outer).empty());
+        EXPECT_TRUE(field_is_quiet(dialog, edit));
+        SendMessageA(edit, EM_REPLACESEL, FALSE, (LPARAM) "3");
+        EXPECT_EQ(codes(outer), one_edit);
+    }
+    EXPECT_FALSE(field_is_quiet(dialog, edit));
+    EXPECT_EQ(GetWindowLongPtrA(dialog, GWLP_WNDPROC), procedure) << "the dialog's procedure is restored";
+    EXPECT_TRUE(notifications.empty());
+    SendMessageA(edit, EM_REPLACESEL, FALSE, (LPARAM) "4");
+    EXPECT_EQ(notifications, (std::vector<std::pair<int, int>>{{IDC_BASEX, EN_UPDATE}, {IDC_BASEX, EN_CHANGE}}));
+    EXPECT_EQ(text_of(edit), "1234");
 }
 
 TEST(FieldPieceSize, OnlyARunOfDigitsLongerThanASmallPieceTakesSmallPieces)

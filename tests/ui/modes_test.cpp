@@ -1,5 +1,6 @@
 // The two modes of the dialog and the ByteUnit rule of Base(2^n) mode.
 #include "dialog_fixture.h"
+#include "ui/byte_unit.h"
 
 using Modes = MainDialog;
 

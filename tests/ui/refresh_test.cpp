@@ -1,5 +1,6 @@
 // The refresh cycle against the main dialog's template: the real controls under Windows, the
-// headless layer natively. The dialog procedure does nothing but record notifications.
+// headless layer natively. The dialog procedure does nothing but record notifications. Last, the status
+// texts that the refresh and the commands write.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "ui/field_text.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
+#include "ui/status_texts.h"
 
 namespace {
 
@@ -322,6 +324,27 @@ TEST_F(RefreshCycle, RefusedValueThroughRealControls)
     EXPECT_EQ(v.hex, "");
     EXPECT_EQ(v.ascii, "");
     EXPECT_EQ(v.counts, "0 0 43691 0");
+}
+
+TEST(StatusTexts, EachOutcomeHasItsText)
+{
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {status_text(conversion_status::cleared), "Idle."},
+        {status_text(conversion_status::hex_changed), "HEX Changed OK."},
+        {status_text(conversion_status::ascii_changed), "ASCII Changed OK."},
+        {status_text(conversion_status::basex_changed), "BASE(X) Changed OK."},
+        {status_text(conversion_status::basex_too_big), "BASE(X) too big, should be at most 32767 bytes."},
+        {status_text(radix_outcome::changed), "Base Number Changed."},
+        {status_text(radix_outcome::invalid), "Invalid Base Number, should be [2,60] or 64."},
+        {status_text(alphabet_outcome::not_enough_chars), "Not enough chars for custom base table ..."},
+        {status_text(alphabet_outcome::repeated_chars), "Custom base table has repeated chars ..."},
+        {status_text(alphabet_outcome::stored), "Custom base table updated ..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.text, c.expected);
 }
 
 }  // namespace

@@ -1,2 +1,2 @@
 #include "mp/mp.h"
-#include "ui/dialog.h"
+#include "ui/dialog_proc.h"

@@ -1,4 +1,6 @@
-#include "engine/status.h"
+#include "ui/status_texts.h"
+
+#include <cstdint>
 
 #include "engine/limits.h"
 

@@ -1,4 +1,4 @@
-#include "ui/dialog_tables.h"
+#include "ui/control_lists.h"
 
 #include "engine/limits.h"
 #include "ui/resource.h"

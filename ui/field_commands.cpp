@@ -1,8 +1,9 @@
-// Rev. HEX and CLear ALL.
-#include "ui/dialog.h"
+#include "ui/field_commands.h"
+
 #include "ui/field_text.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
+#include "ui/status_texts.h"
 
 void reverse_hex(HWND dialog, dialog_state& state)
 {

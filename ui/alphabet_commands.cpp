@@ -1,9 +1,10 @@
-// The alphabet and radix commands.
+#include "ui/alphabet_commands.h"
+
 #include <cstring>
 
-#include "ui/dialog.h"
 #include "ui/refresh.h"
 #include "ui/resource.h"
+#include "ui/status_texts.h"
 
 void use_default_alphabet(HWND dialog, dialog_state& state)
 {

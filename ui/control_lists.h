@@ -1,5 +1,6 @@
 #pragma once
-// Fixed tables of the main dialog: the source choices, the controls of each mode and the text limits.
+// Fixed lists of the main dialog's controls: the source choices, the controls of each mode and the text
+// limits.
 #include "platform/win32.h"
 
 // The source choices in the order of source_choices.
