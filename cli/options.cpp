@@ -155,101 +155,140 @@ std::string resolve_sides(const alphabet_requests& alphabets, bool lower, cli_op
     return "";
 }
 
+// Everything the arguments give before their combination is checked.
+struct command_reading {
+    cli_options options;
+    alphabet_requests alphabets;
+    std::optional<data_form> from, to;
+    bool have_file = false;
+    bool lower = false;
+};
+
+// An argument that is the FILE rather than an option: "-", an empty one, or one not starting with '-'.
+bool is_file_argument(const std::string& arg)
+{
+    return arg == "-" || arg.empty() || arg[0] != '-';
+}
+
+// Takes arg as the FILE ("-": standard input); the reason when a FILE was given already.
+std::string take_file(const std::string& arg, command_reading& reading)
+{
+    cli_options& options = reading.options;
+    if (reading.have_file)
+        return "more than one FILE: '" + (options.from_file ? options.file : "-") + "' and '" + arg + "'";
+    reading.have_file = true;
+    options.from_file = arg != "-";
+    options.file = arg;
+    return "";
+}
+
+// One option found in the arguments, with its value ("" for a flag), or the reason it cannot be read.
+struct option_reading {
+    const option_spec* option = nullptr;
+    std::string value;
+    std::string error;
+};
+
+// Reads the option args[at] names, and its value: after "=" in "--name=value", glued to a short option
+// ("-w76"), or else the next argument, which at then moves to.
+option_reading read_option(const std::vector<std::string>& args, size_t& at)
+{
+    const std::string& arg = args[at];
+    std::string name = arg;
+    std::optional<std::string> value;
+    if (arg.compare(0, 2, "--") == 0 && arg.find('=') != std::string::npos) {
+        name = arg.substr(0, arg.find('='));
+        value = arg.substr(arg.find('=') + 1);
+    } else if (arg.compare(0, 2, "--") != 0 && arg.size() > 2) {
+        name = arg.substr(0, 2);
+        value = arg.substr(2);
+    }
+    option_reading read;
+    read.option = find_option(name);
+    if (read.option == nullptr) {
+        read.error = "unknown option '" + arg + "'";
+        return read;
+    }
+    const bool takes_value = read.option->argument[0] != '\0';
+    if (!takes_value && value)
+        read.error = std::string(read.option->long_name) + " takes no value";
+    else if (takes_value && !value && at + 1 == args.size())
+        read.error = std::string(read.option->long_name) + " needs " + read.option->argument;
+    else if (takes_value)
+        read.value = value ? *value : args[++at];
+    return read;
+}
+
+// Records what the option says; the reason when its value is no form (--from, --to) or no number of
+// columns (--wrap). --help, --version and --list-alphabets set the action.
+std::string apply_option(const option_spec& option, const std::string& value, command_reading& reading)
+{
+    cli_options& options = reading.options;
+    switch (option.id) {
+    case option_id::help: options.action = cli_action::help; break;
+    case option_id::version: options.action = cli_action::version; break;
+    case option_id::list_alphabets: options.action = cli_action::list_alphabets; break;
+    case option_id::from:
+    case option_id::to: {
+        std::optional<data_form> form = parse_form(value);
+        if (!form)
+            return std::string(option.long_name) + ": '" + value + "' is not a form (" + form_names() + ")";
+        (option.id == option_id::from ? reading.from : reading.to) = form;
+        break;
+    }
+    case option_id::alphabet: reading.alphabets.both = value; break;
+    case option_id::from_alphabet: reading.alphabets.from = value; break;
+    case option_id::to_alphabet: reading.alphabets.to = value; break;
+    case option_id::keep_leading_zeros: options.keep_leading_zeros = true; break;
+    case option_id::ignore_garbage: options.ignore_garbage = true; break;
+    case option_id::lines: options.lines = true; break;
+    case option_id::lower: reading.lower = true; break;
+    case option_id::no_padding: options.padding = false; break;
+    case option_id::wrap: {
+        std::optional<uint32_t> columns = parse_columns(value);
+        if (!columns)
+            return "--wrap: '" + value + "' is not a number of columns (0 to " + std::to_string(MAX_WRAP_COLUMNS) + ")";
+        options.wrap_columns = *columns;
+        break;
+    }
+    }
+    return "";
+}
+
+// The checks of the whole line: both forms given, then what depends on them (resolve_sides); the
+// reason when they fail.
+std::string finish_command(command_reading& reading)
+{
+    if (!reading.from || !reading.to)
+        return !reading.from ? "--from FORM is missing" : "--to FORM is missing";
+    reading.options.from = *reading.from;
+    reading.options.to = *reading.to;
+    return resolve_sides(reading.alphabets, reading.lower, reading.options);
+}
+
 }  // namespace
 
 parsed_command parse_command(const std::vector<std::string>& args)
 {
-    parsed_command result;
-    cli_options& options = result.options;
-    alphabet_requests alphabets;
-    std::optional<data_form> from, to;
-    bool have_file = false;
+    command_reading reading;
     bool options_ended = false;
-    bool lower = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (options_ended || arg == "-" || arg.empty() || arg[0] != '-') {
-            if (have_file) {
-                result.error =
-                    "more than one FILE: '" + (options.from_file ? options.file : "-") + "' and '" + arg + "'";
-                return result;
-            }
-            have_file = true;
-            options.from_file = arg != "-";
-            options.file = arg;
-            continue;
-        }
-        if (arg == "--") {
+    for (size_t at = 0; at < args.size(); ++at) {
+        const std::string& arg = args[at];
+        std::string error;
+        if (options_ended || is_file_argument(arg)) {
+            error = take_file(arg, reading);
+        } else if (arg == "--") {
             options_ended = true;
-            continue;
+        } else {
+            option_reading read = read_option(args, at);
+            error = read.error.empty() ? apply_option(*read.option, read.value, reading) : read.error;
+            // --help, --version and --list-alphabets take effect where they stand
+            if (reading.options.action != cli_action::convert)
+                return {std::move(reading.options), error};
         }
-        // The value: after "=" in "--name=value", glued to a short option ("-w76"), or the next argument.
-        std::string name = arg;
-        std::optional<std::string> value;
-        if (arg.compare(0, 2, "--") == 0 && arg.find('=') != std::string::npos) {
-            name = arg.substr(0, arg.find('='));
-            value = arg.substr(arg.find('=') + 1);
-        } else if (arg.compare(0, 2, "--") != 0 && arg.size() > 2) {
-            name = arg.substr(0, 2);
-            value = arg.substr(2);
-        }
-        const option_spec* option = find_option(name);
-        if (option == nullptr) {
-            result.error = "unknown option '" + arg + "'";
-            return result;
-        }
-        if (option->argument[0] == '\0' && value) {
-            result.error = std::string(option->long_name) + " takes no value";
-            return result;
-        }
-        if (option->argument[0] != '\0' && !value) {
-            if (i + 1 == args.size()) {
-                result.error = std::string(option->long_name) + " needs " + option->argument;
-                return result;
-            }
-            value = args[++i];
-        }
-        switch (option->id) {
-        case option_id::help: options.action = cli_action::help; return result;
-        case option_id::version: options.action = cli_action::version; return result;
-        case option_id::list_alphabets: options.action = cli_action::list_alphabets; return result;
-        case option_id::from:
-        case option_id::to: {
-            std::optional<data_form> form = parse_form(*value);
-            if (!form) {
-                result.error =
-                    std::string(option->long_name) + ": '" + *value + "' is not a form (" + form_names() + ")";
-                return result;
-            }
-            (option->id == option_id::from ? from : to) = form;
-            break;
-        }
-        case option_id::alphabet: alphabets.both = value; break;
-        case option_id::from_alphabet: alphabets.from = value; break;
-        case option_id::to_alphabet: alphabets.to = value; break;
-        case option_id::keep_leading_zeros: options.keep_leading_zeros = true; break;
-        case option_id::ignore_garbage: options.ignore_garbage = true; break;
-        case option_id::lines: options.lines = true; break;
-        case option_id::lower: lower = true; break;
-        case option_id::no_padding: options.padding = false; break;
-        case option_id::wrap: {
-            std::optional<uint32_t> columns = parse_columns(*value);
-            if (!columns) {
-                result.error = "--wrap: '" + *value + "' is not a number of columns (0 to " +
-                               std::to_string(MAX_WRAP_COLUMNS) + ")";
-                return result;
-            }
-            options.wrap_columns = *columns;
-            break;
-        }
-        }
+        if (!error.empty())
+            return {std::move(reading.options), error};
     }
-    if (!from || !to) {
-        result.error = !from ? "--from FORM is missing" : "--to FORM is missing";
-        return result;
-    }
-    options.from = *from;
-    options.to = *to;
-    result.error = resolve_sides(alphabets, lower, options);
-    return result;
+    std::string error = finish_command(reading);
+    return {std::move(reading.options), error};
 }

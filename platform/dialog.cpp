@@ -1,7 +1,6 @@
 // Dialog creation from the template, destruction, the modal loop and its end, and the user's ways to close.
 #include <strings.h>
 
-#include "platform/dialog_template.h"
 #include "platform/window.h"
 
 struct HINSTANCE__ {
@@ -44,17 +43,22 @@ HWND make_control(HWND dialog, const control_template& t)
     control->class_name = t.class_name;
     control->text = t.text;
     control->parent = dialog;
+    control->template_font = dialog->template_font;
     return control;
 }
 
-// Builds the dialog and its controls, then sends WM_INITDIALOG. Null for an unknown template;
-// the dialog may come back already destroyed by its procedure.
+// Builds the dialog of the template registered under the id and its controls, then sends
+// WM_INITDIALOG. Null for an unknown template; the dialog may come back already destroyed by its
+// procedure.
 HWND build_dialog(LPCSTR template_name, DLGPROC proc, LPARAM init_param)
 {
-    const dialog_template& t = main_dialog_template;
-    if (!IS_INTRESOURCE(template_name) || LOWORD(template_name) != t.id)
+    const dialog_resource* resource =
+        IS_INTRESOURCE(template_name) ? find_dialog_resource(LOWORD(template_name)) : nullptr;
+    if (!resource)
         return nullptr;
+    const dialog_template& t = *resource->dialog;
     HWND dialog = window_new(KIND_DIALOG);
+    dialog->template_font = resource->font;
     // what the dialog manager adds to every dialog it makes, and to a modal frame
     dialog->style = t.style | WS_CLIPSIBLINGS | DS_3DLOOK;
     dialog->ex_style = t.ex_style | WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;

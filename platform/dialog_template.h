@@ -1,6 +1,6 @@
-// The main dialog's template as data: generated at build time from the DIALOGEX block of
-// ui/morvane.rc (platform/gen/dialog_table.cmake), so the resource script stays the one source.
-// The headless layer builds its dialog from it; the tests compare real controls against it.
+// A dialog template as data: what the DIALOGEX block of a resource script says. The headless layer
+// builds a dialog from the template registered under the id the caller names
+// (platform/dialog_resources.h); it owns no template of its own.
 #ifndef MORVANE_PLATFORM_DIALOG_TEMPLATE_H
 #define MORVANE_PLATFORM_DIALOG_TEMPLATE_H
 
@@ -31,8 +31,5 @@ struct dialog_template {
     int control_count;
     const control_template* controls;  // in template order (tab and radio-group order)
 };
-
-// The template IDD_MAIN.
-extern const dialog_template main_dialog_template;
 
 #endif

@@ -2,7 +2,6 @@
 #include <cstring>
 #include <deque>
 
-#include "platform/dialog_template.h"
 #include "platform/window.h"
 
 struct HFONT__ {
@@ -28,19 +27,16 @@ BOOL DeleteObject(HFONT font)
     return font ? TRUE : FALSE;
 }
 
-HFONT dialog_font()
+HFONT template_font(const dialog_template& t)
 {
-    static HFONT font = [] {
-        // the template's font at 96 dots per inch: character height = points * 96 / 72, rounded
-        LOGFONTA description{};
-        description.lfHeight = -((main_dialog_template.font_points * 96 + 36) / 72);
-        description.lfWeight = main_dialog_template.font_weight;
-        description.lfItalic = (BYTE)main_dialog_template.font_italic;
-        description.lfCharSet = (BYTE)main_dialog_template.font_charset;
-        strncpy(description.lfFaceName, main_dialog_template.font_face, LF_FACESIZE - 1);
-        return CreateFontIndirectA(&description);
-    }();
-    return font;
+    // character height = points * 96 / 72, rounded
+    LOGFONTA description{};
+    description.lfHeight = -((t.font_points * 96 + 36) / 72);
+    description.lfWeight = t.font_weight;
+    description.lfItalic = (BYTE)t.font_italic;
+    description.lfCharSet = (BYTE)t.font_charset;
+    strncpy(description.lfFaceName, t.font_face, LF_FACESIZE - 1);
+    return CreateFontIndirectA(&description);
 }
 
 const LOGFONTA* headless_font(HWND control)

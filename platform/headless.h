@@ -1,6 +1,7 @@
 // Headless window layer: the subset of the Win32 dialog interface that the program uses, with the
-// real names, types and values, working on in-memory controls built from the dialog template of
-// ui/morvane.rc. Everything is synchronous and single-threaded, as on the one GUI thread.
+// real names, types and values, working on in-memory controls built from dialog templates registered
+// by their owners (platform/dialog_resources.h). Everything is synchronous and single-threaded, as on
+// the one GUI thread.
 // The hooks that tests use to act as the user and to look inside are in platform/headless_hooks.h.
 #ifndef MORVANE_PLATFORM_HEADLESS_H
 #define MORVANE_PLATFORM_HEADLESS_H
@@ -189,7 +190,7 @@ struct LOGFONTA {
 };
 
 // ---- Functions ----
-// Creates the dialog of the template (only IDD_MAIN exists), sends WM_INITDIALOG with init_param and
+// Creates the dialog of the template registered under the id, sends WM_INITDIALOG with init_param and
 // runs the modal loop: the driver set by headless_set_modal_driver acts as the user. Once the loop ends,
 // returns EndDialog's result and destroys the dialog; 0 when the dialog was destroyed instead; -1 when
 // the template is unknown or the driver returned with the dialog neither ended nor destroyed (the layer

@@ -110,7 +110,7 @@ LRESULT class_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     }
     if (message == WM_GETFONT)
-        return reinterpret_cast<LRESULT>(window->font ? window->font : dialog_font());
+        return reinterpret_cast<LRESULT>(window->font ? window->font : window->template_font);
     switch (window->kind) {
     case KIND_DIALOG: {
         INT_PTR handled = window_call_dialog(window, message, wparam, lparam);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_template.h"
 #include "platform/headless_hooks.h"
 
 enum window_kind { KIND_DIALOG, KIND_EDIT, KIND_STATIC, KIND_BUTTON, KIND_COMBO };
@@ -26,7 +27,8 @@ struct HWND__ {
     DLGPROC proc;                                           // for the dialog
     bool ended;                      // dialog: EndDialog was called; a modal loop ends with result
     INT_PTR result;                  // dialog: EndDialog's result
-    HFONT font;                      // WM_SETFONT's font, null: the dialog font
+    HFONT font;                      // WM_SETFONT's font, null: the template's font
+    HFONT template_font;             // the font of the template the dialog was made from
     size_t limit;                    // edit: most characters typing or EM_REPLACESEL may leave
     size_t anchor, caret;            // edit: selection ends, as EM_SETSEL gave them
     bool modified;                   // edit: EM_GETMODIFY; set by changes, cleared by WM_SETTEXT
@@ -59,7 +61,14 @@ LRESULT combo_message(HWND combo, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT plain_text_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 // WM_GETTEXT on a text: at most limit - 1 characters and a NUL; returns the count (0 when limit is 0).
 LRESULT copy_text_out(const std::string& text, WPARAM limit, LPARAM buffer);
-// The font every control of a dialog starts with.
-HFONT dialog_font();
+// A registered template and the font of the dialogs made from it.
+struct dialog_resource {
+    const dialog_template* dialog;
+    HFONT font;
+};
+// The template registered under the id, its font made on first use; null when there is none.
+const dialog_resource* find_dialog_resource(int id);
+// A font as the template describes it, at 96 dots per inch.
+HFONT template_font(const dialog_template& t);
 
 #endif

@@ -2,6 +2,7 @@
 // handles that outlive their windows.
 #include <string>
 
+#include "platform/dialog_resources.h"
 #include "platform/headless_hooks.h"
 #include "tests/platform/recording_dialog.h"
 #include "ui/resource.h"
@@ -61,6 +62,58 @@ TEST(HeadlessModal, UnknownTemplatesAreRefused)
     EXPECT_EQ(CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN + 1), nullptr, recording_proc, 0), nullptr);
     EXPECT_EQ(CreateDialogParamA(nullptr, "IDD_MAIN", nullptr, recording_proc, 0), nullptr);
     EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(7), nullptr, recording_proc, 0), -1);
+}
+
+// A dialog is made from the template registered under the id it names, and draws with that template's
+// font; a later registration under the id replaces the template.
+TEST(HeadlessTemplates, DialogIsMadeFromTheTemplateRegisteredUnderItsId)
+{
+    static const control_template one_edit[] = {{7, "Edit", "x", 0, WS_CHILD | WS_VISIBLE, 0, 1, 2, 3, 4}};
+    static const control_template two_statics[] = {{8, "Static", "a", 0, WS_CHILD | WS_VISIBLE, 0, 1, 2, 3, 4},
+                                                   {9, "Static", "b", 0, WS_CHILD | WS_VISIBLE, 0, 5, 6, 7, 8}};
+    const int id = IDD_MAIN + 50;
+    // in Arial, 10 points, bold italic: nothing like the main dialog's font
+    auto arial_template = [id](int count, const control_template* controls) {
+        dialog_template t{};
+        t.id = id;
+        t.style = WS_POPUP;
+        t.caption = "";
+        t.font_face = "Arial";
+        t.font_points = 10;
+        t.font_weight = FW_BOLD;
+        t.font_italic = 1;
+        t.font_charset = ANSI_CHARSET;
+        t.control_count = count;
+        t.controls = controls;
+        return t;
+    };
+    static const dialog_template small = arial_template(1, one_edit);
+    static const dialog_template other = arial_template(2, two_statics);
+    register_dialog_template(small);
+    HWND made = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, recording_proc, 0);
+    ASSERT_NE(made, nullptr);
+    ASSERT_EQ(headless_control_count(made), 1);
+    EXPECT_STREQ(headless_text(GetDlgItem(made, 7)), "x");
+    const LOGFONTA* font = headless_font(GetDlgItem(made, 7));
+    ASSERT_NE(font, nullptr);
+    EXPECT_STREQ(font->lfFaceName, "Arial");
+    EXPECT_EQ(font->lfHeight, -13);  // 10 points at 96 dots per inch
+    EXPECT_EQ(font->lfWeight, FW_BOLD);
+    EXPECT_EQ(font->lfItalic, 1);
+    EXPECT_EQ(SendMessageA(made, WM_GETFONT, 0, 0), SendMessageA(GetDlgItem(made, 7), WM_GETFONT, 0, 0));
+    DestroyWindow(made);
+
+    HWND main_dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(IDD_MAIN), nullptr, recording_proc, 0);
+    ASSERT_NE(main_dialog, nullptr);
+    EXPECT_STREQ(headless_font(GetDlgItem(main_dialog, IDC_HEX))->lfFaceName, "Courier New");
+    DestroyWindow(main_dialog);
+
+    register_dialog_template(other);
+    made = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, recording_proc, 0);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(headless_control_count(made), 2);
+    EXPECT_EQ(GetDlgItem(made, 7), nullptr);
+    DestroyWindow(made);
 }
 
 TEST_F(HeadlessHooks, EscapeAndCloseBoxReachTheProcedure)

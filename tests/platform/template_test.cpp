@@ -2,9 +2,9 @@
 // styles and texts, and the dialog's own caption, style and font.
 #include <strings.h>
 
-#include "platform/dialog_template.h"
 #include "tests/platform/recording_dialog.h"
 #include "tests/platform/user_actions.h"
+#include "ui/main_dialog_template.h"
 #include "ui/resource.h"
 
 namespace {

@@ -1,4 +1,5 @@
-# Reads the DIALOGEX block of the resource script and writes it as a C++ table (dialog_template.h).
+# Reads the DIALOGEX block of the resource script and writes it as a C++ table (platform/dialog_template.h),
+# the definition of main_dialog_template (ui/main_dialog_template.h).
 #   cmake -DRC=<ui/morvane.rc> -DOUT=<table.cpp> -P dialog_table.cmake
 # It knows the shape the script keeps: header, STYLE, EXSTYLE, CAPTION and FONT on one line each, one
 # CONTROL statement per line, styles joined by "|". Anything else inside the block stops the build.
@@ -123,8 +124,8 @@ endif()
 restore(caption "${caption}")
 
 file(WRITE "${OUT}.tmp"
-"// Generated from ui/morvane.rc by platform/gen/dialog_table.cmake. Do not edit.
-#include \"platform/dialog_template.h\"
+"// Generated from ui/morvane.rc by ui/gen/dialog_table.cmake. Do not edit.
+#include \"ui/main_dialog_template.h\"
 #include \"ui/resource.h\"
 
 static const control_template controls[] = {
