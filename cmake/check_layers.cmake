@@ -37,6 +37,8 @@ set(window_header "^(.*/)?(platform|ui)/|^[Ww][Ii][Nn][Dd][Oo][Ww][Ss]\\.[Hh]$")
 #          rooms          except  forbidden           message
 layer_rule("mp;engine"    ""      "${window_header}"  "mp/ and engine/ include no window header")
 layer_rule("platform"     ""      "^(.*/)?ui/"        "platform/ includes nothing of ui/")
+layer_rule("engine;ui;cli;platform" "^engine/radix_converter\\.cpp$" "^(.*/)?mp/"
+           "only the radix converter (engine/radix_converter.cpp) includes a header of mp/")
 
 if(broken)
   message(FATAL_ERROR "${broken}")
