@@ -35,12 +35,18 @@ quiet_scope::quiet_scope(HWND dialog, HWND field)
     : dialog_(dialog), field_(field), outer_(GetPropA(dialog, QUIET_SCOPE))
 {
     SetPropA(dialog, QUIET_SCOPE, this);
-    dialog_procedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)procedure));
+    // Only the outermost scope replaces the procedure: an inner one that took the quiet procedure for
+    // the dialog's own would hand every other message back to itself without end.
+    if (outer_)
+        dialog_procedure_ = static_cast<quiet_scope*>(outer_)->dialog_procedure_;
+    else
+        dialog_procedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog, GWLP_WNDPROC, (LONG_PTR)procedure));
 }
 
 quiet_scope::~quiet_scope()
 {
-    SetWindowLongPtrA(dialog_, GWLP_WNDPROC, (LONG_PTR)dialog_procedure_);
+    if (!outer_)
+        SetWindowLongPtrA(dialog_, GWLP_WNDPROC, (LONG_PTR)dialog_procedure_);
     if (outer_)
         SetPropA(dialog_, QUIET_SCOPE, outer_);
     else

@@ -19,7 +19,7 @@ class quiet_scope {
 public:
     // From here on the field's notifications reach no dialog procedure.
     quiet_scope(HWND dialog, HWND field);
-    // Restores the dialog's procedure (the one the scope found) and ends the scope.
+    // Ends the scope; the outermost one restores the dialog's procedure (the one it found).
     ~quiet_scope();
     // Neither copied nor moved: the dialog holds the scope's address while it lasts.
     quiet_scope(const quiet_scope&) = delete;
@@ -35,7 +35,7 @@ private:
     HWND dialog_;
     HWND field_;
     HANDLE outer_;                        // the scope this one is nested in, if any
-    WNDPROC dialog_procedure_ = nullptr;  // the one replaced while the scope lasts
+    WNDPROC dialog_procedure_ = nullptr;  // the dialog's own, replaced while the outermost scope lasts
     raised_codes noted_ = {{}, 0};        // in the order they came
 };
 

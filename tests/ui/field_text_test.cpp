@@ -209,6 +209,10 @@ TEST_F(FieldText, QuietScopesNestAndEachNotesWhatItsFieldRaisesWhileItIsTheInner
             const quiet_scope inner(dialog, edit);
             SendMessageA(edit, EM_REPLACESEL, FALSE, (LPARAM) "12");
             EXPECT_EQ(codes(inner), one_edit);
+            // Any other message reaches the dialog's own procedure, once, from the innermost scope too.
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_HEX, EN_MAXTEXT), (LPARAM)field(IDC_HEX));
+            EXPECT_EQ(notifications, (std::vector<std::pair<int, int>>{{IDC_HEX, EN_MAXTEXT}}));
+            notifications.clear();
         }
         EXPECT_TRUE(codes(outer).empty());
         EXPECT_TRUE(field_is_quiet(dialog, edit));
