@@ -1,5 +1,5 @@
 // Radix change entry: equal word bases copy, any other pair goes through the conversion.
-#include "mp/fast_cbase.h"
+#include "mp/fast/cbase.h"
 #include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/precondition.h"

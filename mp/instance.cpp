@@ -1,7 +1,7 @@
 // The library instance: start-up, the text I/O buffer, numbers made for the caller, and shutting down.
 #include <cstdint>
 
-#include "mp/fast_cbase.h"
+#include "mp/fast/cbase.h"
 #include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/workspace.h"

@@ -1,7 +1,7 @@
 // Reading numbers from text: the digits are stored straight into the packed words of the number.
 #include <cstdio>
 
-#include "mp/fast_digits.h"
+#include "mp/fast/digits.h"
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"

@@ -3,7 +3,7 @@
 
 #include "mp/arith.h"
 #include "mp/divide.h"
-#include "mp/fast_digits.h"
+#include "mp/fast/digits.h"
 #include "mp/flash.h"
 #include "mp/instance.h"
 #include "mp/number.h"
