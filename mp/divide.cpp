@@ -2,11 +2,12 @@
 // corrected against the divisor's second word, and one add-back for a remaining excess.
 #include "mp/divide.h"
 
-#include "mp/arith.h"
+#include "mp/add.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
+#include "mp/report.h"
+#include "mp/word_ops.h"
 
 namespace {
 

@@ -2,8 +2,9 @@
 #include <cstdint>
 
 #include "mp/fast/cbase.h"
-#include "mp/instance.h"
+#include "mp/memory.h"
 #include "mp/number.h"
+#include "mp/report.h"
 #include "mp/workspace.h"
 
 namespace {

@@ -15,9 +15,10 @@
 
 #include "mp/fast/radix.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
+#include "mp/memory.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
+#include "mp/report.h"
 
 namespace {
 
