@@ -1,6 +1,7 @@
 // The library's text conversion (cinstr, cotstr) against GMP on the same random values: random bytes
 // from a fixed seed, cut to the size of each row, in the working packing of radix 16. The warm rows time
 // conversions in one started library; the cold rows start it before each one, as the console program does.
+// The long division (divide) has rows of its own.
 #include <benchmark/benchmark.h>
 #include <gmp.h>
 
@@ -10,7 +11,9 @@
 #include "bench/random_hex.h"
 #include "cli/limits.h"
 #include "engine/radix_converter.h"
+#include "mp/divide.h"
 #include "mp/mp.h"
+#include "mp/number.h"
 
 namespace {
 
@@ -116,6 +119,33 @@ void BM_converter_start(benchmark::State& state)
     }
 }
 
+// divide of a value of range(1) bytes by one of range(2) bytes (the bytes that follow it in the random
+// data), in the working packing of radix range(0). divide leaves the remainder in the dividend, so each
+// timed call starts from a copy, which costs a pass over the words against the division's product of the
+// lengths.
+void BM_divide(benchmark::State& state)
+{
+    const size_t dividend_bytes = static_cast<size_t>(state.range(1));
+    const size_t divisor_bytes = static_cast<size_t>(state.range(2));
+    mpsys(static_cast<int32_t>(2 * (MAX_DATA_BYTES + 1)), static_cast<uint32_t>(state.range(0)));
+    current_context()->io_base = 16;
+    bignum dividend = mpvar(0);
+    bignum divisor = mpvar(0);
+    bignum remainder = mpvar(0);
+    bignum quotient = mpvar(0);
+    const std::string hex = random_hex(dividend_bytes + divisor_bytes);
+    cinstr(dividend, hex.substr(0, 2 * dividend_bytes).c_str());
+    cinstr(divisor, ("1" + hex.substr(2 * dividend_bytes)).c_str());
+    for (auto _ : state) {
+        copy_number(dividend, remainder);
+        divide(remainder, divisor, quotient);
+        benchmark::DoNotOptimize(quotient->digits[0]);
+    }
+    for (bignum x : {dividend, divisor, remainder, quotient})
+        release_number(x);
+    release_context();
+}
+
 void BM_gmp_get_str(benchmark::State& state)
 {
     mpz_t z;
@@ -167,8 +197,20 @@ void cold_rows(benchmark::internal::Benchmark* b)
     b->Unit(benchmark::kMillisecond);
 }
 
+// Dividend and divisor bytes for full words (radix 16) and words of 10^9 (radix 10): small, long with a
+// divisor of half the length, and long with a divisor of one word (the short path).
+void division_rows(benchmark::internal::Benchmark* b)
+{
+    const int lengths[][2] = {{64, 32}, {4096, 2048}, {4096, 3}};
+    for (int radix : {16, 10})
+        for (const auto& length : lengths)
+            b->Args({radix, length[0], length[1]});
+    b->Unit(benchmark::kMicrosecond);
+}
+
 }  // namespace
 
+BENCHMARK(BM_divide)->Apply(division_rows);
 BENCHMARK(BM_cotstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_cinstr)->Apply(radix_and_size_rows);
 BENCHMARK(BM_gmp_get_str)->Apply(radix_and_size_rows);

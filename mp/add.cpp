@@ -1,8 +1,9 @@
 // Signed addition and subtraction of integers, in full words or in a smaller word base.
-#include "mp/arith.h"
+#include "mp/add.h"
+
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/report.h"
 
 void add_magnitudes(bignum x, bignum y, bignum z)
 {

@@ -1,9 +1,10 @@
 // Radix change entry: equal word bases copy, any other pair goes through the conversion.
-#include "mp/fast_cbase.h"
-#include "mp/instance.h"
+#include "mp/cbase.h"
+
+#include "mp/cbase_schoolbook.h"
+#include "mp/fast/cbase.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
-#include "mp/radix.h"
 
 void cbase(bignum x, uint32_t old_word_base, bignum y)
 {

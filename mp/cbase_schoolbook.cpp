@@ -1,10 +1,12 @@
 // Schoolbook radix change: the value is summed word by word against a growing power of the old word
 // base, carried out in the current word base. Quadratic in the length of the number.
-#include "mp/arith.h"
+#include "mp/cbase_schoolbook.h"
+
+#include "mp/add.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
-#include "mp/radix.h"
+#include "mp/report.h"
+#include "mp/word_ops.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Single digits of a number in the current packing.
-#include "mp/instance.h"
+#include "mp/digits.h"
+
 #include "mp/number.h"
 #include "mp/precondition.h"
-#include "mp/text_in.h"
-#include "mp/text_out.h"
+#include "mp/report.h"
 
 uint32_t digit_at(bignum x, int32_t i)
 {

@@ -1,8 +1,8 @@
 // Fractions: packing a numerator and a denominator into one number and taking them apart.
 #include "mp/flash.h"
 
-#include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/report.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 // The library instance: start-up, the text I/O buffer, numbers made for the caller, and shutting down.
 #include <cstdint>
 
-#include "mp/fast_cbase.h"
-#include "mp/instance.h"
+#include "mp/fast/cbase.h"
+#include "mp/memory.h"
 #include "mp/number.h"
+#include "mp/report.h"
 #include "mp/workspace.h"
 
 namespace {

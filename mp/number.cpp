@@ -1,7 +1,7 @@
 // Basic handling of numbers: packing, clearing, copying, signs, comparison.
 #include "mp/number.h"
 
-#include "mp/instance.h"
+#include "mp/report.h"
 
 packing packing_of(uint32_t r)
 {

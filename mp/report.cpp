@@ -1,8 +1,9 @@
 // Error report and routine trace: the names of routines and errors, printing to standard output.
+#include "mp/report.h"
+
 #include <cstdio>
 #include <cstdlib>
 
-#include "mp/instance.h"
 #include "mp/number.h"
 
 namespace {

@@ -1,12 +1,13 @@
 // Reading numbers from text: the digits are stored straight into the packed words of the number.
 #include <cstdio>
 
-#include "mp/fast_digits.h"
+#include "mp/cbase.h"
+#include "mp/digits.h"
+#include "mp/fast/digits.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
-#include "mp/radix.h"
+#include "mp/report.h"
 #include "mp/text_in.h"
 
 namespace {

@@ -1,16 +1,16 @@
 // Writing numbers as text, most significant digit first: integers, fractions and radix-point expansions.
 #include <cstdio>
 
-#include "mp/arith.h"
+#include "mp/cbase.h"
+#include "mp/digits.h"
 #include "mp/divide.h"
-#include "mp/fast_digits.h"
+#include "mp/fast/digits.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
-#include "mp/radix.h"
-#include "mp/text_in.h"
+#include "mp/report.h"
 #include "mp/text_out.h"
+#include "mp/word_ops.h"
 
 namespace {
 

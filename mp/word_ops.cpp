@@ -1,8 +1,9 @@
 // Whole-word shifts and multiplication and division of a number by one word.
-#include "mp/arith.h"
+#include "mp/word_ops.h"
+
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
+#include "mp/report.h"
 
 void mp_shift(bignum x, int32_t n, bignum w)
 {

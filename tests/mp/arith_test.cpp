@@ -3,8 +3,9 @@
 
 #include "tests/mp/support.h"
 
-#include "mp/arith.h"
+#include "mp/add.h"
 #include "mp/number.h"
+#include "mp/word_ops.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // output and the exit status. Without an error the probe exits with status 0.
 #include <cstring>
 
-#include "mp/arith.h"
+#include "mp/add.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/mp.h"
 #include "mp/number.h"
+#include "mp/report.h"
 
 namespace {
 

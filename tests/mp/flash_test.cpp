@@ -1,10 +1,10 @@
 // Fractions: packing, taking apart, and carrying them across word bases unreduced.
 #include "tests/mp/support.h"
 
-#include "mp/arith.h"
+#include "mp/cbase.h"
 #include "mp/flash.h"
 #include "mp/number.h"
-#include "mp/radix.h"
+#include "mp/word_ops.h"
 
 namespace {
 

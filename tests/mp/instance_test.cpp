@@ -1,13 +1,13 @@
 // Start-up of the instance, numbers made for the caller, the I/O buffer, and the recorded-error mode.
 #include "tests/mp/support.h"
 
-#include "mp/arith.h"
+#include "mp/add.h"
+#include "mp/digits.h"
 #include "mp/divide.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
 #include "mp/number.h"
-#include "mp/text_in.h"
-#include "mp/text_out.h"
+#include "mp/report.h"
+#include "mp/word_ops.h"
 
 namespace {
 

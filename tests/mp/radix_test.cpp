@@ -4,8 +4,8 @@
 
 #include "tests/mp/support.h"
 
+#include "mp/cbase_schoolbook.h"
 #include "mp/number.h"
-#include "mp/radix.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "tests/mp/support.h"
 
+#include "mp/digits.h"
 #include "mp/number.h"
 #include "mp/text_in.h"
 #include "mp/text_out.h"

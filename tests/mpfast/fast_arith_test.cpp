@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "mp/fast_arith.h"
+#include "mp/fast/arith.h"
 #include "oracle.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "mp/fast_radix.h"
+#include "mp/fast/radix.h"
 #include "oracle.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "mp/fast_arith.h"
-#include "mp/fast_radix.h"
+#include "mp/fast/arith.h"
+#include "mp/fast/radix.h"
 
 namespace {
 

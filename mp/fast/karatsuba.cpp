@@ -1,8 +1,8 @@
 // The product driver of the fast word-array layer: schoolbook below the thresholds, a long first operand
-// cut into pieces of the second's length, Toom-3 (fast_toom3.cpp) for long balanced operands, and the
+// cut into pieces of the second's length, Toom-3 (mp/fast/toom3.cpp) for long balanced operands, and the
 // Karatsuba step (subtractive form) otherwise; and fast_mul, which runs it on two-word limbs where the
 // compiler has a 128-bit integer, packing and unpacking the words in linear passes.
-#include "mp/fast_products.h"
+#include "mp/fast/products.h"
 
 #include "mp/precondition.h"
 

@@ -1,13 +1,13 @@
 // Schoolbook products of the fast word-array layer: column-wise product scanning over limbs of one word
 // (struct word_limbs) or, where the compiler has a 128-bit integer, two words (struct pair_limbs: base
 // 2^64, or B^2 with its column reduced by division by an invariant integer). O(n^2); the Karatsuba and
-// Toom-3 steps (fast_products.h) fall back on it below their thresholds. Internal to mp/.
+// Toom-3 steps (mp/fast/products.h) fall back on it below their thresholds. Internal to mp/.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "mp/fast_carry.h"
+#include "mp/fast/carry.h"
 
 namespace fast_detail {
 
@@ -36,7 +36,7 @@ struct pair_limbs {
 };
 #endif
 
-// Internal linkage, as in fast_carry.h.
+// Internal linkage, as in mp/fast/carry.h.
 namespace {
 
 // (hi, lo) = a[0] * b[0] + a[1] * b[-1] + ... for count terms, with lo the double-width sum of the

@@ -1,6 +1,6 @@
 // Linear passes of the fast word-array layer: the base record, strip, compare, add, subtract and the
-// product by one word. The carry chains themselves are in fast_carry.h, shared with the products.
-#include "mp/fast_carry.h"
+// product by one word. The carry chains themselves are in mp/fast/carry.h, shared with the products.
+#include "mp/fast/carry.h"
 
 #include "mp/precondition.h"
 

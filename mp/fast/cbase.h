@@ -1,5 +1,5 @@
 // The fast path of the radix change: cbase between the binary word base (2^32) and any other word base
-// through the divide-and-conquer conversion of fast_radix.h, with the schoolbook routine's results, errors
+// through the divide-and-conquer conversion of mp/fast/radix.h, with the schoolbook routine's results, errors
 // and use of scratch numbers. Its workspace is obtained once per instance, when mpsys starts it.
 #pragma once
 

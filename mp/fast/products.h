@@ -1,11 +1,12 @@
-// The subquadratic products of the fast word-array layer, defined in fast_karatsuba.cpp (the driver:
-// schoolbook, pieces, Karatsuba) and fast_toom3.cpp, and instantiated there for word_limbs and (where the
-// compiler has a 128-bit integer) pair_limbs. Internal to mp/.
+// The subquadratic products of the fast word-array layer, defined in mp/fast/karatsuba.cpp (the driver:
+// schoolbook, pieces, Karatsuba) and mp/fast/toom3.cpp, and instantiated there for word_limbs and (where the
+// compiler has a 128-bit integer) pair_limbs. One header for the two files: each step recurses through
+// the other, so they are one idea, kept in two files for their length. Internal to mp/.
 #pragma once
 
 #include <cstddef>
 
-#include "mp/fast_schoolbook.h"
+#include "mp/fast/schoolbook.h"
 
 namespace fast_detail {
 

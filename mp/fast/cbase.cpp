@@ -1,4 +1,4 @@
-// Fast radix change behind cbase; see fast_cbase.h.
+// Fast radix change behind cbase; see mp/fast/cbase.h.
 //
 // Why the conditions of fast_cbase keep the schoolbook results: that routine sums word * power over the
 // words, so its only failures are the overflow tests of add and multiply_by_word, and the largest number
@@ -8,16 +8,17 @@
 // sliver too close to call in floating point) to the schoolbook routine, which then raises error 3 as
 // always. From binary the fast path runs only with overflow_check off, when nothing is tested. With the
 // trace printing on, the schoolbook's add calls would print lines; then it runs itself.
-#include "mp/fast_cbase.h"
+#include "mp/fast/cbase.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "mp/fast_radix.h"
+#include "mp/fast/radix.h"
 #include "mp/flash.h"
-#include "mp/instance.h"
+#include "mp/memory.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
+#include "mp/report.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-// Word-at-a-time digits for the text routines; see fast_digits.h.
-#include "mp/fast_digits.h"
+// Word-at-a-time digits for the text routines; see mp/fast/digits.h.
+#include "mp/fast/digits.h"
 
-#include "mp/fast_arith.h"
+#include "mp/digits.h"
+#include "mp/fast/arith.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
-#include "mp/text_in.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The Toom-3 step of the fast products (points 0, 1, -1, 2, infinity; exact division by 2 and 3 in the
-// limb base), O(n^1.465), taken by product (fast_karatsuba.cpp) for long balanced operands.
-#include "mp/fast_products.h"
+// limb base), O(n^1.465), taken by product (mp/fast/karatsuba.cpp) for long balanced operands.
+#include "mp/fast/products.h"
 
 namespace fast_detail {
 

@@ -21,13 +21,13 @@
 //   invariant integer (normalised divisor, precomputed reciprocal); a quarter of the word products remain.
 //
 // One file per algorithm:
-// - fast_carry.h/.cpp: the carry chains (add, subtract with carry or borrow, four limbs a step), strip,
+// - mp/fast/carry.h/.cpp: the carry chains (add, subtract with carry or borrow, four limbs a step), strip,
 //   compare and the product by one word.
-// - fast_schoolbook.h/.cpp: product scanning over word and two-word limbs; below KARATSUBA_THRESHOLD*.
-// - fast_karatsuba.cpp: the product driver (schoolbook, pieces, Toom-3 or Karatsuba) and fast_mul with its
+// - mp/fast/schoolbook.h/.cpp: product scanning over word and two-word limbs; below KARATSUBA_THRESHOLD*.
+// - mp/fast/karatsuba.cpp: the product driver (schoolbook, pieces, Toom-3 or Karatsuba) and fast_mul with its
 //   packing into two-word limbs; from KARATSUBA_THRESHOLD* on the shorter operand.
-// - fast_toom3.cpp: the Toom-3 step, from TOOM3_THRESHOLD limbs on balanced operands.
-// fast_products.h declares the two recursive steps to each other.
+// - mp/fast/toom3.cpp: the Toom-3 step, from TOOM3_THRESHOLD limbs on balanced operands.
+// mp/fast/products.h declares the two recursive steps to each other.
 #pragma once
 
 #include <cstddef>

@@ -1,9 +1,9 @@
-// Radix change by divide and conquer over cached powers of the word bases; see fast_radix.h.
-#include "mp/fast_radix.h"
+// Radix change by divide and conquer over cached powers of the word bases; see mp/fast/radix.h.
+#include "mp/fast/radix.h"
 
 #include <cmath>
 
-#include "mp/fast_arith.h"
+#include "mp/fast/arith.h"
 #include "mp/precondition.h"
 
 // floor(log2(B)) of the smallest base B the workspace is sized for (B > 2^15).

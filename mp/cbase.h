@@ -1,4 +1,6 @@
-// Radix change: re-expresses a number held in one word base in the instance's current word base.
+// Radix change: re-expresses a number held in one word base in the instance's current word base, by the
+// fast path (mp/fast/cbase.h) where it gives the same result, else by the schoolbook routine
+// (mp/cbase_schoolbook.h).
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,3 @@
 // numerator and denominator separately. x = y allowed, either may be scratch6; y must not be another
 // scratch number of the conversion. Equal word bases copy.
 void cbase(bignum x, uint32_t old_word_base, bignum y);
-// The quadratic conversion behind cbase (same contract, always converts). Works in scratch0, scratch2,
-// scratch3, scratch6, scratch8 and scratch10. Traced.
-void cbase_schoolbook(bignum x, uint32_t old_word_base, bignum y);

@@ -6,11 +6,11 @@
 //   P_k = (2^32)^s held in base B. Below TO_RADIX_LEAF + 1 words: Horner's rule in base B (acc * 2^32 + w).
 // - base B -> binary (fast_from_radix): the same over base-B words with Q_k = B^s held in binary. Below
 //   FROM_RADIX_LEAF + 1 words: Horner's rule in binary (acc * B + w).
-// With Karatsuba products (fast_arith.h) a conversion of n words costs O(n^1.585); the schoolbook radix
+// With Karatsuba products (mp/fast/arith.h) a conversion of n words costs O(n^1.585); the schoolbook radix
 // change, one multiplication of a growing power and one addition per word, costs O(n^2).
 // A power-of-two B = 2^b takes neither: the bits are regrouped into b-bit words and back, O(n).
 // Towards a base B = r^k the conversion runs in the widest power W = r^j of its radix within
-// FAST_WIDEST_BASE (fast_arith.h) and regroups the digits of r into words of B at the end, O(n): the
+// FAST_WIDEST_BASE (mp/fast/arith.h) and regroups the digits of r into words of B at the end, O(n): the
 // products then work on limbs of more bits (36^6: 62 bits a two-word limb against 52 for 36^5, a sixth
 // fewer limbs; measured 3.2 ms -> 2.7 ms at 32767 bytes, bench/bench_fast.cpp).
 //

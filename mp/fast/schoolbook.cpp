@@ -1,5 +1,5 @@
-// The schoolbook product of words (fast_mul_basecase); the product scanning itself is in fast_schoolbook.h.
-#include "mp/fast_schoolbook.h"
+// The schoolbook product of words (fast_mul_basecase); the product scanning itself is in mp/fast/schoolbook.h.
+#include "mp/fast/schoolbook.h"
 
 #include "mp/precondition.h"
 

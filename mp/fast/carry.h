@@ -1,12 +1,12 @@
 // Carry chains of the fast word-array layer, for limbs of one word or (x86-64) two words: strip, compare,
 // and addition and subtraction with carry or borrow, in base 2^(limb bits) or a base B. Internal to mp/:
-// the products (fast_schoolbook.h, fast_products.h) build on these; fast_arith.h is the public face.
+// the products (mp/fast/schoolbook.h, mp/fast/products.h) build on these; mp/fast/arith.h is the public face.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "mp/fast_arith.h"
+#include "mp/fast/arith.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <x86intrin.h>

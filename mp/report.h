@@ -1,7 +1,7 @@
-// Internal interface of the library instance: error reporting, the routine trace and memory.
+// Error reporting and the routine trace: the names of routines and errors, the report printed before the
+// process ends, and the trace of the routines entered.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "mp/mp.h"
@@ -76,12 +76,3 @@ private:
 // Error 1 when digit_base has no text form (0 or above 256), error 18 without scratch numbers; true
 // when no error is recorded afterwards. For the routines that read and write text.
 bool check_text_radix(mp_context* ctx);
-
-// Zeroed allocation of count x size bytes; null while an error is recorded, error 8 when memory runs out.
-void* alloc_zeroed(size_t count, size_t size);
-// Frees a non-null block.
-void release_memory(void* block);
-// Overwrites bytes with zeros in a way the compiler keeps before a release.
-void wipe_memory(void* block, size_t bytes);
-// The zeroed instance record, by plain allocation (no error report); null on failure.
-mp_context* alloc_context_record();
