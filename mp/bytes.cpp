@@ -1,9 +1,9 @@
 // Numbers as big-endian bytes: four bytes a word of the 2^32 packing, converted from and to the working
 // packing by cbase when that is another one.
-#include "mp/instance.h"
+#include "mp/cbase.h"
 #include "mp/number.h"
 #include "mp/precondition.h"
-#include "mp/radix.h"
+#include "mp/report.h"
 
 namespace {
 

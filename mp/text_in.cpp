@@ -201,16 +201,22 @@ int read_digit_values(mp_context* ctx, bignum x, const uint8_t* values, int32_t 
     return ctx->error_number ? 0 : count;
 }
 
-// The text's number, read into scratch6 in the packing of text_word_base, converted to the working
-// packing of working_radix and copied into x; error 3 (or 13 for a fraction) beyond max_words. Returns
+// The end of cinstr and cindigits: parse reads the digits into scratch6 in the packing of the text's
+// radix (io_base) with the overflow test off and returns its count; the number is then converted to
+// the working packing and copied into x, error 3 (or 13 for a fraction) beyond max_words. Returns the
 // count, or 0 when the value is refused.
-int finish_text_read(mp_context* ctx, bignum x, uint32_t working_radix, uint32_t text_word_base, int count)
+template <class Parse> int read_through_text_packing(mp_context* ctx, bignum x, Parse parse)
 {
+    const uint32_t working_radix = ctx->digit_base;
+    choose_word_base(static_cast<uint32_t>(ctx->io_base));
+    const uint32_t text_word_base = ctx->word_base;
+    ctx->overflow_check = 0;
+    bignum parsed = ctx->scratch6;
+    const int count = parse(parsed);
     ctx->overflow_check = 1;
     choose_word_base(working_radix);
     // The capacity applies to the number in the working packing: a text may take more words of its own
     // radix than max_words. With overflow_check on, a value beyond max_words words is error 3.
-    bignum parsed = ctx->scratch6;
     cbase(parsed, text_word_base, parsed);
     if (ctx->error_number)
         return count;
@@ -236,12 +242,7 @@ int cinstr(bignum x, const char* s)
     if (ctx == nullptr)
         return 0;
     MP_EXPECTS(x != nullptr && (s != nullptr || ctx->input_from_stream));
-    const uint32_t working_radix = ctx->digit_base;
-    choose_word_base(static_cast<uint32_t>(ctx->io_base));
-    const uint32_t text_word_base = ctx->word_base;
-    ctx->overflow_check = 0;
-    const int count = instr(ctx->scratch6, s);
-    return finish_text_read(ctx, x, working_radix, text_word_base, count);
+    return read_through_text_packing(ctx, x, [s](bignum parsed) { return instr(parsed, s); });
 }
 
 int cindigits(bignum x, const uint8_t* values, int32_t count)
@@ -251,12 +252,8 @@ int cindigits(bignum x, const uint8_t* values, int32_t count)
     if (ctx == nullptr)
         return 0;
     MP_EXPECTS(x != nullptr && count >= 0 && (values != nullptr || count == 0));
-    const uint32_t working_radix = ctx->digit_base;
-    choose_word_base(static_cast<uint32_t>(ctx->io_base));
-    const uint32_t text_word_base = ctx->word_base;
-    ctx->overflow_check = 0;
-    const int read = read_digit_values(ctx, ctx->scratch6, values, count);
-    return finish_text_read(ctx, x, working_radix, text_word_base, read);
+    return read_through_text_packing(
+        ctx, x, [ctx, values, count](bignum parsed) { return read_digit_values(ctx, parsed, values, count); });
 }
 
 int32_t cinstr_digit_capacity(uint32_t radix)
