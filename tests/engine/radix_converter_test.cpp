@@ -52,27 +52,6 @@ TEST(RadixConverter, LargestValueOfTheCapacityAndHeadroomByteGoesThroughEveryKin
     }
 }
 
-TEST(RadixConverter, ZeroAndLeadingZerosAreWrittenShortest)
-{
-    radix_converter converter(8, library_errors::recorded);
-    const uint8_t zeros[] = {0, 0, 0, 0, 0, 0, 0, 1, 2};
-    uint8_t out[80];
-    converter.read_bytes(zeros, 7);
-    EXPECT_EQ(converter.byte_count(), 0u);
-    EXPECT_EQ(converter.write_bytes(out), 0u);
-    ASSERT_EQ(converter.write_digits(out, 10), 1u);  // zero is one 0 digit
-    EXPECT_EQ(out[0], 0);
-    converter.read_bytes(zeros, 9);
-    EXPECT_EQ(converter.byte_count(), 2u);
-    ASSERT_EQ(converter.write_bytes(out), 2u);
-    EXPECT_EQ(out[0] * 256 + out[1], 0x102);
-    ASSERT_EQ(converter.write_digits(out, 256), 2u);
-    converter.read_digits(zeros, 9, 3);  // 0...012 in radix 3 is 5
-    ASSERT_EQ(converter.write_digits(out, 2), 3u);
-    EXPECT_EQ(std::vector<uint8_t>(out, out + 3), (std::vector<uint8_t>{1, 0, 1}));
-    EXPECT_FALSE(converter.failed());
-}
-
 TEST(RadixConverter, RecordedErrorStopsTheConverterAndTheNextOneStartsClean)
 {
     const std::vector<uint8_t> long_value(9 * 4 + 1, 0x80);  // beyond 8 bytes and the library's spare word
