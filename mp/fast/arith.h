@@ -60,19 +60,50 @@ constexpr size_t WIDE_PRODUCT_MIN = 4;
 // well within 64 bits.
 constexpr uint32_t FAST_WIDEST_BASE = 2479700524u;
 
-// A word base: base 0 stands for 2^32. reciprocal = floor((2^64 - 1) / base) for base B, unused for 2^32.
+// A word base: base 0 stands for 2^32. Where the compiler has a 128-bit integer, reciprocal =
+// floor((2^64 - 1) / base) for base B. Elsewhere (i686) the base is divided as an invariant integer on
+// 32-bit words: divisor = B shifted left by `shift` until its top bit is set, inverse = floor((2^64 - 1) /
+// divisor) - 2^32; two multiplications a quotient word, where a 64-bit division is a libgcc call (about a
+// fifth of the radix change to radix 10 at 32767 bytes on i686 went there).
 struct fast_base {
     uint32_t base;
+#if defined(__SIZEOF_INT128__)
     uint64_t reciprocal;
+#else
+    uint32_t divisor;
+    uint32_t inverse;
+    int shift;
+#endif
 };
 
 // Fills b for word base `base` (0 = 2^32, otherwise at least 2): the array routines below take
 // 2^15 < base <= FAST_WIDEST_BASE; fast_div_word and fast_mul_word any base, as the digit tables use them.
 void fast_base_init(fast_base* b, uint32_t base);
 
+#if !defined(__SIZEOF_INT128__)
+// (u1 * 2^32 + u0) / divisor for u1 < divisor: the quotient word, and the remainder in *rem. Division by
+// an invariant integer with a precomputed reciprocal, two corrections at most, the first by masks.
+inline uint32_t fast_div_normalised(uint32_t u1, uint32_t u0, const fast_base* b, uint32_t* rem)
+{
+    const uint64_t q = static_cast<uint64_t>(b->inverse) * u1 + ((static_cast<uint64_t>(u1) << 32) | u0);
+    uint32_t q1 = static_cast<uint32_t>(q >> 32) + 1;
+    uint32_t r = u0 - q1 * b->divisor;
+    // The first correction goes either way about as often, so it is done by masks (as divide_pair does).
+    const uint32_t back = 0u - static_cast<uint32_t>(r > static_cast<uint32_t>(q));
+    q1 += back;
+    r += back & b->divisor;
+    if (__builtin_expect(r >= b->divisor, 0)) {
+        ++q1;
+        r -= b->divisor;
+    }
+    *rem = r;
+    return q1;
+}
+#endif
+
 // Quotient of t by the base B of b (not 2^32); the remainder goes to *rem. Natively one multiplication by
 // the reciprocal and at most one correction (for any B < 2^32 the estimate is never more than one too
-// small).
+// small); on 32-bit targets t shifted by the divisor's shift, divided a word at a time from the top.
 inline uint64_t fast_div_word(uint64_t t, const fast_base* b, uint32_t* rem)
 {
 #if defined(__SIZEOF_INT128__)
@@ -85,8 +116,17 @@ inline uint64_t fast_div_word(uint64_t t, const fast_base* b, uint32_t* rem)
     *rem = static_cast<uint32_t>(r);
     return q;
 #else
-    *rem = static_cast<uint32_t>(t % b->base);
-    return t / b->base;
+    // t * 2^shift as three words n2 n1 n0; n2 < 2^shift <= divisor. (x >> 1) >> (31 - shift) is
+    // x >> (32 - shift), and 0 for shift 0, without a shift by 32.
+    const int s = b->shift;
+    const uint32_t hi = static_cast<uint32_t>(t >> 32), lo = static_cast<uint32_t>(t);
+    const uint32_t n2 = (hi >> 1) >> (31 - s);
+    const uint32_t n1 = (hi << s) | ((lo >> 1) >> (31 - s));
+    uint32_t r1, r0;
+    const uint32_t q1 = n2 == 0 && n1 < b->divisor ? (r1 = n1, 0u) : fast_div_normalised(n2, n1, b, &r1);
+    const uint32_t q0 = fast_div_normalised(r1, lo << s, b, &r0);
+    *rem = r0 >> s;
+    return (static_cast<uint64_t>(q1) << 32) | q0;
 #endif
 }
 

@@ -10,7 +10,13 @@ void fast_base_init(fast_base* b, uint32_t base)
 {
     MP_EXPECTS(base != 1);
     b->base = base;
+#if defined(__SIZEOF_INT128__)
     b->reciprocal = base == 0 ? 0 : UINT64_MAX / base;
+#else
+    b->shift = base == 0 ? 0 : __builtin_clz(base);
+    b->divisor = base << b->shift;
+    b->inverse = base == 0 ? 0 : static_cast<uint32_t>(UINT64_MAX / b->divisor - (uint64_t{1} << 32));
+#endif
 }
 
 size_t fast_strip(const uint32_t* a, size_t n)
