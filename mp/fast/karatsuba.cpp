@@ -81,9 +81,11 @@ void product(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, 
     L* next = t + 2 * h + 2;
     product(r, a, h, b, h, lb, next, threshold);
     product(r + 2 * h, a + h, a1n, b + h, b1n, lb, next, threshold);
+    // A square stays a square: its three products are squares too.
+    const bool square = a == b && an == bn;
     const int na = abs_difference(da, a, h, a + h, a1n, base);
-    const int nb = abs_difference(db, b, h, b + h, b1n, base);
-    product(z1, da, h, db, h, lb, next, threshold);
+    const int nb = square ? na : abs_difference(db, b, h, b + h, b1n, base);
+    product(z1, da, h, square ? da : db, h, lb, next, threshold);
     t[2 * h] = add(t, r, 2 * h, r + 2 * h, a1n + b1n, base);
     if (na == nb)
         sub(t, t, 2 * h + 1, z1, 2 * h, base);
@@ -177,7 +179,10 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
         limb2* r2 = b2 + lbn;
         limb2* next = r2 + la + lbn;
         pack(a2, a, an, base->base);
-        pack(b2, b, bn, base->base);
+        if (a == b && an == bn)
+            b2 = a2;  // a square: the limb product squares too
+        else
+            pack(b2, b, bn, base->base);
         const size_t threshold = base->base == 0 ? KARATSUBA_THRESHOLD_WIDE : KARATSUBA_THRESHOLD_WIDE_B;
         product(r2, a2, la, b2, lbn, &p, next, threshold);
         unpack(r, r2, an + bn, base);

@@ -95,7 +95,15 @@ void toom3(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, co
     L* v2 = vm + w;
     L* d = v2 + w;
     L* next = d + w;
-    const int negative = evaluate(ea1, eam, ea2, a, k, a2n, base) ^ evaluate(eb1, ebm, eb2, b, k, b2n, base);
+    int negative = evaluate(ea1, eam, ea2, a, k, a2n, base);
+    if (a == b && an == bn) {  // a square: b's values are a's, and the five products squares
+        negative = 0;
+        eb1 = ea1;
+        ebm = eam;
+        eb2 = ea2;
+    } else {
+        negative ^= evaluate(eb1, ebm, eb2, b, k, b2n, base);
+    }
     product(v1, ea1, k + 1, eb1, k + 1, lb, next, threshold);
     product(vm, eam, k + 1, ebm, k + 1, lb, next, threshold);
     product(v2, ea2, k + 1, eb2, k + 1, lb, next, threshold);

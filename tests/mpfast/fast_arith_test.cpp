@@ -1,4 +1,4 @@
-// Word-array arithmetic: products (schoolbook, Karatsuba, unbalanced pieces) against an independent
+// Word-array arithmetic: products and squares (schoolbook, Karatsuba, Toom-3, unbalanced pieces) against an independent
 // row-by-row product, carries and borrows through maximal words, division by the word base.
 #include <gtest/gtest.h>
 
@@ -70,7 +70,11 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
                 if (bn < 200) {
                     EXPECT_EQ(multiply(a, b, base, true), expected) << "schoolbook base " << base;
                 }
-                EXPECT_EQ(multiply(a, a, base, false), reference_product(a, a, base)) << "square base " << base;
+                const words square = reference_product(a, a, base);
+                EXPECT_EQ(multiply(a, a, base, false), square) << "square base " << base << " " << an;
+                if (an < 200) {
+                    EXPECT_EQ(multiply(a, a, base, true), square) << "schoolbook square base " << base << " " << an;
+                }
             }
         }
     }
