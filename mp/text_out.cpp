@@ -53,7 +53,16 @@ bool write_digits(mp_context* ctx, text_sink& sink, bignum number, int32_t fract
         uint8_t digits[32];
         for (int32_t j = n; j >= 1;) {
             fast_word_digits(number->digits[(j - 1) / per_word], digits);
-            for (int32_t d = per_word - 1 - (j - 1) % per_word; d < per_word; ++d, --j) {
+            const int32_t first = per_word - 1 - (j - 1) % per_word;
+            // Into the text at once where all of the word's characters fit below the limit; otherwise a
+            // character at a time, so that the limit stops the text where it always has.
+            if (!ctx->output_to_stream && (!limited || sink.count + per_word - first <= ctx->io_buffer_length - 5)) {
+                for (int32_t d = first; d < per_word; ++d)
+                    sink.text[sink.count++] = digit_character(base, digits[d]);
+                j -= per_word - first;
+                continue;
+            }
+            for (int32_t d = first; d < per_word; ++d, --j) {
                 if (limited && sink.count >= ctx->io_buffer_length - 5) {
                     report_error(MP_ERROR_IO_BUFFER_OVERFLOW);
                     return false;
