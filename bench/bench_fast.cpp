@@ -30,20 +30,22 @@ uint32_t word_base(uint32_t radix)
     return static_cast<uint32_t>(b);
 }
 
-// Arguments: words of each operand; base 0 (2^32) or 10^9 by the second argument.
-void product(benchmark::State& state, bool schoolbook)
+// Arguments: words of each operand; base 0 (2^32) or 10^9 by the second argument. A square multiplies
+// the first operand by itself.
+void product(benchmark::State& state, bool schoolbook, bool square = false)
 {
     const size_t n = static_cast<size_t>(state.range(0));
     const uint32_t base = state.range(1) == 0 ? 0 : 1000000000u;
     fast_base fb;
     fast_base_init(&fb, base);
-    auto a = random_words(n, base, 1), b = random_words(n, base, 2);
+    const auto a = random_words(n, base, 1), b = square ? a : random_words(n, base, 2);
+    const uint32_t* second = square ? a.data() : b.data();
     std::vector<uint32_t> r(2 * n), scratch(fast_mul_scratch_words(n));
     for (auto _ : state) {
         if (schoolbook)
-            fast_mul_basecase(r.data(), a.data(), n, b.data(), n, &fb);
+            fast_mul_basecase(r.data(), a.data(), n, second, n, &fb);
         else
-            fast_mul(r.data(), a.data(), n, b.data(), n, &fb, scratch.data());
+            fast_mul(r.data(), a.data(), n, second, n, &fb, scratch.data());
         benchmark::DoNotOptimize(r.data());
     }
 }
@@ -55,6 +57,10 @@ void BM_fast_mul(benchmark::State& state)
 void BM_fast_mul_basecase(benchmark::State& state)
 {
     product(state, true);
+}
+void BM_fast_sqr(benchmark::State& state)
+{
+    product(state, false, true);
 }
 
 // GMP's product of the same binary values, the anchor of BM_fast_mul/<words>/0 (its limbs are the
@@ -122,6 +128,7 @@ void BM_fast_to_radix_cold(benchmark::State& state)
 
 BENCHMARK(BM_fast_mul)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128, 512, 2048, 4096}, {0, 1}});
 BENCHMARK(BM_gmp_mul)->Arg(64)->Arg(128)->Arg(512)->Arg(2048)->Arg(4096);
+BENCHMARK(BM_fast_sqr)->ArgsProduct({{64, 512, 2048, 4096}, {0, 1}});
 BENCHMARK(BM_fast_mul_basecase)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128}, {0, 1}});
 BENCHMARK(BM_fast_to_radix)->ArgsProduct({{10, 36, 60}, {1024, 4096, 16384, 32767}});
 BENCHMARK(BM_fast_from_radix)->ArgsProduct({{10, 36, 60}, {1024, 4096, 16384, 32767}});
