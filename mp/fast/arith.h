@@ -40,7 +40,9 @@
 // candidate values, at 64 to 4370 words in base 2^32 and 10^9:
 // shorter operand, in words, below which the one-word product (32-bit targets) is schoolbook: binary
 // words, and words of a base B whose columns also pay two divisions (timed in the Windows build under
-// Wine, bench/win32: the radix change at 32767 bytes to radix 10 and back).
+// Wine, bench/win32: the radix change at 32767 bytes to radix 10 and back). With the base divided by its
+// reciprocal, 96 stays: in the bench32 build 32, 48, 64, 96 and 128 gave 4.1-4.2, 3.5, 3.4-3.5,
+// 3.2-4.0 and 3.2-3.6 ms for BM_fast_mul/4096/1 (two rounds each, a shared machine): none clearly better.
 constexpr size_t KARATSUBA_THRESHOLD = 32;
 constexpr size_t KARATSUBA_THRESHOLD_B = 96;
 // The same in two-word binary limbs (x86-64): 48 measured best against 16, 24, 32, 64, 80, 96 and 128 (at 4370
@@ -53,7 +55,9 @@ constexpr size_t KARATSUBA_THRESHOLD_WIDE_B = 64;
 // Longer operand, in limbs (words, or two-word limbs on x86-64), from which balanced operands take Toom-3:
 // 300 measured best against 100, 150, 200, 500 and 800 (at 4370 words: 0.49 ms against 0.55 ms without
 // Toom-3 in base 2^32, 0.81 ms against 0.92 ms in base 10^9). A Toom-4 step (points 0, +/-1, +/-2, 1/2,
-// infinity) from 500 to 1500 limbs gained nothing measurable up to the 2048-limb products used here.
+// infinity) from 500 to 1500 limbs gained nothing measurable up to the 2048-limb products used here. On
+// i686 (word limbs, the bench32 build) 120, 200, 300 and 450 took alike within the noise: fastest of three
+// rounds 1.81-1.87 ms for BM_fast_mul/4096/0 and 3.20-3.46 ms for /4096/1.
 constexpr size_t TOOM3_THRESHOLD = 300;
 // Shorter operand, in words, from which x86-64 packs the operands into two-word limbs: packing already
 // pays at 4 words (6 words: 16 ns against 24 ns; 12 words: 36 ns against 70 ns).
