@@ -1,5 +1,5 @@
-// Word-array arithmetic: products and squares (schoolbook, Karatsuba, Toom-3, unbalanced pieces) against an independent
-// row-by-row product, carries and borrows through maximal words, division by the word base.
+// Word-array arithmetic: products and squares (schoolbook, Karatsuba, Toom-3, unbalanced pieces) against
+// an independent row-by-row product, carries and borrows through maximal words, division by the word base.
 #include <gtest/gtest.h>
 
 #include <random>
