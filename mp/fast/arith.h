@@ -11,6 +11,8 @@
 // - fast_mul_basecase: column-wise (product scanning) schoolbook multiplication, O(n^2): every column is
 //   summed in a 96-bit accumulator of 32x32->64-bit products, then reduced once (base 2^32: a shift;
 //   base B: two divisions by B through a precomputed reciprocal, on 32-bit targets a word at a time).
+//   On 32-bit x86 with SSE2 four columns are summed at once in vector registers, two products an
+//   instruction (mp/fast/vector_columns.cpp), about twice as fast; the thresholds below are set for it.
 //   A square (a the same array as b, of the same length) takes each product off the diagonal once and
 //   doubles the column: half the products. The recursive steps keep a square a square; the power
 //   tables of the radix change are built by squaring. Measured (bench/bench_fast.cpp, BM_fast_sqr against
@@ -27,6 +29,7 @@
 // - mp/fast/carry.h/.cpp: the carry chains (add, subtract with carry or borrow, four limbs a step), strip,
 //   compare and the product by one word.
 // - mp/fast/schoolbook.h/.cpp: product scanning over word and two-word limbs; below KARATSUBA_THRESHOLD*.
+// - mp/fast/vector_columns.cpp: the SSE2 columns of word limbs on 32-bit x86.
 // - mp/fast/karatsuba.cpp: the product driver (schoolbook, pieces, Toom-3 or Karatsuba) and fast_mul with its
 //   packing into two-word limbs; from KARATSUBA_THRESHOLD* on the shorter operand.
 // - mp/fast/toom3.cpp: the Toom-3 step, from TOOM3_THRESHOLD limbs on balanced operands.
@@ -39,12 +42,14 @@
 // Thresholds, chosen by timing fast_mul (bench/bench_fast.cpp, BM_fast_mul/<words>/<base>) built with
 // candidate values, at 64 to 4370 words in base 2^32 and 10^9:
 // shorter operand, in words, below which the one-word product (32-bit targets) is schoolbook: binary
-// words, and words of a base B whose columns also pay two divisions (timed in the Windows build under
-// Wine, bench/win32: the radix change at 32767 bytes to radix 10 and back). With the base divided by its
-// reciprocal, 96 stays: in the bench32 build 32, 48, 64, 96 and 128 gave 4.1-4.2, 3.5, 3.4-3.5,
-// 3.2-4.0 and 3.2-3.6 ms for BM_fast_mul/4096/1 (two rounds each, a shared machine): none clearly better.
-constexpr size_t KARATSUBA_THRESHOLD = 32;
-constexpr size_t KARATSUBA_THRESHOLD_B = 96;
+// words, and words of a base B whose columns also pay two divisions. Measured in the bench32 build with
+// the SSE2 columns (mp/fast/vector_columns.cpp), fastest of six rounds alternating the candidates' binaries
+// (the machine's noise comes in bursts of seconds): binary 48, 64, 96 and 128 gave 452, 392, 399 and 394
+// us for BM_fast_mul/2048/0 and 1197, 1195, 1118 and 1112 us for /4096/0; base 10^9 128, 160, 192 and 256
+// gave 92.6, 92.8, 81.2 and 81.3 us for BM_fast_mul/512/1 and 2344, 2104, 2066 and 2107 us for /4096/1.
+// (With the scalar columns, on a processor without SSE2, 32 and 96 were best.)
+constexpr size_t KARATSUBA_THRESHOLD = 96;
+constexpr size_t KARATSUBA_THRESHOLD_B = 192;
 // The same in two-word binary limbs (x86-64): 48 measured best against 16, 24, 32, 64, 80, 96 and 128 (at 4370
 // words in base 10^9: 0.90 ms against 1.07 ms at 32 and 0.94 ms at 96).
 constexpr size_t KARATSUBA_THRESHOLD_WIDE = 48;

@@ -189,6 +189,6 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
         return;
     }
 #endif
-    const word_limbs w = {base->base, base};
+    const word_limbs w = word_limbs_of(base);
     product(r, a, an, b, bn, &w, scratch, base->base == 0 ? KARATSUBA_THRESHOLD : KARATSUBA_THRESHOLD_B);
 }

@@ -9,6 +9,6 @@ void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t
 {
     MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1 && bn <= 65536);
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
-    const word_limbs w = {base->base, base};
+    const word_limbs w = word_limbs_of(base);
     basecase(r, a, an, b, bn, &w);
 }

@@ -18,7 +18,26 @@ struct word_limbs {
     using high = uint32_t;
     uint32_t base;
     const fast_base* words;
+#if defined(__i386__)
+    bool vector;  // the columns go through reduce_columns_vector where it takes them
+#endif
 };
+
+#if defined(__i386__)
+// The longest second operand, in words, that reduce_columns_vector takes (it keeps a table of it on the
+// stack, 16 bytes a word, within a page): every schoolbook product of the recursive steps.
+constexpr size_t VECTOR_COLUMNS_MAX = 192;
+static_assert(KARATSUBA_THRESHOLD <= VECTOR_COLUMNS_MAX + 1 && KARATSUBA_THRESHOLD_B <= VECTOR_COLUMNS_MAX + 1,
+              "the vector columns take every schoolbook product below the thresholds");
+
+// True when the processor has SSE2 (asked once).
+bool vector_columns_available();
+
+// The columns of a * b reduced into r[0..an+bn), as reduce_columns<false> computes them, an >= bn >= 1,
+// bn <= VECTOR_COLUMNS_MAX, r apart from a and b, on a processor with SSE2; in mp/fast/vector_columns.cpp.
+void reduce_columns_vector(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
+                           const word_limbs* lb);
+#endif
 
 #if defined(__SIZEOF_INT128__)
 __extension__ typedef unsigned __int128 u128;
@@ -38,6 +57,16 @@ struct pair_limbs {
 
 // Internal linkage, as in mp/fast/carry.h.
 namespace {
+
+// The word limbs of a word base.
+inline word_limbs word_limbs_of(const fast_base* base)
+{
+#if defined(__i386__)
+    return {base->base, base, vector_columns_available()};
+#else
+    return {base->base, base};
+#endif
+}
 
 // (hi, lo) = a[0] * b[0] + a[1] * b[-1] + ... for count terms, with lo the double-width sum of the
 // limbs' products and hi counting its overflows. Four terms a step: the loop's own counting is then a
@@ -182,11 +211,19 @@ void reduce_columns(typename Limbs::limb* r, const typename Limbs::limb* a, size
 
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, r apart from a and b: column-reducing schoolbook
 // product for either limb width, a square (a the same array as b) by square_column, chosen once outside
-// the column loop.
+// the column loop; on 32-bit x86 with SSE2 the vector columns, for squares too.
 template <typename Limbs>
 void basecase(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an, const typename Limbs::limb* b,
               size_t bn, const Limbs* lb)
 {
+#if defined(__i386__)
+    if constexpr (sizeof(typename Limbs::limb) == sizeof(uint32_t)) {
+        if (lb->vector && bn <= VECTOR_COLUMNS_MAX) {
+            reduce_columns_vector(r, a, an, b, bn, lb);
+            return;
+        }
+    }
+#endif
     if (a == b && an == bn)
         reduce_columns<true>(r, a, an, b, bn, lb);
     else

@@ -1,0 +1,83 @@
+// Schoolbook columns of word limbs summed four at a time in SSE2 registers, for 32-bit x86, where the
+// scalar column loop is bound by `mul`'s two result registers out of seven (about 0.85 ns a word product
+// on the benchmark machine) and pmuludq takes two products an instruction.
+//
+// Columns k..k+3 are summed together: for each word a[i], one broadcast and two pmuludq against the pairs
+// (b[k-i], b[k-i+1]) and (b[k-i+2], b[k-i+3]), taken from a table of b's neighbouring pairs with zeros
+// beyond either end of b, so that one run of i serves all four columns (the zeros give the products that a
+// column does not have). A lane keeps two sums of its 64-bit products: S, their sum modulo 2^64, and H,
+// the sum of their high words, exact. The column's sum is then S plus 2^64 times the high word of
+// H * 2^32 and the carry of adding its low part back (the low words' sum is S - H * 2^32, below 2^64).
+// Each column then joins the carry and is reduced by the scalar reduce_column, as in reduce_columns.
+// Measured against the scalar loop (g++ -m32 -O2, binary words): 0.48 against 0.92 ns a word product
+// at 32 words, 0.31 against 0.76 at 128.
+#include "mp/fast/schoolbook.h"
+
+#if defined(__i386__)
+
+#include <cpuid.h>
+#include <emmintrin.h>
+
+namespace fast_detail {
+
+bool vector_columns_available()
+{
+    static const bool sse2 = [] {
+        unsigned eax, ebx, ecx, edx;
+        return __get_cpuid(1, &eax, &ebx, &ecx, &edx) != 0 && (edx & bit_SSE2) != 0;
+    }();
+    return sse2;
+}
+
+// The stack of a 32-bit Windows thread may be aligned to 4 bytes only: the routine realigns its own frame
+// for the table and the vector registers that it spills.
+__attribute__((target("sse2"), force_align_arg_pointer)) void reduce_columns_vector(uint32_t* r, const uint32_t* a,
+                                                                                    size_t an, const uint32_t* b,
+                                                                                    size_t bn, const word_limbs* lb)
+{
+    // Pair j (j from -3 to bn + 1) at pairs[j + 3]: {b[j], 0, b[j + 1], 0}, b zero outside [0, bn).
+    alignas(16) uint32_t pairs[4 * (VECTOR_COLUMNS_MAX + 5)];
+    for (size_t e = 0; e < bn + 5; ++e) {
+        const size_t j = e - 3;  // wraps below zero: then no word of b
+        pairs[4 * e] = j < bn ? b[j] : 0;
+        pairs[4 * e + 1] = 0;
+        pairs[4 * e + 2] = j + 1 < bn ? b[j + 1] : 0;
+        pairs[4 * e + 3] = 0;
+    }
+    const __m128i* pair0 = reinterpret_cast<const __m128i*>(pairs) + 3;
+    const size_t columns = an + bn - 1;
+    uint64_t carry = 0;
+    for (size_t k = 0; k < columns; k += 4) {
+        const size_t first = k + 1 > bn ? k + 1 - bn : 0;  // column k's first word of a
+        const size_t last = k + 3 < an ? k + 3 : an - 1;    // column k+3's last word of a
+        __m128i s01 = _mm_setzero_si128(), h01 = s01, s23 = s01, h23 = s01;
+        const __m128i* pair = pair0 + (k - first);
+        for (size_t i = first; i <= last; ++i, --pair) {
+            const __m128i x = _mm_shuffle_epi32(_mm_cvtsi32_si128(static_cast<int>(a[i])), 0);
+            const __m128i p01 = _mm_mul_epu32(x, pair[0]);
+            const __m128i p23 = _mm_mul_epu32(x, pair[2]);
+            s01 = _mm_add_epi64(s01, p01);
+            h01 = _mm_add_epi64(h01, _mm_srli_epi64(p01, 32));
+            s23 = _mm_add_epi64(s23, p23);
+            h23 = _mm_add_epi64(h23, _mm_srli_epi64(p23, 32));
+        }
+        alignas(16) uint64_t s[4], h[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(s), s01);
+        _mm_store_si128(reinterpret_cast<__m128i*>(s + 2), s23);
+        _mm_store_si128(reinterpret_cast<__m128i*>(h), h01);
+        _mm_store_si128(reinterpret_cast<__m128i*>(h + 2), h23);
+        for (size_t m = 0; m < 4 && k + m < columns; ++m) {
+            const uint64_t shifted = h[m] << 32;
+            uint64_t lo = s[m];
+            uint32_t hi = static_cast<uint32_t>(h[m] >> 32) + (lo < shifted);
+            lo += carry;
+            hi += lo < carry;
+            carry = reduce_column(lo, hi, &r[k + m], lb);
+        }
+    }
+    r[columns] = static_cast<uint32_t>(carry);
+}
+
+}  // namespace fast_detail
+
+#endif
