@@ -126,8 +126,8 @@ void BM_fast_to_radix_cold(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_fast_mul)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128, 512, 2048, 4096}, {0, 1}});
-BENCHMARK(BM_gmp_mul)->Arg(64)->Arg(128)->Arg(512)->Arg(2048)->Arg(4096);
+BENCHMARK(BM_fast_mul)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128, 256, 512, 2048, 4096, 16384}, {0, 1}});
+BENCHMARK(BM_gmp_mul)->Arg(64)->Arg(128)->Arg(256)->Arg(512)->Arg(2048)->Arg(4096)->Arg(16384);
 BENCHMARK(BM_fast_sqr)->ArgsProduct({{64, 512, 2048, 4096}, {0, 1}});
 BENCHMARK(BM_fast_mul_basecase)->ArgsProduct({{16, 24, 32, 40, 48, 64, 96, 128}, {0, 1}});
 BENCHMARK(BM_fast_to_radix)->ArgsProduct({{10, 36, 60}, {1024, 4096, 16384, 32767}});
