@@ -64,6 +64,15 @@ constexpr size_t KARATSUBA_THRESHOLD_WIDE_B = 64;
 // i686 (word limbs, the bench32 build) 120, 200, 300 and 450 took alike within the noise: fastest of three
 // rounds 1.81-1.87 ms for BM_fast_mul/4096/0 and 3.20-3.46 ms for /4096/1.
 constexpr size_t TOOM3_THRESHOLD = 300;
+// Shorter operand, in words, from which fast_mul takes the transforms of fast_mul_ntt (where they run),
+// binary words and words of a base B.
+#if defined(__SIZEOF_INT128__)
+constexpr size_t NTT_THRESHOLD = 2048;
+constexpr size_t NTT_THRESHOLD_B = 1024;
+#else
+constexpr size_t NTT_THRESHOLD = 1024;
+constexpr size_t NTT_THRESHOLD_B = 768;
+#endif
 // Shorter operand, in words, from which x86-64 packs the operands into two-word limbs: packing already
 // pays at 4 words (6 words: 16 ns against 24 ns; 12 words: 36 ns against 70 ns).
 constexpr size_t WIDE_PRODUCT_MIN = 4;
@@ -160,6 +169,24 @@ uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uin
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, bn <= 65536 (the column sums then fit the
 // accumulator); r must not overlap a or b (a may be b). Schoolbook product scanning.
 void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base);
+
+// The longest product (an + bn words) that fast_mul_ntt takes: its coefficients stay below the product
+// of its three primes, and its transforms within their roots of unity.
+constexpr size_t FAST_NTT_MAX_WORDS = size_t{1} << 21;
+
+// True when fast_mul_ntt runs on this processor: its transforms need SSE2, part of x86-64 and asked of
+// the processor on 32-bit x86.
+bool fast_ntt_available();
+
+// Scratch words that fast_mul_ntt needs for a product of an + bn words: five times the transform length,
+// the power of two from an + bn - 1.
+size_t fast_mul_ntt_scratch_words(size_t an, size_t bn);
+
+// r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, an + bn <= FAST_NTT_MAX_WORDS, in any word base:
+// number-theoretic transforms modulo three primes and the Chinese remainder theorem, O(n log n).
+// r must not overlap a, b or scratch (a may be b: a square takes one forward transform).
+void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
+                  uint32_t* scratch);
 
 // Scratch words that fast_mul needs for a first operand of n words.
 size_t fast_mul_scratch_words(size_t n);

@@ -147,9 +147,8 @@ limb2* aligned_limbs(uint32_t* p)
 }
 #endif
 
-}  // namespace
-
-size_t fast_mul_scratch_words(size_t n)
+// Scratch words of the Karatsuba and Toom-3 steps for a first operand of n words.
+size_t recursive_scratch_words(size_t n)
 {
 #if defined(__SIZEOF_INT128__)
     // Both operands and the product as limbs, the limb product's scratch, and one word for alignment.
@@ -163,12 +162,28 @@ size_t fast_mul_scratch_words(size_t n)
 #endif
 }
 
+}  // namespace
+
+size_t fast_mul_scratch_words(size_t n)
+{
+    const size_t transforms = n >= (NTT_THRESHOLD < NTT_THRESHOLD_B ? NTT_THRESHOLD : NTT_THRESHOLD_B)
+                                  ? fast_mul_ntt_scratch_words(n, n)
+                                  : 0;
+    const size_t steps = recursive_scratch_words(n);
+    return transforms > steps ? transforms : steps;
+}
+
 void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
               uint32_t* scratch)
 {
     MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1);
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_scratch_words(an)));
+    if (bn >= (base->base == 0 ? NTT_THRESHOLD : NTT_THRESHOLD_B) && an + bn <= FAST_NTT_MAX_WORDS &&
+        fast_ntt_available()) {
+        fast_mul_ntt(r, a, an, b, bn, base, scratch);
+        return;
+    }
 #if defined(__SIZEOF_INT128__)
     if (bn >= WIDE_PRODUCT_MIN) {
         pair_limbs p;

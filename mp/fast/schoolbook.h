@@ -30,8 +30,9 @@ constexpr size_t VECTOR_COLUMNS_MAX = 192;
 static_assert(KARATSUBA_THRESHOLD <= VECTOR_COLUMNS_MAX + 1 && KARATSUBA_THRESHOLD_B <= VECTOR_COLUMNS_MAX + 1,
               "the vector columns take every schoolbook product below the thresholds");
 
-// True when the processor has SSE2 (asked once).
-bool vector_columns_available();
+// True when the processor has SSE2 (asked once): the vector columns and the transforms of fast_mul_ntt
+// need it.
+bool sse2_available();
 
 // The columns of a * b reduced into r[0..an+bn), as reduce_columns<false> computes them, an >= bn >= 1,
 // bn <= VECTOR_COLUMNS_MAX, r apart from a and b, on a processor with SSE2; in mp/fast/vector_columns.cpp.
@@ -62,7 +63,7 @@ namespace {
 inline word_limbs word_limbs_of(const fast_base* base)
 {
 #if defined(__i386__)
-    return {base->base, base, vector_columns_available()};
+    return {base->base, base, sse2_available()};
 #else
     return {base->base, base};
 #endif

@@ -20,7 +20,7 @@
 
 namespace fast_detail {
 
-bool vector_columns_available()
+bool sse2_available()
 {
     static const bool sse2 = [] {
         unsigned eax, ebx, ecx, edx;

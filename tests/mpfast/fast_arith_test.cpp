@@ -15,25 +15,33 @@ namespace {
 const uint32_t BASES[] = {0,           1000000000u, 777600000u,  1162261467u, 46341u,
                           2147483647u, 1u << 30,    2176782336u, 2147488281u, FAST_WIDEST_BASE};
 
-words multiply(const words& a, const words& b, uint32_t base, bool schoolbook)
+enum class way { schoolbook, fast_mul, transforms };
+
+words multiply(const words& a, const words& b, uint32_t base, way how)
 {
     fast_base fb;
     fast_base_init(&fb, base);
     const words& x = a.size() >= b.size() ? a : b;
     const words& y = a.size() >= b.size() ? b : a;
     words r(x.size() + y.size(), 0xDEADBEEF);
-    words scratch(fast_mul_scratch_words(x.size()) + 1, 0xDEADBEEF);
-    if (schoolbook)
+    const size_t scratch_words = how == way::transforms ? fast_mul_ntt_scratch_words(x.size(), y.size())
+                                                        : fast_mul_scratch_words(x.size());
+    words scratch(scratch_words + 1, 0xDEADBEEF);
+    if (how == way::schoolbook)
         fast_mul_basecase(r.data(), x.data(), x.size(), y.data(), y.size(), &fb);
-    else
+    else if (how == way::fast_mul)
         fast_mul(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, scratch.data());
+    else
+        fast_mul_ntt(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, scratch.data());
     EXPECT_EQ(scratch.back(), 0xDEADBEEF) << "scratch overrun";
     return stripped(r);
 }
 
 TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
 {
-    // Shapes around the Karatsuba thresholds, the unbalanced split, Toom-3 (from 300 limbs) and deep recursion.
+    // Shapes around the Karatsuba thresholds, the unbalanced split, Toom-3 (from 300 limbs), deep recursion
+    // and the transforms (from NTT_THRESHOLD* words; every shape also through fast_mul_ntt, whose
+    // transform lengths are powers of two from 8: 5 x 4 fills 8 points, 5 x 5 spills into 16).
     const size_t T = KARATSUBA_THRESHOLD, TB = 2 * KARATSUBA_THRESHOLD_WIDE_B;  // the latter in words
     const size_t T1 = KARATSUBA_THRESHOLD_B;
     const std::pair<size_t, size_t> shapes[] = {{TB - 2, TB - 2},
@@ -44,6 +52,8 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
                                                 {2 * T1 + 1, T1},
                                                 {1, 1},
                                                 {7, 3},
+                                                {5, 4},
+                                                {5, 5},
                                                 {T - 1, T - 1},
                                                 {T, T},
                                                 {T + 1, T},
@@ -59,21 +69,27 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
                                                 {1000, 999},
                                                 {1200, 41},
                                                 {1808, 1300},
-                                                {2401, 2400}};
+                                                {2401, 2400},
+                                                {NTT_THRESHOLD_B, NTT_THRESHOLD_B},
+                                                {NTT_THRESHOLD + 1, NTT_THRESHOLD}};
     std::mt19937 rng(11);
     for (uint32_t base : BASES) {
         for (auto [an, bn] : shapes) {
             for (int kind = 0; kind < VALUE_KINDS; ++kind) {
                 words a = make_value(rng, an, kind, base), b = make_value(rng, bn, (kind + 1) % VALUE_KINDS, base);
                 words expected = reference_product(a, b, base);
-                EXPECT_EQ(multiply(a, b, base, false), expected) << "base " << base << " " << an << "x" << bn;
-                if (bn < 200) {
-                    EXPECT_EQ(multiply(a, b, base, true), expected) << "schoolbook base " << base;
-                }
                 const words square = reference_product(a, a, base);
-                EXPECT_EQ(multiply(a, a, base, false), square) << "square base " << base << " " << an;
+                EXPECT_EQ(multiply(a, b, base, way::fast_mul), expected) << "base " << base << " " << an << "x" << bn;
+                EXPECT_EQ(multiply(a, a, base, way::fast_mul), square) << "square base " << base << " " << an;
+                if (bn < 200) {
+                    EXPECT_EQ(multiply(a, b, base, way::schoolbook), expected) << "schoolbook base " << base;
+                }
                 if (an < 200) {
-                    EXPECT_EQ(multiply(a, a, base, true), square) << "schoolbook square base " << base << " " << an;
+                    EXPECT_EQ(multiply(a, a, base, way::schoolbook), square) << "schoolbook square base " << base << " " << an;
+                }
+                if (fast_ntt_available()) {
+                    EXPECT_EQ(multiply(a, b, base, way::transforms), expected) << "transforms base " << base << " " << an << "x" << bn;
+                    EXPECT_EQ(multiply(a, a, base, way::transforms), square) << "transforms square base " << base << " " << an;
                 }
             }
         }

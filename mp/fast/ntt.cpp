@@ -1,0 +1,372 @@
+// Products of long word arrays by number-theoretic transforms (fast_mul_ntt): the convolution of the two
+// word sequences is computed modulo three primes below 2^30, put together by the Chinese remainder
+// theorem, and its coefficients carried into words of the base. O(n log n); for any word base, as the
+// transforms see only the words.
+//
+// - Primes p = c * 2^k + 1 with k >= 24 (transforms of up to 2^24 points) and p < 2^30, so that sums of
+//   two values below 2p, and differences plus 2p, stay below 2^32 (lazy reduction: values live in
+//   [0, 2p) and are reduced to [0, p) once, at the end). Their product exceeds 2^85, and a coefficient of
+//   the convolution is below min(an, bn) * 2^64, so FAST_NTT_MAX_WORDS keeps it exact.
+// - Multiplication modulo p by Montgomery's reduction with R = 2^32 (three word multiplications, no
+//   division): twiddles are kept multiplied by R, the inputs are taken in multiplied by R, and the last
+//   scaling takes out R and the transform length.
+// - The forward transform is decimation in frequency (natural order in, bit-reversed out), the inverse
+//   decimation in time (bit-reversed in, natural out), so that no permutation is needed between them.
+#include "mp/fast/schoolbook.h"
+
+#include "mp/precondition.h"
+
+#if defined(__i386__)
+// Vector code on 32-bit x86 is compiled for SSE2, which fast_mul asks the processor for; the stack of a
+// 32-bit Windows thread may be aligned to 4 bytes only, so each routine realigns its own frame.
+#define VECTOR_ROUTINE __attribute__((target("sse2"), force_align_arg_pointer))
+#else
+#define VECTOR_ROUTINE
+#endif
+
+#include <emmintrin.h>
+
+namespace {
+
+// A prime field for Montgomery's reduction: p and -p^-1 mod 2^32.
+struct field {
+    uint32_t p;
+    uint32_t negated_inverse;
+};
+
+constexpr uint32_t PRIMES[3] = {167772161u, 469762049u, 754974721u};  // 5 * 2^25 + 1, 7 * 2^26 + 1, 45 * 2^24 + 1
+constexpr uint32_t GENERATORS[3] = {3, 3, 11};  // of each prime's multiplicative group
+
+field field_of(uint32_t p)
+{
+    uint32_t inverse = p;  // p * p = 1 mod 8; each Newton step doubles the correct low bits
+    for (int i = 0; i < 4; ++i)
+        inverse *= 2 - p * inverse;
+    return {p, 0u - inverse};
+}
+
+// x * y * 2^-32 mod p, in [0, 2p), for x * y < p * 2^32.
+inline uint32_t redc(uint64_t t, const field& f)
+{
+    const uint32_t m = static_cast<uint32_t>(t) * f.negated_inverse;
+    return static_cast<uint32_t>((t + static_cast<uint64_t>(m) * f.p) >> 32);
+}
+
+inline uint32_t mul_redc(uint32_t x, uint32_t y, const field& f)
+{
+    return redc(static_cast<uint64_t>(x) * y, f);
+}
+
+// x - p when x >= p, for x < 2p (and the same with 2p).
+inline uint32_t reduce_once(uint32_t x, uint32_t p)
+{
+    return x - (p & (0u - static_cast<uint32_t>(x >= p)));
+}
+
+// Setup arithmetic, a handful of operations a transform: exact, by 64-bit remainders.
+uint32_t mul_mod(uint32_t x, uint32_t y, uint32_t p)
+{
+    return static_cast<uint32_t>(static_cast<uint64_t>(x) * y % p);
+}
+
+uint32_t pow_mod(uint32_t x, uint32_t e, uint32_t p)
+{
+    uint32_t r = 1;
+    for (; e != 0; e >>= 1, x = mul_mod(x, x, p))
+        if (e & 1)
+            r = mul_mod(r, x, p);
+    return r;
+}
+
+// x * 2^32 mod p: x in Montgomery form.
+uint32_t montgomery_form(uint32_t x, uint32_t p)
+{
+    return static_cast<uint32_t>((static_cast<uint64_t>(x) << 32) % p);
+}
+
+// w[len + j] = root^j * R mod p for the roots of order 2 len, len = 1, 2, 4, ..., n / 2 (w[0] unused),
+// from `root` of order n. Only the top level is multiplied out, in four interleaved chains (one chain
+// waits on each multiplication); the roots of order 2 len are the even powers of those of order 4 len.
+void twiddles(uint32_t* w, size_t n, uint32_t root, const field& f)
+{
+    if (n < 2)
+        return;
+    const size_t top = n / 2;
+    uint32_t* level = w + top;
+    level[0] = montgomery_form(1, f.p);
+    for (size_t j = 1; j < 4 && j < top; ++j)
+        level[j] = reduce_once(mul_redc(level[j - 1], montgomery_form(root, f.p), f), f.p);
+    const uint32_t step = montgomery_form(pow_mod(root, 4, f.p), f.p);
+    for (size_t j = 4; j < top; ++j)
+        level[j] = reduce_once(mul_redc(level[j - 4], step, f), f.p);
+    for (size_t len = top / 2; len >= 1; len /= 2)
+        for (size_t j = 0; j < len; ++j)
+            w[len + j] = w[2 * len + 2 * j];
+}
+
+// Four lanes of 32-bit values in SSE2 registers: the transforms run four butterflies at a time
+// (pmuludq takes the even lanes' products, so a Montgomery reduction of four is six of them).
+struct lanes {
+    __m128i p, p2, negated_inverse;
+};
+
+VECTOR_ROUTINE inline lanes lanes_of(const field& f)
+{
+    return {_mm_set1_epi32(static_cast<int>(f.p)), _mm_set1_epi32(static_cast<int>(2 * f.p)),
+            _mm_set1_epi32(static_cast<int>(f.negated_inverse))};
+}
+
+// x * w * 2^-32 mod p in [0, 2p), lane by lane, for x * w < p * 2^32.
+VECTOR_ROUTINE inline __m128i redc4(__m128i x, __m128i w, const lanes& l)
+{
+    const __m128i t02 = _mm_mul_epu32(x, w);
+    const __m128i t13 = _mm_mul_epu32(_mm_srli_epi64(x, 32), _mm_srli_epi64(w, 32));
+    const __m128i u02 = _mm_add_epi64(t02, _mm_mul_epu32(_mm_mul_epu32(t02, l.negated_inverse), l.p));
+    const __m128i u13 = _mm_add_epi64(t13, _mm_mul_epu32(_mm_mul_epu32(t13, l.negated_inverse), l.p));
+    return _mm_or_si128(_mm_srli_epi64(u02, 32), _mm_and_si128(u13, _mm_set_epi32(-1, 0, -1, 0)));
+}
+
+// x - m where x >= m, lane by lane, for x < 2m and m < 2^31 (x - m then fits a signed lane).
+VECTOR_ROUTINE inline __m128i reduce4(__m128i x, __m128i m)
+{
+    const __m128i d = _mm_sub_epi32(x, m);
+    return _mm_add_epi32(d, _mm_and_si128(_mm_srai_epi32(d, 31), m));
+}
+
+VECTOR_ROUTINE inline __m128i load4(const uint32_t* a)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
+}
+
+VECTOR_ROUTINE inline void store4(uint32_t* a, __m128i x)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(a), x);
+}
+
+// The butterflies of either direction on four lanes: forward (x, y) -> (x + y, (x - y) w), inverse
+// (x, y) -> (x + y w, x - y w); values in [0, 2p) in and out.
+VECTOR_ROUTINE inline void forward4(__m128i* x, __m128i* y, __m128i w, const lanes& l)
+{
+    const __m128i u = *x, v = *y;
+    *x = reduce4(_mm_add_epi32(u, v), l.p2);
+    *y = redc4(_mm_add_epi32(_mm_sub_epi32(u, v), l.p2), w, l);
+}
+
+VECTOR_ROUTINE inline void inverse4(__m128i* x, __m128i* y, __m128i w, const lanes& l)
+{
+    const __m128i u = *x, v = redc4(*y, w, l);
+    *x = reduce4(_mm_add_epi32(u, v), l.p2);
+    *y = reduce4(_mm_add_epi32(_mm_sub_epi32(u, v), l.p2), l.p2);
+}
+
+// Eight values of the two smallest butterfly spans as the x and y lanes: span 2 takes [x0 x1 y0 y1]
+// [x2 x3 y2 y3] to [x0 x1 x2 x3] [y0 y1 y2 y3]; span 1 first takes [x0 y0 x1 y1] to [x0 x1 y0 y1]
+// (its own inverse, so both are undone by the same steps in reverse).
+VECTOR_ROUTINE inline void split_spans(__m128i* a, __m128i* b, bool span1)
+{
+    if (span1) {
+        *a = _mm_shuffle_epi32(*a, _MM_SHUFFLE(3, 1, 2, 0));
+        *b = _mm_shuffle_epi32(*b, _MM_SHUFFLE(3, 1, 2, 0));
+    }
+    const __m128i x = _mm_unpacklo_epi64(*a, *b), y = _mm_unpackhi_epi64(*a, *b);
+    *a = x;
+    *b = y;
+}
+
+VECTOR_ROUTINE inline void join_spans(__m128i* x, __m128i* y, bool span1)
+{
+    __m128i a = _mm_unpacklo_epi64(*x, *y), b = _mm_unpackhi_epi64(*x, *y);
+    if (span1) {
+        a = _mm_shuffle_epi32(a, _MM_SHUFFLE(3, 1, 2, 0));
+        b = _mm_shuffle_epi32(b, _MM_SHUFFLE(3, 1, 2, 0));
+    }
+    *x = a;
+    *y = b;
+}
+
+// The butterflies of spans 2 and 1 over a[0..n), eight values at a time, w the twiddles.
+template <bool FORWARD> VECTOR_ROUTINE inline void small_spans(uint32_t* a, size_t n, const uint32_t* w, const lanes& l)
+{
+    const __m128i w2 = _mm_set_epi32(static_cast<int>(w[3]), static_cast<int>(w[2]), static_cast<int>(w[3]),
+                                     static_cast<int>(w[2]));
+    const __m128i w1 = _mm_set1_epi32(static_cast<int>(w[1]));
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool span1 = FORWARD ? pass == 1 : pass == 0;
+        for (size_t s = 0; s < n; s += 8) {
+            __m128i x = load4(a + s), y = load4(a + s + 4);
+            split_spans(&x, &y, span1);
+            if (FORWARD)
+                forward4(&x, &y, span1 ? w1 : w2, l);
+            else
+                inverse4(&x, &y, span1 ? w1 : w2, l);
+            join_spans(&x, &y, span1);
+            store4(a + s, x);
+            store4(a + s + 4, y);
+        }
+    }
+}
+
+// Forward transform of a[0..n) in place, n >= 8, values in [0, 2p) in and out; bit-reversed order out.
+VECTOR_ROUTINE void forward(uint32_t* a, size_t n, const uint32_t* w, const field& f)
+{
+    const lanes l = lanes_of(f);
+    for (size_t len = n / 2; len >= 4; len /= 2)
+        for (size_t s = 0; s < n; s += 2 * len)
+            for (size_t j = 0; j < len; j += 4) {
+                __m128i x = load4(a + s + j), y = load4(a + s + len + j);
+                forward4(&x, &y, load4(w + len + j), l);
+                store4(a + s + j, x);
+                store4(a + s + len + j, y);
+            }
+    small_spans<true>(a, n, w, l);
+}
+
+// Inverse transform (without the division by n) of a[0..n) in bit-reversed order, n >= 8, with the
+// inverse roots' twiddles; values in [0, 2p) in and out, natural order out.
+VECTOR_ROUTINE void inverse(uint32_t* a, size_t n, const uint32_t* w, const field& f)
+{
+    const lanes l = lanes_of(f);
+    small_spans<false>(a, n, w, l);
+    for (size_t len = 4; len < n; len *= 2)
+        for (size_t s = 0; s < n; s += 2 * len)
+            for (size_t j = 0; j < len; j += 4) {
+                __m128i x = load4(a + s + j), y = load4(a + s + len + j);
+                inverse4(&x, &y, load4(w + len + j), l);
+                store4(a + s + j, x);
+                store4(a + s + len + j, y);
+            }
+}
+
+// c[i] = c[i] * m[i] * 2^-32 mod p, in [0, 2p) for c[i] * m[i] < p * 2^32, or with a constant m[0] when
+// `constant`; reduced to [0, p) when `reduce`. n a multiple of four.
+VECTOR_ROUTINE void multiply_lanes(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce, const field& f)
+{
+    const lanes l = lanes_of(f);
+    const __m128i k = _mm_set1_epi32(static_cast<int>(m[0]));
+    for (size_t i = 0; i < n; i += 4) {
+        __m128i x = redc4(load4(c + i), constant ? k : load4(m + i), l);
+        if (reduce)
+            x = reduce4(x, l.p);
+        store4(c + i, x);
+    }
+}
+
+// t[0..n) = the words of a[0..an) times R mod p, in [0, 2p), and zeros up to n.
+void load(uint32_t* t, const uint32_t* a, size_t an, size_t n, const field& f)
+{
+    for (size_t i = 0; i < an; ++i)
+        t[i] = a[i];
+    for (size_t i = an; i < n; ++i)
+        t[i] = 0;
+    const uint32_t r2 = mul_mod(montgomery_form(1, f.p), montgomery_form(1, f.p), f.p);  // R^2 mod p
+    multiply_lanes(t, &r2, n, true, false, f);
+}
+
+// Residues of the convolution of a and b modulo prime `which` into c[0..n), in [0, p).
+void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, size_t n, int which,
+              uint32_t* scratch)
+{
+    const field f = field_of(PRIMES[which]);
+    uint32_t* t = scratch;
+    uint32_t* w = t + n;
+    const uint32_t root = pow_mod(GENERATORS[which], (f.p - 1) / static_cast<uint32_t>(n), f.p);
+    twiddles(w, n, root, f);
+    load(c, a, an, n, f);
+    forward(c, n, w, f);
+    if (a == b && an == bn) {
+        multiply_lanes(c, c, n, false, false, f);
+    } else {
+        load(t, b, bn, n, f);
+        forward(t, n, w, f);
+        multiply_lanes(c, t, n, false, false, f);
+    }
+    twiddles(w, n, pow_mod(root, f.p - 2, f.p), f);
+    inverse(c, n, w, f);
+    // The values are n R times the convolution (the inputs came in times R, the products took one R out):
+    // multiplied by n^-1 (p - (p - 1) / n, as n divides p - 1) with one more R taken out, they are it.
+    const uint32_t n_inverse = f.p - (f.p - 1) / static_cast<uint32_t>(n);
+    multiply_lanes(c, &n_inverse, n, true, true, f);
+}
+
+// A coefficient from its residues modulo the three primes (Garner's mixed radix), as three words.
+struct crt {
+    field f2, f3;
+    uint32_t inverse1;   // p1^-1 mod p2, times R
+    uint32_t p1_mod3;    // p1 mod p3, times R
+    uint32_t inverse12;  // (p1 p2)^-1 mod p3, times R
+
+    crt() : f2(field_of(PRIMES[1])), f3(field_of(PRIMES[2]))
+    {
+        const uint32_t p1 = PRIMES[0], p2 = PRIMES[1], p3 = PRIMES[2];
+        inverse1 = montgomery_form(pow_mod(p1 % p2, p2 - 2, p2), p2);
+        p1_mod3 = montgomery_form(p1 % p3, p3);
+        inverse12 = montgomery_form(pow_mod(mul_mod(p1 % p3, p2 % p3, p3), p3 - 2, p3), p3);
+    }
+
+    // x = v1 + p1 (v2 + p2 v3) with v1 < p1, v2 < p2, v3 < p3.
+    void combine(uint32_t r1, uint32_t r2, uint32_t r3, uint32_t* w0, uint64_t* high) const
+    {
+        const uint32_t p1 = PRIMES[0], p2 = PRIMES[1], p3 = PRIMES[2];
+        const uint32_t v2 = reduce_once(mul_redc(r2 + p2 - r1, inverse1, f2), p2);
+        const uint32_t v1p1 = mul_redc(v2, p1_mod3, f3);  // v2 p1 mod p3, in [0, 2 p3)
+        const uint32_t v3 = reduce_once(mul_redc(r3 + 3 * p3 - r1 - v1p1, inverse12, f3), p3);
+        const uint64_t u = v2 + static_cast<uint64_t>(p2) * v3;  // below p2 p3 < 2^60
+        const uint64_t lo = static_cast<uint64_t>(p1) * static_cast<uint32_t>(u) + r1;
+        *w0 = static_cast<uint32_t>(lo);
+        *high = (lo >> 32) + static_cast<uint64_t>(p1) * static_cast<uint32_t>(u >> 32);
+    }
+};
+
+size_t transform_length(size_t words)
+{
+    size_t n = 8;  // the vector transforms' least
+    while (n < words)
+        n *= 2;
+    return n;
+}
+
+}  // namespace
+
+using namespace fast_detail;
+
+bool fast_ntt_available()
+{
+#if defined(__i386__)
+    return sse2_available();
+#else
+    return true;  // SSE2 is part of x86-64
+#endif
+}
+
+size_t fast_mul_ntt_scratch_words(size_t an, size_t bn)
+{
+    return 5 * transform_length(an + bn - 1);
+}
+
+void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
+                  uint32_t* scratch)
+{
+    MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1 && an + bn <= FAST_NTT_MAX_WORDS);
+    MP_EXPECTS(fast_ntt_available());
+    MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
+    MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_ntt_scratch_words(an, bn)));
+    const size_t n = transform_length(an + bn - 1);
+    uint32_t* residues[3] = {scratch, scratch + n, scratch + 2 * n};
+    for (int which = 0; which < 3; ++which)
+        convolve(residues[which], a, an, b, bn, n, which, scratch + 3 * n);
+    const crt c;
+    const word_limbs words = word_limbs_of(base);
+    const size_t columns = an + bn - 1;
+    uint64_t carry = 0;
+    for (size_t k = 0; k < columns; ++k) {
+        uint32_t w0;
+        uint64_t high;  // the coefficient is w0 + high * 2^32, below 2^86
+        c.combine(residues[0][k], residues[1][k], residues[2][k], &w0, &high);
+        uint64_t lo = w0 | (high << 32);
+        uint32_t hi = static_cast<uint32_t>(high >> 32);
+        lo += carry;
+        hi += lo < carry;
+        carry = reduce_column(lo, hi, &r[k], &words);
+    }
+    r[columns] = static_cast<uint32_t>(carry);
+}
