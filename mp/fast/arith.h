@@ -65,10 +65,17 @@ constexpr size_t KARATSUBA_THRESHOLD_WIDE_B = 64;
 // rounds 1.81-1.87 ms for BM_fast_mul/4096/0 and 3.20-3.46 ms for /4096/1.
 constexpr size_t TOOM3_THRESHOLD = 300;
 // Shorter operand, in words, from which fast_mul takes the transforms of fast_mul_ntt (where they run),
-// binary words and words of a base B.
+// binary words and words of a base B. Measured on the radix change both ways (BM_cotstr and BM_cinstr,
+// radix 10 and 60 at 32767 and 131060 bytes), fastest of five rounds alternating the candidates'
+// binaries. On i686 (bench32) every pair from 768/512 to 2048/1024 came within 3% (to radix 10 at 32767
+// bytes 6.44-6.88 ms, from it 3.03-3.17 ms); 1024/768 is among the best both ways. On x86-64 the
+// transforms run no faster while the two-word products run twice as fast: 1024/512 took 5.02 ms to
+// radix 10 at 32767 bytes against 4.16 ms without transforms; from 3072/1536 to 6144/3072 they came
+// within 5% of it there and gained at 131060 bytes (to radix 10 25.6 against 31.7 ms, from it 13.2 against
+// 15.2 ms with 4096/2048).
 #if defined(__SIZEOF_INT128__)
-constexpr size_t NTT_THRESHOLD = 2048;
-constexpr size_t NTT_THRESHOLD_B = 1024;
+constexpr size_t NTT_THRESHOLD = 4096;
+constexpr size_t NTT_THRESHOLD_B = 2048;
 #else
 constexpr size_t NTT_THRESHOLD = 1024;
 constexpr size_t NTT_THRESHOLD_B = 768;
