@@ -66,18 +66,19 @@ constexpr size_t KARATSUBA_THRESHOLD_WIDE_B = 64;
 constexpr size_t TOOM3_THRESHOLD = 300;
 // Shorter operand, in words, from which fast_mul takes the transforms of fast_mul_ntt (where they run),
 // binary words and words of a base B. Measured on the radix change both ways (BM_cotstr and BM_cinstr,
-// radix 10 and 60 at 32767 and 131060 bytes), fastest of five rounds alternating the candidates'
-// binaries. On i686 (bench32) every pair from 768/512 to 2048/1024 came within 3% (to radix 10 at 32767
-// bytes 6.44-6.88 ms, from it 3.03-3.17 ms); 1024/768 is among the best both ways. On x86-64 the
-// transforms run no faster while the two-word products run twice as fast: 1024/512 took 5.02 ms to
-// radix 10 at 32767 bytes against 4.16 ms without transforms; from 3072/1536 to 6144/3072 they came
-// within 5% of it there and gained at 131060 bytes (to radix 10 25.6 against 31.7 ms, from it 13.2 against
-// 15.2 ms with 4096/2048).
+// radix 10 and 60 at 32767 and 131060 bytes; from text the products are binary, to text in a base B),
+// fastest of four rounds alternating the candidates' binaries, with the AVX2 kernels of the benchmark
+// machine. i686 (bench32): binary 512 against 768 and 1024 took 2.58 against 2.82 and 2.81 ms from radix
+// 10 at 32767 bytes; base B 768 against 384 and 512 took 5.72 against 5.84 and 5.88 ms to it. x86-64,
+// where the two-word products are twice as fast and the transforms are not: binary 2048 against 1024,
+// 3072 and 4096 took 1.88 against 1.91, 1.98 and 1.98 ms; base B 1536 against 512, 1024 and 2048 took
+// 3.77 against 4.13, 3.86 and 3.77 ms. (With the SSE2 kernels only, i686 pairs from 768/512 to 2048/1024
+// came within 3% of each other, and x86-64 gained only from 131060 bytes, with 4096/2048.)
 #if defined(__SIZEOF_INT128__)
-constexpr size_t NTT_THRESHOLD = 4096;
-constexpr size_t NTT_THRESHOLD_B = 2048;
+constexpr size_t NTT_THRESHOLD = 2048;
+constexpr size_t NTT_THRESHOLD_B = 1536;
 #else
-constexpr size_t NTT_THRESHOLD = 1024;
+constexpr size_t NTT_THRESHOLD = 512;
 constexpr size_t NTT_THRESHOLD_B = 768;
 #endif
 // Shorter operand, in words, from which x86-64 packs the operands into two-word limbs: packing already
@@ -181,19 +182,23 @@ void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t
 // of its three primes, and its transforms within their roots of unity.
 constexpr size_t FAST_NTT_MAX_WORDS = size_t{1} << 21;
 
-// True when fast_mul_ntt runs on this processor: its transforms need SSE2, part of x86-64 and asked of
-// the processor on 32-bit x86.
-bool fast_ntt_available();
+// The vector registers that fast_mul_ntt's transforms run in, narrowest first.
+enum class fast_vectors { none, sse2, avx2 };
+
+// The widest that this processor (and system) runs, asked once: none on 32-bit x86 without SSE2 (part of
+// x86-64), avx2 where it has AVX2.
+fast_vectors fast_ntt_vectors();
 
 // Scratch words that fast_mul_ntt needs for a product of an + bn words: five times the transform length,
 // the power of two from an + bn - 1.
 size_t fast_mul_ntt_scratch_words(size_t an, size_t bn);
 
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, an + bn <= FAST_NTT_MAX_WORDS, in any word base:
-// number-theoretic transforms modulo three primes and the Chinese remainder theorem, O(n log n).
-// r must not overlap a, b or scratch (a may be b: a square takes one forward transform).
+// number-theoretic transforms modulo three primes and the Chinese remainder theorem, O(n log n), in
+// `vectors` (not none, and at most fast_ntt_vectors()). r must not overlap a, b or scratch (a may be b:
+// a square takes one forward transform).
 void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
-                  uint32_t* scratch);
+                  fast_vectors vectors, uint32_t* scratch);
 
 // Scratch words that fast_mul needs for a first operand of n words.
 size_t fast_mul_scratch_words(size_t n);

@@ -12,27 +12,18 @@
 //   scaling takes out R and the transform length.
 // - The forward transform is decimation in frequency (natural order in, bit-reversed out), the inverse
 //   decimation in time (bit-reversed in, natural out), so that no permutation is needed between them.
+// - The butterflies run four or eight at a time in vector registers (mp/fast/ntt_kernels.h): SSE2, or
+//   AVX2 where the processor has it.
+#include "mp/fast/ntt_kernels.h"
 #include "mp/fast/schoolbook.h"
 
 #include "mp/precondition.h"
 
-#if defined(__i386__)
-// Vector code on 32-bit x86 is compiled for SSE2, which fast_mul asks the processor for; the stack of a
-// 32-bit Windows thread may be aligned to 4 bytes only, so each routine realigns its own frame.
-#define VECTOR_ROUTINE __attribute__((target("sse2"), force_align_arg_pointer))
-#else
-#define VECTOR_ROUTINE
-#endif
-
-#include <emmintrin.h>
+using fast_detail::ntt_field;
 
 namespace {
 
-// A prime field for Montgomery's reduction: p and -p^-1 mod 2^32.
-struct field {
-    uint32_t p;
-    uint32_t negated_inverse;
-};
+typedef ntt_field field;
 
 constexpr uint32_t PRIMES[3] = {167772161u, 469762049u, 754974721u};  // 5 * 2^25 + 1, 7 * 2^26 + 1, 45 * 2^24 + 1
 constexpr uint32_t GENERATORS[3] = {3, 3, 11};  // of each prime's multiplicative group
@@ -104,188 +95,65 @@ void twiddles(uint32_t* w, size_t n, uint32_t root, const field& f)
             w[len + j] = w[2 * len + 2 * j];
 }
 
-// Four lanes of 32-bit values in SSE2 registers: the transforms run four butterflies at a time
-// (pmuludq takes the even lanes' products, so a Montgomery reduction of four is six of them).
-struct lanes {
-    __m128i p, p2, negated_inverse;
+// The kernels of one instruction set.
+struct kernels {
+    void (*forward)(uint32_t* a, size_t n, const uint32_t* w, const field& f);
+    void (*inverse)(uint32_t* a, size_t n, const uint32_t* w, const field& f);
+    void (*multiply)(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce, const field& f);
 };
 
-VECTOR_ROUTINE inline lanes lanes_of(const field& f)
+void forward_sse2(uint32_t* a, size_t n, const uint32_t* w, const field& f)
 {
-    return {_mm_set1_epi32(static_cast<int>(f.p)), _mm_set1_epi32(static_cast<int>(2 * f.p)),
-            _mm_set1_epi32(static_cast<int>(f.negated_inverse))};
+    fast_detail::ntt_forward_sse2(a, n, w, f, n / 2);
 }
 
-// x * w * 2^-32 mod p in [0, 2p), lane by lane, for x * w < p * 2^32.
-VECTOR_ROUTINE inline __m128i redc4(__m128i x, __m128i w, const lanes& l)
+void inverse_sse2(uint32_t* a, size_t n, const uint32_t* w, const field& f)
 {
-    const __m128i t02 = _mm_mul_epu32(x, w);
-    const __m128i t13 = _mm_mul_epu32(_mm_srli_epi64(x, 32), _mm_srli_epi64(w, 32));
-    const __m128i u02 = _mm_add_epi64(t02, _mm_mul_epu32(_mm_mul_epu32(t02, l.negated_inverse), l.p));
-    const __m128i u13 = _mm_add_epi64(t13, _mm_mul_epu32(_mm_mul_epu32(t13, l.negated_inverse), l.p));
-    return _mm_or_si128(_mm_srli_epi64(u02, 32), _mm_and_si128(u13, _mm_set_epi32(-1, 0, -1, 0)));
+    fast_detail::ntt_inverse_sse2(a, n, w, f, n / 2);
 }
 
-// x - m where x >= m, lane by lane, for x < 2m and m < 2^31 (x - m then fits a signed lane).
-VECTOR_ROUTINE inline __m128i reduce4(__m128i x, __m128i m)
+kernels kernels_of(fast_vectors vectors)
 {
-    const __m128i d = _mm_sub_epi32(x, m);
-    return _mm_add_epi32(d, _mm_and_si128(_mm_srai_epi32(d, 31), m));
-}
-
-VECTOR_ROUTINE inline __m128i load4(const uint32_t* a)
-{
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
-}
-
-VECTOR_ROUTINE inline void store4(uint32_t* a, __m128i x)
-{
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(a), x);
-}
-
-// The butterflies of either direction on four lanes: forward (x, y) -> (x + y, (x - y) w), inverse
-// (x, y) -> (x + y w, x - y w); values in [0, 2p) in and out.
-VECTOR_ROUTINE inline void forward4(__m128i* x, __m128i* y, __m128i w, const lanes& l)
-{
-    const __m128i u = *x, v = *y;
-    *x = reduce4(_mm_add_epi32(u, v), l.p2);
-    *y = redc4(_mm_add_epi32(_mm_sub_epi32(u, v), l.p2), w, l);
-}
-
-VECTOR_ROUTINE inline void inverse4(__m128i* x, __m128i* y, __m128i w, const lanes& l)
-{
-    const __m128i u = *x, v = redc4(*y, w, l);
-    *x = reduce4(_mm_add_epi32(u, v), l.p2);
-    *y = reduce4(_mm_add_epi32(_mm_sub_epi32(u, v), l.p2), l.p2);
-}
-
-// Eight values of the two smallest butterfly spans as the x and y lanes: span 2 takes [x0 x1 y0 y1]
-// [x2 x3 y2 y3] to [x0 x1 x2 x3] [y0 y1 y2 y3]; span 1 first takes [x0 y0 x1 y1] to [x0 x1 y0 y1]
-// (its own inverse, so both are undone by the same steps in reverse).
-VECTOR_ROUTINE inline void split_spans(__m128i* a, __m128i* b, bool span1)
-{
-    if (span1) {
-        *a = _mm_shuffle_epi32(*a, _MM_SHUFFLE(3, 1, 2, 0));
-        *b = _mm_shuffle_epi32(*b, _MM_SHUFFLE(3, 1, 2, 0));
-    }
-    const __m128i x = _mm_unpacklo_epi64(*a, *b), y = _mm_unpackhi_epi64(*a, *b);
-    *a = x;
-    *b = y;
-}
-
-VECTOR_ROUTINE inline void join_spans(__m128i* x, __m128i* y, bool span1)
-{
-    __m128i a = _mm_unpacklo_epi64(*x, *y), b = _mm_unpackhi_epi64(*x, *y);
-    if (span1) {
-        a = _mm_shuffle_epi32(a, _MM_SHUFFLE(3, 1, 2, 0));
-        b = _mm_shuffle_epi32(b, _MM_SHUFFLE(3, 1, 2, 0));
-    }
-    *x = a;
-    *y = b;
-}
-
-// The butterflies of spans 2 and 1 over a[0..n), eight values at a time, w the twiddles.
-template <bool FORWARD> VECTOR_ROUTINE inline void small_spans(uint32_t* a, size_t n, const uint32_t* w, const lanes& l)
-{
-    const __m128i w2 = _mm_set_epi32(static_cast<int>(w[3]), static_cast<int>(w[2]), static_cast<int>(w[3]),
-                                     static_cast<int>(w[2]));
-    const __m128i w1 = _mm_set1_epi32(static_cast<int>(w[1]));
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool span1 = FORWARD ? pass == 1 : pass == 0;
-        for (size_t s = 0; s < n; s += 8) {
-            __m128i x = load4(a + s), y = load4(a + s + 4);
-            split_spans(&x, &y, span1);
-            if (FORWARD)
-                forward4(&x, &y, span1 ? w1 : w2, l);
-            else
-                inverse4(&x, &y, span1 ? w1 : w2, l);
-            join_spans(&x, &y, span1);
-            store4(a + s, x);
-            store4(a + s + 4, y);
-        }
-    }
-}
-
-// Forward transform of a[0..n) in place, n >= 8, values in [0, 2p) in and out; bit-reversed order out.
-VECTOR_ROUTINE void forward(uint32_t* a, size_t n, const uint32_t* w, const field& f)
-{
-    const lanes l = lanes_of(f);
-    for (size_t len = n / 2; len >= 4; len /= 2)
-        for (size_t s = 0; s < n; s += 2 * len)
-            for (size_t j = 0; j < len; j += 4) {
-                __m128i x = load4(a + s + j), y = load4(a + s + len + j);
-                forward4(&x, &y, load4(w + len + j), l);
-                store4(a + s + j, x);
-                store4(a + s + len + j, y);
-            }
-    small_spans<true>(a, n, w, l);
-}
-
-// Inverse transform (without the division by n) of a[0..n) in bit-reversed order, n >= 8, with the
-// inverse roots' twiddles; values in [0, 2p) in and out, natural order out.
-VECTOR_ROUTINE void inverse(uint32_t* a, size_t n, const uint32_t* w, const field& f)
-{
-    const lanes l = lanes_of(f);
-    small_spans<false>(a, n, w, l);
-    for (size_t len = 4; len < n; len *= 2)
-        for (size_t s = 0; s < n; s += 2 * len)
-            for (size_t j = 0; j < len; j += 4) {
-                __m128i x = load4(a + s + j), y = load4(a + s + len + j);
-                inverse4(&x, &y, load4(w + len + j), l);
-                store4(a + s + j, x);
-                store4(a + s + len + j, y);
-            }
-}
-
-// c[i] = c[i] * m[i] * 2^-32 mod p, in [0, 2p) for c[i] * m[i] < p * 2^32, or with a constant m[0] when
-// `constant`; reduced to [0, p) when `reduce`. n a multiple of four.
-VECTOR_ROUTINE void multiply_lanes(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce, const field& f)
-{
-    const lanes l = lanes_of(f);
-    const __m128i k = _mm_set1_epi32(static_cast<int>(m[0]));
-    for (size_t i = 0; i < n; i += 4) {
-        __m128i x = redc4(load4(c + i), constant ? k : load4(m + i), l);
-        if (reduce)
-            x = reduce4(x, l.p);
-        store4(c + i, x);
-    }
+    if (vectors == fast_vectors::avx2)
+        return {fast_detail::ntt_forward_avx2, fast_detail::ntt_inverse_avx2, fast_detail::ntt_multiply_avx2};
+    return {forward_sse2, inverse_sse2, fast_detail::ntt_multiply_sse2};
 }
 
 // t[0..n) = the words of a[0..an) times R mod p, in [0, 2p), and zeros up to n.
-void load(uint32_t* t, const uint32_t* a, size_t an, size_t n, const field& f)
+void load(uint32_t* t, const uint32_t* a, size_t an, size_t n, const field& f, const kernels& k)
 {
     for (size_t i = 0; i < an; ++i)
         t[i] = a[i];
     for (size_t i = an; i < n; ++i)
         t[i] = 0;
     const uint32_t r2 = mul_mod(montgomery_form(1, f.p), montgomery_form(1, f.p), f.p);  // R^2 mod p
-    multiply_lanes(t, &r2, n, true, false, f);
+    k.multiply(t, &r2, n, true, false, f);
 }
 
 // Residues of the convolution of a and b modulo prime `which` into c[0..n), in [0, p).
 void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, size_t n, int which,
-              uint32_t* scratch)
+              const kernels& k, uint32_t* scratch)
 {
     const field f = field_of(PRIMES[which]);
     uint32_t* t = scratch;
     uint32_t* w = t + n;
     const uint32_t root = pow_mod(GENERATORS[which], (f.p - 1) / static_cast<uint32_t>(n), f.p);
     twiddles(w, n, root, f);
-    load(c, a, an, n, f);
-    forward(c, n, w, f);
+    load(c, a, an, n, f, k);
+    k.forward(c, n, w, f);
     if (a == b && an == bn) {
-        multiply_lanes(c, c, n, false, false, f);
+        k.multiply(c, c, n, false, false, f);
     } else {
-        load(t, b, bn, n, f);
-        forward(t, n, w, f);
-        multiply_lanes(c, t, n, false, false, f);
+        load(t, b, bn, n, f, k);
+        k.forward(t, n, w, f);
+        k.multiply(c, t, n, false, false, f);
     }
     twiddles(w, n, pow_mod(root, f.p - 2, f.p), f);
-    inverse(c, n, w, f);
+    k.inverse(c, n, w, f);
     // The values are n R times the convolution (the inputs came in times R, the products took one R out):
     // multiplied by n^-1 (p - (p - 1) / n, as n divides p - 1) with one more R taken out, they are it.
     const uint32_t n_inverse = f.p - (f.p - 1) / static_cast<uint32_t>(n);
-    multiply_lanes(c, &n_inverse, n, true, true, f);
+    k.multiply(c, &n_inverse, n, true, true, f);
 }
 
 // A coefficient from its residues modulo the three primes (Garner's mixed radix), as three words.
@@ -329,12 +197,14 @@ size_t transform_length(size_t words)
 
 using namespace fast_detail;
 
-bool fast_ntt_available()
+fast_vectors fast_ntt_vectors()
 {
+    if (avx2_available())
+        return fast_vectors::avx2;
 #if defined(__i386__)
-    return sse2_available();
+    return sse2_available() ? fast_vectors::sse2 : fast_vectors::none;
 #else
-    return true;  // SSE2 is part of x86-64
+    return fast_vectors::sse2;  // part of x86-64
 #endif
 }
 
@@ -344,16 +214,17 @@ size_t fast_mul_ntt_scratch_words(size_t an, size_t bn)
 }
 
 void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
-                  uint32_t* scratch)
+                  fast_vectors vectors, uint32_t* scratch)
 {
     MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1 && an + bn <= FAST_NTT_MAX_WORDS);
-    MP_EXPECTS(fast_ntt_available());
+    MP_EXPECTS(vectors != fast_vectors::none && vectors <= fast_ntt_vectors());
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_ntt_scratch_words(an, bn)));
     const size_t n = transform_length(an + bn - 1);
     uint32_t* residues[3] = {scratch, scratch + n, scratch + 2 * n};
+    const kernels k = kernels_of(vectors);
     for (int which = 0; which < 3; ++which)
-        convolve(residues[which], a, an, b, bn, n, which, scratch + 3 * n);
+        convolve(residues[which], a, an, b, bn, n, which, k, scratch + 3 * n);
     const crt c;
     const word_limbs words = word_limbs_of(base);
     const size_t columns = an + bn - 1;

@@ -15,7 +15,7 @@ namespace {
 const uint32_t BASES[] = {0,           1000000000u, 777600000u,  1162261467u, 46341u,
                           2147483647u, 1u << 30,    2176782336u, 2147488281u, FAST_WIDEST_BASE};
 
-enum class way { schoolbook, fast_mul, transforms };
+enum class way { schoolbook, fast_mul, transforms_sse2, transforms_avx2 };
 
 words multiply(const words& a, const words& b, uint32_t base, way how)
 {
@@ -24,15 +24,17 @@ words multiply(const words& a, const words& b, uint32_t base, way how)
     const words& x = a.size() >= b.size() ? a : b;
     const words& y = a.size() >= b.size() ? b : a;
     words r(x.size() + y.size(), 0xDEADBEEF);
-    const size_t scratch_words = how == way::transforms ? fast_mul_ntt_scratch_words(x.size(), y.size())
-                                                        : fast_mul_scratch_words(x.size());
+    const bool transforms = how == way::transforms_sse2 || how == way::transforms_avx2;
+    const size_t scratch_words =
+        transforms ? fast_mul_ntt_scratch_words(x.size(), y.size()) : fast_mul_scratch_words(x.size());
     words scratch(scratch_words + 1, 0xDEADBEEF);
     if (how == way::schoolbook)
         fast_mul_basecase(r.data(), x.data(), x.size(), y.data(), y.size(), &fb);
     else if (how == way::fast_mul)
         fast_mul(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, scratch.data());
     else
-        fast_mul_ntt(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, scratch.data());
+        fast_mul_ntt(r.data(), x.data(), x.size(), y.data(), y.size(), &fb,
+                     how == way::transforms_avx2 ? fast_vectors::avx2 : fast_vectors::sse2, scratch.data());
     EXPECT_EQ(scratch.back(), 0xDEADBEEF) << "scratch overrun";
     return stripped(r);
 }
@@ -87,9 +89,12 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
                 if (an < 200) {
                     EXPECT_EQ(multiply(a, a, base, way::schoolbook), square) << "schoolbook square base " << base << " " << an;
                 }
-                if (fast_ntt_available()) {
-                    EXPECT_EQ(multiply(a, b, base, way::transforms), expected) << "transforms base " << base << " " << an << "x" << bn;
-                    EXPECT_EQ(multiply(a, a, base, way::transforms), square) << "transforms square base " << base << " " << an;
+                for (way how : {way::transforms_sse2, way::transforms_avx2}) {
+                    const fast_vectors needs = how == way::transforms_avx2 ? fast_vectors::avx2 : fast_vectors::sse2;
+                    if (needs > fast_ntt_vectors())
+                        continue;
+                    EXPECT_EQ(multiply(a, b, base, how), expected) << "transforms base " << base << " " << an << "x" << bn;
+                    EXPECT_EQ(multiply(a, a, base, how), square) << "transforms square base " << base << " " << an;
                 }
             }
         }
