@@ -95,6 +95,18 @@ void twiddles(uint32_t* w, size_t n, uint32_t root, const field& f)
             w[len + j] = w[2 * len + 2 * j];
 }
 
+// The twiddles of `root` (twiddles) turned into those of root^-1, in place: for a root of order 2 len,
+// root^-j = -root^(len - j), so each level but its first entry is reversed and negated.
+void invert_twiddles(uint32_t* w, size_t n, uint32_t p)
+{
+    for (size_t len = 2; len < n; len *= 2)
+        for (size_t j = 1, i = len - 1; j <= i; ++j, --i) {
+            const uint32_t x = w[len + j], y = w[len + i];
+            w[len + j] = p - y;
+            w[len + i] = p - x;
+        }
+}
+
 // The kernels of one instruction set.
 struct kernels {
     void (*forward)(uint32_t* a, size_t n, const uint32_t* w, const field& f);
@@ -148,7 +160,7 @@ void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size
         k.forward(t, n, w, f);
         k.multiply(c, t, n, false, false, f);
     }
-    twiddles(w, n, pow_mod(root, f.p - 2, f.p), f);
+    invert_twiddles(w, n, f.p);
     k.inverse(c, n, w, f);
     // The values are n R times the convolution (the inputs came in times R, the products took one R out):
     // multiplied by n^-1 (p - (p - 1) / n, as n divides p - 1) with one more R taken out, they are it.
