@@ -124,7 +124,11 @@ void fast_cbase_start(int32_t max_words)
 void fast_cbase_stop()
 {
     if (state.block != nullptr) {
-        wipe_memory(state.block, state.block_words * sizeof(uint32_t));
+        // The block came zeroed: only what the conversions may have written needs the wipe, and the
+        // pages behind it stay untouched (at 32767 bytes most of them: the other direction's scratch,
+        // and the top level that only twice-as-long text reaches).
+        const size_t written = static_cast<size_t>(fast_workspace_touched_end(&state.work) - state.block);
+        wipe_memory(state.block, written * sizeof(uint32_t));
         release_memory(state.block);
     }
     state = {nullptr, nullptr, 0, {}};

@@ -112,6 +112,7 @@ void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_to, size
     }
     w->scratch = at;
     w->scratch_words = fast_workspace_words(max_to, max_from) - static_cast<size_t>(at - block);
+    w->scratch_touched = 0;
 }
 
 size_t fast_to_radix_words(size_t n, uint32_t base)
@@ -351,6 +352,17 @@ inline bool outside_workspace(const uint32_t* p, size_t n, const fast_workspace*
     return words_disjoint(p, n, first, static_cast<size_t>(w->scratch + w->scratch_words - first));
 }
 
+const uint32_t* fast_workspace_touched_end(const fast_workspace* w)
+{
+    return w->scratch + w->scratch_touched;
+}
+
+// Records that a conversion writes the first `words` words of the scratch.
+static void touch_scratch(fast_workspace* w, size_t words)
+{
+    w->scratch_touched = max_of(w->scratch_touched, words);
+}
+
 // fast_to_radix in word base `base` itself, with the given scratch.
 static size_t to_base(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, fast_workspace* w, uint32_t* scratch)
 {
@@ -370,9 +382,13 @@ size_t fast_to_radix(uint32_t* out, const uint32_t* x, size_t n, uint32_t base, 
         return to_bit_groups(out, x, fast_strip(x, n), word_bits_of(base));
     n = fast_strip(x, n);
     const radix_powers rp = powers_of(base);
-    if (rp.wide == base)
+    const size_t steps = scratch_for(levels_for(n, TO_RADIX_LEAF), TO_RADIX_LEAF, to_bound, SMALLEST_WORD_BITS);
+    if (rp.wide == base) {
+        touch_scratch(w, steps);
         return to_base(out, x, n, base, w, w->scratch);
+    }
     uint32_t* wide = w->scratch;
+    touch_scratch(w, to_bound(w->max_to, SMALLEST_WORD_BITS) + steps);
     const size_t m = to_base(wide, x, n, rp.wide, w, wide + to_bound(w->max_to, SMALLEST_WORD_BITS));
     return regroup(out, wide, m, &rp);
 }
@@ -390,6 +406,7 @@ size_t fast_from_radix(uint32_t* out, const uint32_t* y, size_t n, uint32_t base
     fast_base_init(&source, base);
     n = fast_strip(y, n);
     const radix_step st = {&w->from_radix, &binary, FROM_RADIX_LEAF, 0, from_bound_bits, from_leaf, &source};
+    touch_scratch(w, scratch_for(levels_for(n, FROM_RADIX_LEAF), FROM_RADIX_LEAF, from_bound_bits, 0));
     build_powers(&w->from_radix, levels_for(n, FROM_RADIX_LEAF), &st, w->scratch);
     return convert(out, y, n, &st, w->scratch);
 }

@@ -45,6 +45,7 @@ struct fast_workspace {
     fast_power_table from_radix;  // Q_k = B^(FROM_RADIX_LEAF * 2^k) in base 2^32
     uint32_t* scratch;
     size_t scratch_words;
+    size_t scratch_touched;  // the scratch words that conversions since fast_workspace_init may have written
 };
 
 // Words of the block that fast_workspace_init needs for inputs of up to max_to binary words (towards a
@@ -53,6 +54,11 @@ size_t fast_workspace_words(size_t max_to, size_t max_from);
 
 // Carves w from block (fast_workspace_words(max_to, max_from) words) and marks both tables empty.
 void fast_workspace_init(fast_workspace* w, uint32_t* block, size_t max_to, size_t max_from);
+
+// The end of the part of the block that conversions since fast_workspace_init may have written: the
+// power tables and the scratch that their lengths use. The words behind it are as the owner left them
+// (a block obtained zeroed and never touched there needs no wipe, and its pages no faults).
+const uint32_t* fast_workspace_touched_end(const fast_workspace* w);
 
 // Result capacity, in words, that fast_to_radix needs for n binary words in word base `base`.
 size_t fast_to_radix_words(size_t n, uint32_t base);
