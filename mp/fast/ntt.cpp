@@ -241,15 +241,15 @@ void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, 
     const word_limbs words = word_limbs_of(base);
     const size_t columns = an + bn - 1;
     uint64_t carry = 0;
-    for (size_t k = 0; k < columns; ++k) {
+    for (size_t i = 0; i < columns; ++i) {
         uint32_t w0;
         uint64_t high;  // the coefficient is w0 + high * 2^32, below 2^86
-        c.combine(residues[0][k], residues[1][k], residues[2][k], &w0, &high);
+        c.combine(residues[0][i], residues[1][i], residues[2][i], &w0, &high);
         uint64_t lo = w0 | (high << 32);
         uint32_t hi = static_cast<uint32_t>(high >> 32);
         lo += carry;
         hi += lo < carry;
-        carry = reduce_column(lo, hi, &r[k], &words);
+        carry = reduce_column(lo, hi, &r[i], &words);
     }
     r[columns] = static_cast<uint32_t>(carry);
 }

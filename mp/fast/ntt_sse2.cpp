@@ -116,19 +116,29 @@ template <bool FORWARD> VECTOR_ROUTINE inline void small_spans(uint32_t* a, size
     }
 }
 
+// The butterflies of one span `len` (at least 4) over a[0..n), four at a time.
+template <bool FORWARD>
+VECTOR_ROUTINE inline void span(uint32_t* a, size_t n, size_t len, const uint32_t* w, const lanes& l)
+{
+    for (size_t s = 0; s < n; s += 2 * len)
+        for (size_t j = 0; j < len; j += 4) {
+            __m128i x = load4(a + s + j), y = load4(a + s + len + j);
+            if (FORWARD)
+                forward4(&x, &y, load4(w + len + j), l);
+            else
+                inverse4(&x, &y, load4(w + len + j), l);
+            store4(a + s + j, x);
+            store4(a + s + len + j, y);
+        }
+}
+
 }  // namespace
 
 VECTOR_ROUTINE void ntt_forward_sse2(uint32_t* a, size_t n, const uint32_t* w, const ntt_field& f, size_t largest)
 {
     const lanes l = lanes_of(f);
     for (size_t len = largest; len >= 4; len /= 2)
-        for (size_t s = 0; s < n; s += 2 * len)
-            for (size_t j = 0; j < len; j += 4) {
-                __m128i x = load4(a + s + j), y = load4(a + s + len + j);
-                forward4(&x, &y, load4(w + len + j), l);
-                store4(a + s + j, x);
-                store4(a + s + len + j, y);
-            }
+        span<true>(a, n, len, w, l);
     small_spans<true>(a, n, w, l);
 }
 
@@ -137,13 +147,7 @@ VECTOR_ROUTINE void ntt_inverse_sse2(uint32_t* a, size_t n, const uint32_t* w, c
     const lanes l = lanes_of(f);
     small_spans<false>(a, n, w, l);
     for (size_t len = 4; len <= largest; len *= 2)
-        for (size_t s = 0; s < n; s += 2 * len)
-            for (size_t j = 0; j < len; j += 4) {
-                __m128i x = load4(a + s + j), y = load4(a + s + len + j);
-                inverse4(&x, &y, load4(w + len + j), l);
-                store4(a + s + j, x);
-                store4(a + s + len + j, y);
-            }
+        span<false>(a, n, len, w, l);
 }
 
 VECTOR_ROUTINE void ntt_multiply_sse2(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce, const ntt_field& f)
