@@ -1,6 +1,7 @@
 // Memory of the library: zeroed allocations and wiping before release.
 #include "mp/memory.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -34,8 +35,20 @@ void release_memory(void* block)
 
 void wipe_memory(void* block, size_t bytes)
 {
-    if (block != nullptr && bytes != 0)
-        wipe_function(block, 0, bytes);
+    // A page at a time, and only pages that hold a nonzero byte: the pages of a zeroed block that were
+    // never written are then read, not written (on Linux, reading maps the shared zero page, where a
+    // write would take and clear a page of its own).
+    constexpr uintptr_t PAGE = 4096;
+    static const unsigned char zeros[PAGE] = {};
+    unsigned char* at = static_cast<unsigned char*>(block);
+    while (at != nullptr && bytes != 0) {
+        const size_t to_boundary = PAGE - reinterpret_cast<uintptr_t>(at) % PAGE;
+        const size_t n = bytes < to_boundary ? bytes : to_boundary;
+        if (std::memcmp(at, zeros, n) != 0)
+            wipe_function(at, 0, n);
+        at += n;
+        bytes -= n;
+    }
 }
 
 mp_context* alloc_context_record()

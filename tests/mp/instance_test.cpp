@@ -1,10 +1,14 @@
 // Start-up of the instance, numbers made for the caller, the I/O buffer, and the recorded-error mode.
 #include "tests/mp/support.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "mp/add.h"
 #include "mp/digits.h"
 #include "mp/divide.h"
 #include "mp/flash.h"
+#include "mp/memory.h"
 #include "mp/number.h"
 #include "mp/report.h"
 #include "mp/word_ops.h"
@@ -128,6 +132,35 @@ TEST_F(MpTest, ReleaseContextClearsTheInstanceAndANewStartWorks)
     ASSERT_NE(ctx, nullptr);
     bignum x = number(42);
     EXPECT_EQ(write_number(x, 10), "42");
+}
+
+TEST(Memory, WipeZeroesEveryByteOfTheRangeAndNothingBeyond)
+{
+    // Ranges that start and end inside pages and on their edges, with one nonzero byte placed at the
+    // range's first and last byte, at a page edge inside it, or nowhere (a page of zeros is skipped).
+    struct range_case {
+        size_t start, length;
+    };
+    const range_case ranges[] = {{0, 1}, {1, 4095}, {4095, 2}, {4096, 4096}, {100, 3 * 4096 + 7}, {5000, 0}};
+    std::vector<unsigned char> memory(6 * 4096 + 64);
+    unsigned char* const page = memory.data() + (4096 - reinterpret_cast<uintptr_t>(memory.data()) % 4096) % 4096;
+    for (const range_case& r : ranges) {
+        for (size_t mark : {r.start, r.start + r.length - 1, (r.start / 4096 + 1) * 4096, size_t{0} - 1}) {
+            std::fill(memory.begin(), memory.end(), 0);
+            page[r.start + r.length] = 0xEE;  // beyond the range: kept
+            if (r.start > 0)
+                page[r.start - 1] = 0xEE;
+            if (mark >= r.start && mark < r.start + r.length)
+                page[mark] = 0x5A;
+            wipe_memory(page + r.start, r.length);
+            EXPECT_TRUE(std::all_of(page + r.start, page + r.start + r.length, [](unsigned char c) { return c == 0; }))
+                << r.start << "+" << r.length << " mark " << mark;
+            EXPECT_EQ(page[r.start + r.length], 0xEE);
+            if (r.start > 0) {
+                EXPECT_EQ(page[r.start - 1], 0xEE);
+            }
+        }
+    }
 }
 
 // Each case sets up a state that raises one error while errors_return is set.
