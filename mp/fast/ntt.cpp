@@ -188,8 +188,8 @@ struct crt {
     {
         const uint32_t p1 = PRIMES[0], p2 = PRIMES[1], p3 = PRIMES[2];
         const uint32_t v2 = reduce_once(mul_redc(r2 + p2 - r1, inverse1, f2), p2);
-        const uint32_t v1p1 = mul_redc(v2, p1_mod3, f3);  // v2 p1 mod p3, in [0, 2 p3)
-        const uint32_t v3 = reduce_once(mul_redc(r3 + 3 * p3 - r1 - v1p1, inverse12, f3), p3);
+        const uint32_t v2p1 = mul_redc(v2, p1_mod3, f3);  // v2 p1 mod p3, in [0, 2 p3)
+        const uint32_t v3 = reduce_once(mul_redc(r3 + 3 * p3 - r1 - v2p1, inverse12, f3), p3);
         const uint64_t u = v2 + static_cast<uint64_t>(p2) * v3;  // below p2 p3 < 2^60
         const uint64_t lo = static_cast<uint64_t>(p1) * static_cast<uint32_t>(u) + r1;
         *w0 = static_cast<uint32_t>(lo);
