@@ -53,7 +53,19 @@ struct pair_limbs {
     uint64_t divisor;
     uint64_t reciprocal;
     int shift;
+#if defined(__x86_64__)
+    bool rows;  // binary products go through mul_rows_adx
+#endif
 };
+#endif
+
+#if defined(__x86_64__) && defined(__SIZEOF_INT128__)
+// True when the processor has mulx, adcx and adox (asked once), which mul_rows_adx needs.
+bool mulx_adx_available();
+
+// r[0..an+bn) = a[0..an) * b[0..bn) in base 2^64, an >= 1, bn >= 1, r apart from a and b, by rows of an
+// limbs, on a processor with mulx, adcx and adox; in mp/fast/wide_rows.cpp.
+void mul_rows_adx(limb2* r, const limb2* a, size_t an, const limb2* b, size_t bn);
 #endif
 
 // Internal linkage, as in mp/fast/carry.h.
@@ -137,8 +149,11 @@ inline uint64_t reduce_column(uint64_t lo, uint32_t hi, uint32_t* digit, const w
 // Fills p for the two-word limbs of word base `word_base` (0: 2^32, limbs of base 2^64).
 inline void pair_limbs_init(pair_limbs* p, uint32_t word_base)
 {
+    *p = {};
     if (word_base == 0) {
-        *p = {0, 0, 0, 0};
+#if defined(__x86_64__)
+        p->rows = mulx_adx_available();
+#endif
         return;
     }
     p->base = static_cast<uint64_t>(word_base) * word_base;
@@ -221,6 +236,14 @@ void basecase(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an,
     if constexpr (sizeof(typename Limbs::limb) == sizeof(uint32_t)) {
         if (lb->vector && bn <= VECTOR_COLUMNS_MAX) {
             reduce_columns_vector(r, a, an, b, bn, lb);
+            return;
+        }
+    }
+#endif
+#if defined(__x86_64__) && defined(__SIZEOF_INT128__)
+    if constexpr (sizeof(typename Limbs::limb) == sizeof(limb2)) {
+        if (lb->rows) {
+            mul_rows_adx(r, a, an, b, bn);
             return;
         }
     }
