@@ -168,34 +168,19 @@ void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size
     k.multiply(c, &n_inverse, n, true, true, f);
 }
 
-// A coefficient from its residues modulo the three primes (Garner's mixed radix), as three words.
-struct crt {
-    field f2, f3;
-    uint32_t inverse1;   // p1^-1 mod p2, times R
-    uint32_t p1_mod3;    // p1 mod p3, times R
-    uint32_t inverse12;  // (p1 p2)^-1 mod p3, times R
-
-    crt() : f2(field_of(PRIMES[1])), f3(field_of(PRIMES[2]))
-    {
-        const uint32_t p1 = PRIMES[0], p2 = PRIMES[1], p3 = PRIMES[2];
-        inverse1 = montgomery_form(pow_mod(p1 % p2, p2 - 2, p2), p2);
-        p1_mod3 = montgomery_form(p1 % p3, p3);
-        inverse12 = montgomery_form(pow_mod(mul_mod(p1 % p3, p2 % p3, p3), p3 - 2, p3), p3);
-    }
-
-    // x = v1 + p1 (v2 + p2 v3) with v1 < p1, v2 < p2, v3 < p3.
-    void combine(uint32_t r1, uint32_t r2, uint32_t r3, uint32_t* w0, uint64_t* high) const
-    {
-        const uint32_t p1 = PRIMES[0], p2 = PRIMES[1], p3 = PRIMES[2];
-        const uint32_t v2 = reduce_once(mul_redc(r2 + p2 - r1, inverse1, f2), p2);
-        const uint32_t v2p1 = mul_redc(v2, p1_mod3, f3);  // v2 p1 mod p3, in [0, 2 p3)
-        const uint32_t v3 = reduce_once(mul_redc(r3 + 3 * p3 - r1 - v2p1, inverse12, f3), p3);
-        const uint64_t u = v2 + static_cast<uint64_t>(p2) * v3;  // below p2 p3 < 2^60
-        const uint64_t lo = static_cast<uint64_t>(p1) * static_cast<uint32_t>(u) + r1;
-        *w0 = static_cast<uint32_t>(lo);
-        *high = (lo >> 32) + static_cast<uint64_t>(p1) * static_cast<uint32_t>(u >> 32);
-    }
-};
+// The constants of Garner's step for PRIMES.
+fast_detail::ntt_garner garner_of()
+{
+    const uint32_t p1 = PRIMES[0], p2 = PRIMES[1], p3 = PRIMES[2];
+    fast_detail::ntt_garner g;
+    g.f2 = field_of(p2);
+    g.f3 = field_of(p3);
+    g.p1 = p1;
+    g.inverse1 = montgomery_form(pow_mod(p1 % p2, p2 - 2, p2), p2);
+    g.p1_mod3 = montgomery_form(p1 % p3, p3);
+    g.inverse12 = montgomery_form(pow_mod(mul_mod(p1 % p3, p2 % p3, p3), p3 - 2, p3), p3);
+    return g;
+}
 
 size_t transform_length(size_t words)
 {
@@ -237,15 +222,17 @@ void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, 
     const kernels k = kernels_of(vectors);
     for (int which = 0; which < 3; ++which)
         convolve(residues[which], a, an, b, bn, n, which, k, scratch + 3 * n);
-    const crt c;
+    fast_detail::ntt_garner_sse2(residues[0], residues[1], residues[2], n, garner_of());
     const word_limbs words = word_limbs_of(base);
     const size_t columns = an + bn - 1;
+    const uint64_t p1 = PRIMES[0], p2 = PRIMES[1];
     uint64_t carry = 0;
     for (size_t i = 0; i < columns; ++i) {
-        uint32_t w0;
-        uint64_t high;  // the coefficient is w0 + high * 2^32, below 2^86
-        c.combine(residues[0][i], residues[1][i], residues[2][i], &w0, &high);
-        uint64_t lo = w0 | (high << 32);
+        // The coefficient r1 + p1 (v2 + p2 v3), below 2^86: the low word of w, and high * 2^32.
+        const uint64_t u = residues[1][i] + p2 * residues[2][i];  // below p2 p3 < 2^60
+        const uint64_t w = p1 * static_cast<uint32_t>(u) + residues[0][i];
+        const uint64_t high = (w >> 32) + p1 * static_cast<uint32_t>(u >> 32);
+        uint64_t lo = static_cast<uint32_t>(w) | (high << 32);
         uint32_t hi = static_cast<uint32_t>(high >> 32);
         lo += carry;
         hi += lo < carry;

@@ -28,6 +28,20 @@ void ntt_inverse_sse2(uint32_t* a, size_t n, const uint32_t* w, const ntt_field&
 // `constant`; reduced to [0, p) when `reduce`.
 void ntt_multiply_sse2(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce, const ntt_field& f);
 
+// The constants of Garner's step for the primes p1 < p2 < p3 (all Montgomery multipliers times R).
+struct ntt_garner {
+    ntt_field f2, f3;
+    uint32_t p1;
+    uint32_t inverse1;   // p1^-1 mod p2
+    uint32_t p1_mod3;    // p1 mod p3
+    uint32_t inverse12;  // (p1 p2)^-1 mod p3
+};
+
+// Garner's mixed-radix digits of n coefficients from their residues r1, r2, r3 (in [0, p)) modulo the
+// three primes, in place of r2 and r3: v2 = (r2 - r1) p1^-1 mod p2 and v3 = (r3 - r1 - v2 p1) (p1 p2)^-1
+// mod p3, so that the coefficient is r1 + p1 (v2 + p2 v3); n a multiple of 4.
+void ntt_garner_sse2(const uint32_t* r1, uint32_t* r2, uint32_t* r3, size_t n, const ntt_garner& g);
+
 // True when the processor (and the system) runs AVX2 (asked once).
 bool avx2_available();
 

@@ -162,4 +162,23 @@ VECTOR_ROUTINE void ntt_multiply_sse2(uint32_t* c, const uint32_t* m, size_t n, 
     }
 }
 
+VECTOR_ROUTINE void ntt_garner_sse2(const uint32_t* r1, uint32_t* r2, uint32_t* r3, size_t n, const ntt_garner& g)
+{
+    const lanes l2 = lanes_of(g.f2), l3 = lanes_of(g.f3);
+    const __m128i inverse1 = _mm_set1_epi32(static_cast<int>(g.inverse1));
+    const __m128i p1_mod3 = _mm_set1_epi32(static_cast<int>(g.p1_mod3));
+    const __m128i inverse12 = _mm_set1_epi32(static_cast<int>(g.inverse12));
+    const __m128i p3_thrice = _mm_set1_epi32(static_cast<int>(3 * g.f3.p));
+    for (size_t i = 0; i < n; i += 4) {
+        const __m128i x1 = load4(r1 + i);
+        // r2 + p2 - r1 > 0 as p1 < p2; below 2 p2, and r3 + 3 p3 - r1 - v2 p1 (v2 p1 below 2 p3) is
+        // between p3 - p1 > 0 and 4 p3 < 2^32: both products stay below p 2^32.
+        const __m128i v2 = reduce4(redc4(_mm_sub_epi32(_mm_add_epi32(load4(r2 + i), l2.p), x1), inverse1, l2), l2.p);
+        const __m128i v2p1 = redc4(v2, p1_mod3, l3);
+        const __m128i d3 = _mm_sub_epi32(_mm_add_epi32(load4(r3 + i), p3_thrice), _mm_add_epi32(x1, v2p1));
+        store4(r2 + i, v2);
+        store4(r3 + i, reduce4(redc4(d3, inverse12, l3), l3.p));
+    }
+}
+
 }  // namespace fast_detail
