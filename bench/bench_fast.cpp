@@ -43,7 +43,7 @@ void product(benchmark::State& state, bool schoolbook, bool square = false)
     std::vector<uint32_t> r(2 * n), scratch(fast_mul_scratch_words(n));
     for (auto _ : state) {
         if (schoolbook)
-            fast_mul_basecase(r.data(), a.data(), n, second, n, &fb);
+            fast_mul_basecase(r.data(), a.data(), n, second, n, &fb, fast_widest_vectors());
         else
             fast_mul(r.data(), a.data(), n, second, n, &fb, scratch.data());
         benchmark::DoNotOptimize(r.data());

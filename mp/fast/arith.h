@@ -185,20 +185,23 @@ uint32_t fast_sub(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, 
 // r[0..n) = a[0..n) * m + c, for m, c below the base; returns the carry word (below the base). r may be a.
 uint32_t fast_mul_word(uint32_t* r, const uint32_t* a, size_t n, uint32_t m, uint32_t c, const fast_base* base);
 
-// r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, bn <= 65536 (the column sums then fit the
-// accumulator); r must not overlap a or b (a may be b). Schoolbook product scanning.
-void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base);
-
-// The longest product (an + bn words) that fast_mul_ntt takes: its coefficients stay below the product
-// of its three primes, and its transforms within their roots of unity.
-constexpr size_t FAST_NTT_MAX_WORDS = size_t{1} << 21;
-
-// The vector registers that fast_mul_ntt's transforms run in, narrowest first.
+// The vector registers that the schoolbook columns (32-bit x86) and fast_mul_ntt's transforms run in,
+// narrowest first.
 enum class fast_vectors { none, sse2, avx2 };
 
 // The widest that this processor (and system) runs, asked once: none on 32-bit x86 without SSE2 (part of
 // x86-64), avx2 where it has AVX2.
-fast_vectors fast_ntt_vectors();
+fast_vectors fast_widest_vectors();
+
+// r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, bn <= 65536 (the column sums then fit the
+// accumulator); r must not overlap a or b (a may be b). Schoolbook product scanning; on 32-bit x86 its
+// columns run in `vectors` (at most fast_widest_vectors(); none: the scalar loop), elsewhere scalar.
+void fast_mul_basecase(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
+                       fast_vectors vectors);
+
+// The longest product (an + bn words) that fast_mul_ntt takes: its coefficients stay below the product
+// of its three primes, and its transforms within their roots of unity.
+constexpr size_t FAST_NTT_MAX_WORDS = size_t{1} << 21;
 
 // Scratch words that fast_mul_ntt needs for a product of an + bn words: five times the transform length,
 // the power of two from an + bn - 1.
@@ -206,7 +209,7 @@ size_t fast_mul_ntt_scratch_words(size_t an, size_t bn);
 
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, an + bn <= FAST_NTT_MAX_WORDS, in any word base:
 // number-theoretic transforms modulo three primes and the Chinese remainder theorem, O(n log n), in
-// `vectors` (not none, and at most fast_ntt_vectors()). r must not overlap a, b or scratch (a may be b:
+// `vectors` (not none, and at most fast_widest_vectors()). r must not overlap a, b or scratch (a may be b:
 // a square takes one forward transform).
 void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const fast_base* base,
                   fast_vectors vectors, uint32_t* scratch);

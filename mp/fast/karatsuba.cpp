@@ -180,7 +180,7 @@ void fast_mul(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_scratch_words(an)));
     if (bn >= (base->base == 0 ? NTT_THRESHOLD : NTT_THRESHOLD_B) && an + bn <= FAST_NTT_MAX_WORDS) {
-        const fast_vectors vectors = fast_ntt_vectors();
+        const fast_vectors vectors = fast_widest_vectors();
         if (vectors != fast_vectors::none) {
             fast_mul_ntt(r, a, an, b, bn, base, vectors, scratch);
             return;

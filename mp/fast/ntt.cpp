@@ -26,7 +26,7 @@ namespace {
 typedef ntt_field field;
 
 constexpr uint32_t PRIMES[3] = {167772161u, 469762049u, 754974721u};  // 5 * 2^25 + 1, 7 * 2^26 + 1, 45 * 2^24 + 1
-constexpr uint32_t GENERATORS[3] = {3, 3, 11};  // of each prime's multiplicative group
+constexpr uint32_t GENERATORS[3] = {3, 3, 11};                        // of each prime's multiplicative group
 
 field field_of(uint32_t p)
 {
@@ -194,7 +194,7 @@ size_t transform_length(size_t words)
 
 using namespace fast_detail;
 
-fast_vectors fast_ntt_vectors()
+fast_vectors fast_widest_vectors()
 {
     if (avx2_available())
         return fast_vectors::avx2;
@@ -214,7 +214,7 @@ void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, 
                   fast_vectors vectors, uint32_t* scratch)
 {
     MP_EXPECTS(array_base(base->base) && an >= bn && bn >= 1 && an + bn <= FAST_NTT_MAX_WORDS);
-    MP_EXPECTS(vectors != fast_vectors::none && vectors <= fast_ntt_vectors());
+    MP_EXPECTS(vectors != fast_vectors::none && vectors <= fast_widest_vectors());
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_ntt_scratch_words(an, bn)));
     const size_t n = transform_length(an + bn - 1);

@@ -97,8 +97,8 @@ VECTOR_ROUTINE inline void join_spans(__m128i* x, __m128i* y, bool span1)
 // The butterflies of spans 2 and 1 over a[0..n), eight values at a time, w the twiddles.
 template <bool FORWARD> VECTOR_ROUTINE inline void small_spans(uint32_t* a, size_t n, const uint32_t* w, const lanes& l)
 {
-    const __m128i w2 = _mm_set_epi32(static_cast<int>(w[3]), static_cast<int>(w[2]), static_cast<int>(w[3]),
-                                     static_cast<int>(w[2]));
+    const __m128i w2 =
+        _mm_set_epi32(static_cast<int>(w[3]), static_cast<int>(w[2]), static_cast<int>(w[3]), static_cast<int>(w[2]));
     const __m128i w1 = _mm_set1_epi32(static_cast<int>(w[1]));
     for (int pass = 0; pass < 2; ++pass) {
         const bool span1 = FORWARD ? pass == 1 : pass == 0;
@@ -150,7 +150,8 @@ VECTOR_ROUTINE void ntt_inverse_sse2(uint32_t* a, size_t n, const uint32_t* w, c
         span<false>(a, n, len, w, l);
 }
 
-VECTOR_ROUTINE void ntt_multiply_sse2(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce, const ntt_field& f)
+VECTOR_ROUTINE void ntt_multiply_sse2(uint32_t* c, const uint32_t* m, size_t n, bool constant, bool reduce,
+                                      const ntt_field& f)
 {
     const lanes l = lanes_of(f);
     const __m128i k = _mm_set1_epi32(static_cast<int>(m[0]));

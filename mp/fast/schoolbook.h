@@ -19,13 +19,13 @@ struct word_limbs {
     uint32_t base;
     const fast_base* words;
 #if defined(__i386__)
-    bool vector;  // the columns go through reduce_columns_vector where it takes them
+    fast_vectors vector;  // the columns go through reduce_columns_sse2 or _avx2 where they take them
 #endif
 };
 
 #if defined(__i386__)
-// The longest second operand, in words, that reduce_columns_vector takes (it keeps a table of it on the
-// stack, 16 bytes a word, within a page): every schoolbook product of the recursive steps.
+// The longest second operand, in words, that the vector columns take (they keep a table of it on the
+// stack, 16 or 32 bytes a word): every schoolbook product of the recursive steps.
 constexpr size_t VECTOR_COLUMNS_MAX = 192;
 static_assert(KARATSUBA_THRESHOLD <= VECTOR_COLUMNS_MAX + 1 && KARATSUBA_THRESHOLD_B <= VECTOR_COLUMNS_MAX + 1,
               "the vector columns take every schoolbook product below the thresholds");
@@ -35,9 +35,10 @@ static_assert(KARATSUBA_THRESHOLD <= VECTOR_COLUMNS_MAX + 1 && KARATSUBA_THRESHO
 bool sse2_available();
 
 // The columns of a * b reduced into r[0..an+bn), as reduce_columns<false> computes them, an >= bn >= 1,
-// bn <= VECTOR_COLUMNS_MAX, r apart from a and b, on a processor with SSE2; in mp/fast/vector_columns.cpp.
-void reduce_columns_vector(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn,
-                           const word_limbs* lb);
+// bn <= VECTOR_COLUMNS_MAX, r apart from a and b, on a processor with SSE2 (four columns at a time) or
+// AVX2 (eight); in mp/fast/vector_columns.cpp.
+void reduce_columns_sse2(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const word_limbs* lb);
+void reduce_columns_avx2(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const word_limbs* lb);
 #endif
 
 #if defined(__SIZEOF_INT128__)
@@ -75,7 +76,7 @@ namespace {
 inline word_limbs word_limbs_of(const fast_base* base)
 {
 #if defined(__i386__)
-    return {base->base, base, sse2_available()};
+    return {base->base, base, fast_widest_vectors()};
 #else
     return {base->base, base};
 #endif
@@ -227,7 +228,7 @@ void reduce_columns(typename Limbs::limb* r, const typename Limbs::limb* a, size
 
 // r[0..an+bn) = a[0..an) * b[0..bn), an >= bn >= 1, r apart from a and b: column-reducing schoolbook
 // product for either limb width, a square (a the same array as b) by square_column, chosen once outside
-// the column loop; on 32-bit x86 with SSE2 the vector columns, for squares too; binary two-word limbs
+// the column loop; on 32-bit x86 the vector columns of lb->vector, for squares too; binary two-word limbs
 // by rows where lb->rows, but squares, whose halved columns measured faster (BM_fast_sqr/512/0: 16.5
 // against 18.4 us).
 template <typename Limbs>
@@ -236,8 +237,12 @@ void basecase(typename Limbs::limb* r, const typename Limbs::limb* a, size_t an,
 {
 #if defined(__i386__)
     if constexpr (sizeof(typename Limbs::limb) == sizeof(uint32_t)) {
-        if (lb->vector && bn <= VECTOR_COLUMNS_MAX) {
-            reduce_columns_vector(r, a, an, b, bn, lb);
+        if (lb->vector == fast_vectors::avx2 && bn <= VECTOR_COLUMNS_MAX) {
+            reduce_columns_avx2(r, a, an, b, bn, lb);
+            return;
+        }
+        if (lb->vector == fast_vectors::sse2 && bn <= VECTOR_COLUMNS_MAX) {
+            reduce_columns_sse2(r, a, an, b, bn, lb);
             return;
         }
     }

@@ -49,37 +49,36 @@ limb2 addmul_row(limb2* r, const limb2* a, size_t n, limb2 m)
     limb2 lo, hi, zero;
     // Loop control by lea and jrcxz, which leave both flags alone; the two flags pending at the end are
     // the last sums' carries into the returned limb.
-    __asm__(
-        "xor %k[zero], %k[zero]\n\t"  // both flags clear
-        "1:\n\t"
-        "mulx (%[a]), %[lo], %[hi]\n\t"
-        "adcx %[carry], %[lo]\n\t"
-        "adox (%[r]), %[lo]\n\t"
-        "mov %[lo], (%[r])\n\t"
-        "mulx 8(%[a]), %[lo], %[carry]\n\t"
-        "adcx %[hi], %[lo]\n\t"
-        "adox 8(%[r]), %[lo]\n\t"
-        "mov %[lo], 8(%[r])\n\t"
-        "mulx 16(%[a]), %[lo], %[hi]\n\t"
-        "adcx %[carry], %[lo]\n\t"
-        "adox 16(%[r]), %[lo]\n\t"
-        "mov %[lo], 16(%[r])\n\t"
-        "mulx 24(%[a]), %[lo], %[carry]\n\t"
-        "adcx %[hi], %[lo]\n\t"
-        "adox 24(%[r]), %[lo]\n\t"
-        "mov %[lo], 24(%[r])\n\t"
-        "lea 32(%[a]), %[a]\n\t"
-        "lea 32(%[r]), %[r]\n\t"
-        "lea -1(%[groups]), %[groups]\n\t"
-        "jrcxz 2f\n\t"
-        "jmp 1b\n\t"
-        "2:\n\t"
-        "adcx %[zero], %[carry]\n\t"
-        "adox %[zero], %[carry]\n\t"
-        : [lo] "=&r"(lo), [hi] "=&r"(hi), [zero] "=&r"(zero), [carry] "+&r"(carry), [a] "+&r"(a), [r] "+&r"(r),
-          [groups] "+&c"(groups)
-        : "d"(m)
-        : "cc", "memory");
+    __asm__("xor %k[zero], %k[zero]\n\t"  // both flags clear
+            "1:\n\t"
+            "mulx (%[a]), %[lo], %[hi]\n\t"
+            "adcx %[carry], %[lo]\n\t"
+            "adox (%[r]), %[lo]\n\t"
+            "mov %[lo], (%[r])\n\t"
+            "mulx 8(%[a]), %[lo], %[carry]\n\t"
+            "adcx %[hi], %[lo]\n\t"
+            "adox 8(%[r]), %[lo]\n\t"
+            "mov %[lo], 8(%[r])\n\t"
+            "mulx 16(%[a]), %[lo], %[hi]\n\t"
+            "adcx %[carry], %[lo]\n\t"
+            "adox 16(%[r]), %[lo]\n\t"
+            "mov %[lo], 16(%[r])\n\t"
+            "mulx 24(%[a]), %[lo], %[carry]\n\t"
+            "adcx %[hi], %[lo]\n\t"
+            "adox 24(%[r]), %[lo]\n\t"
+            "mov %[lo], 24(%[r])\n\t"
+            "lea 32(%[a]), %[a]\n\t"
+            "lea 32(%[r]), %[r]\n\t"
+            "lea -1(%[groups]), %[groups]\n\t"
+            "jrcxz 2f\n\t"
+            "jmp 1b\n\t"
+            "2:\n\t"
+            "adcx %[zero], %[carry]\n\t"
+            "adox %[zero], %[carry]\n\t"
+            : [lo] "=&r"(lo), [hi] "=&r"(hi), [zero] "=&r"(zero), [carry] "+&r"(carry), [a] "+&r"(a), [r] "+&r"(r),
+              [groups] "+&c"(groups)
+            : "d"(m)
+            : "cc", "memory");
     return carry;
 }
 

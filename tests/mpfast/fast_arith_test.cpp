@@ -15,26 +15,31 @@ namespace {
 const uint32_t BASES[] = {0,           1000000000u, 777600000u,  1162261467u, 46341u,
                           2147483647u, 1u << 30,    2176782336u, 2147488281u, FAST_WIDEST_BASE};
 
-enum class way { schoolbook, fast_mul, transforms_sse2, transforms_avx2 };
+enum class way { schoolbook, fast_mul, transforms };
 
-words multiply(const words& a, const words& b, uint32_t base, way how)
+#if defined(__i386__)
+constexpr bool VECTOR_COLUMNS = true;  // the schoolbook's columns take the vector registers asked for
+#else
+constexpr bool VECTOR_COLUMNS = false;
+#endif
+
+// a * b by `how`, the schoolbook's columns and the transforms in `vectors`.
+words multiply(const words& a, const words& b, uint32_t base, way how, fast_vectors vectors = fast_vectors::none)
 {
     fast_base fb;
     fast_base_init(&fb, base);
     const words& x = a.size() >= b.size() ? a : b;
     const words& y = a.size() >= b.size() ? b : a;
     words r(x.size() + y.size(), 0xDEADBEEF);
-    const bool transforms = how == way::transforms_sse2 || how == way::transforms_avx2;
     const size_t scratch_words =
-        transforms ? fast_mul_ntt_scratch_words(x.size(), y.size()) : fast_mul_scratch_words(x.size());
+        how == way::transforms ? fast_mul_ntt_scratch_words(x.size(), y.size()) : fast_mul_scratch_words(x.size());
     words scratch(scratch_words + 1, 0xDEADBEEF);
     if (how == way::schoolbook)
-        fast_mul_basecase(r.data(), x.data(), x.size(), y.data(), y.size(), &fb);
+        fast_mul_basecase(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, vectors);
     else if (how == way::fast_mul)
         fast_mul(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, scratch.data());
     else
-        fast_mul_ntt(r.data(), x.data(), x.size(), y.data(), y.size(), &fb,
-                     how == way::transforms_avx2 ? fast_vectors::avx2 : fast_vectors::sse2, scratch.data());
+        fast_mul_ntt(r.data(), x.data(), x.size(), y.data(), y.size(), &fb, vectors, scratch.data());
     EXPECT_EQ(scratch.back(), 0xDEADBEEF) << "scratch overrun";
     return stripped(r);
 }
@@ -83,18 +88,25 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
                 const words square = reference_product(a, a, base);
                 EXPECT_EQ(multiply(a, b, base, way::fast_mul), expected) << "base " << base << " " << an << "x" << bn;
                 EXPECT_EQ(multiply(a, a, base, way::fast_mul), square) << "square base " << base << " " << an;
-                if (bn < 200) {
-                    EXPECT_EQ(multiply(a, b, base, way::schoolbook), expected) << "schoolbook base " << base;
-                }
-                if (an < 200) {
-                    EXPECT_EQ(multiply(a, a, base, way::schoolbook), square) << "schoolbook square base " << base << " " << an;
-                }
-                for (way how : {way::transforms_sse2, way::transforms_avx2}) {
-                    const fast_vectors needs = how == way::transforms_avx2 ? fast_vectors::avx2 : fast_vectors::sse2;
-                    if (needs > fast_ntt_vectors())
+                // The schoolbook's columns (32-bit x86: scalar, SSE2, AVX2) and the transforms in every set of
+                // vector registers that the processor has.
+                for (fast_vectors v : {fast_vectors::none, fast_vectors::sse2, fast_vectors::avx2}) {
+                    if (v > fast_widest_vectors())
                         continue;
-                    EXPECT_EQ(multiply(a, b, base, how), expected) << "transforms base " << base << " " << an << "x" << bn;
-                    EXPECT_EQ(multiply(a, a, base, how), square) << "transforms square base " << base << " " << an;
+                    const bool columns = v == fast_vectors::none || VECTOR_COLUMNS;
+                    if (columns && bn < 200) {
+                        EXPECT_EQ(multiply(a, b, base, way::schoolbook, v), expected) << "schoolbook base " << base;
+                    }
+                    if (columns && an < 200) {
+                        EXPECT_EQ(multiply(a, a, base, way::schoolbook, v), square)
+                            << "schoolbook square base " << base;
+                    }
+                    if (v == fast_vectors::none)
+                        continue;
+                    EXPECT_EQ(multiply(a, b, base, way::transforms, v), expected)
+                        << "transforms base " << base << " " << an << "x" << bn;
+                    EXPECT_EQ(multiply(a, a, base, way::transforms, v), square)
+                        << "transforms square base " << base << " " << an;
                 }
             }
         }

@@ -32,7 +32,8 @@ TEST(FastPreconditionDeathTest, CallsOutsideTheContractStopNamingTheCondition)
         {"base too small for the arrays", [] { fast_add(r.data(), a.data(), 8, b.data(), 8, &small); }, "array_base"},
         {"product into its operand", [] { fast_mul(a.data(), a.data(), 4, b.data(), 4, &binary, scratch.data()); },
          "words_disjoint"},
-        {"empty second operand", [] { fast_mul_basecase(r.data(), a.data(), 8, b.data(), 0, &binary); }, "bn >= 1"},
+        {"empty second operand",
+         [] { fast_mul_basecase(r.data(), a.data(), 8, b.data(), 0, &binary, fast_vectors::none); }, "bn >= 1"},
     };
     for (const broken_call& c : calls)
         EXPECT_DEATH(c.call(), std::string("precondition failed: .*") + c.condition) << c.name;
