@@ -58,7 +58,10 @@
 // (the machine's noise comes in bursts of seconds): binary 48, 64, 96 and 128 gave 452, 392, 399 and 394
 // us for BM_fast_mul/2048/0 and 1197, 1195, 1118 and 1112 us for /4096/0; base 10^9 128, 160, 192 and 256
 // gave 92.6, 92.8, 81.2 and 81.3 us for BM_fast_mul/512/1 and 2344, 2104, 2066 and 2107 us for /4096/1.
-// (With the scalar columns, on a processor without SSE2, 32 and 96 were best.)
+// (With the scalar columns, on a processor without SSE2, 32 and 96 were best.) With the AVX2 columns the
+// same pairs held: binary 128 and 192, base B 256 and 320 (the vector columns' table made longer for
+// them) took alike or longer (fastest of four rounds: BM_fast_mul/512/0 36.9 us at 96, 47.6-49.4 at 128
+// and 192; BM_cotstr/10/32767 4.78 ms at 192, 4.89 and 6.63 at 256 and 320).
 constexpr size_t KARATSUBA_THRESHOLD = 96;
 constexpr size_t KARATSUBA_THRESHOLD_B = 192;
 // The same in two-word binary limbs (x86-64): 48 measured best against 16, 24, 32, 64, 80, 96 and 128 (at 4370
