@@ -42,6 +42,16 @@ inline uint64_t reduce_vector_column(uint64_t s, uint64_t h, uint64_t carry, uin
     return reduce_column(lo, hi, digit, lb);
 }
 
+// out[0..pad + bn + pad) = b[0..bn) with pad zeros on either side: the tables of b's neighbours are
+// read from it, a vector load an entry.
+inline void pad_copy(uint32_t* out, const uint32_t* b, size_t bn, size_t pad)
+{
+    for (size_t i = 0; i < pad; ++i)
+        out[i] = out[pad + bn + i] = 0;
+    for (size_t i = 0; i < bn; ++i)
+        out[pad + i] = b[i];
+}
+
 }  // namespace
 
 // The stack of a 32-bit Windows thread may be aligned to 4 bytes only: the routine realigns its own frame
@@ -50,15 +60,13 @@ __attribute__((target("sse2"), force_align_arg_pointer)) void
 reduce_columns_sse2(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const word_limbs* lb)
 {
     // Pair j (j from -3 to bn + 1) at pairs[j + 3]: {b[j], 0, b[j + 1], 0}, b zero outside [0, bn).
-    alignas(16) uint32_t pairs[4 * (VECTOR_COLUMNS_MAX + 5)];
-    for (size_t e = 0; e < bn + 5; ++e) {
-        const size_t j = e - 3;  // wraps below zero: then no word of b
-        pairs[4 * e] = j < bn ? b[j] : 0;
-        pairs[4 * e + 1] = 0;
-        pairs[4 * e + 2] = j + 1 < bn ? b[j + 1] : 0;
-        pairs[4 * e + 3] = 0;
-    }
-    const __m128i* pair0 = reinterpret_cast<const __m128i*>(pairs) + 3;
+    uint32_t padded[VECTOR_COLUMNS_MAX + 6];
+    pad_copy(padded, b, bn, 3);
+    __m128i pairs[VECTOR_COLUMNS_MAX + 5];
+    for (size_t e = 0; e < bn + 5; ++e)
+        pairs[e] = _mm_unpacklo_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(padded + e)),
+                                      _mm_setzero_si128());
+    const __m128i* pair0 = pairs + 3;
     const size_t columns = an + bn - 1;
     uint64_t carry = 0;
     for (size_t k = 0; k < columns; k += 4) {
@@ -96,14 +104,12 @@ reduce_columns_avx2(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b
 {
     // Quad j (j from -7 to bn + 3) at quads[j + 7]: {b[j], 0, b[j + 1], 0, b[j + 2], 0, b[j + 3], 0}, b zero
     // outside [0, bn).
-    alignas(32) uint32_t quads[8 * (VECTOR_COLUMNS_MAX + 11)];
+    uint32_t padded[VECTOR_COLUMNS_MAX + 14];
+    pad_copy(padded, b, bn, 7);
+    __m256i quads[VECTOR_COLUMNS_MAX + 11];
     for (size_t e = 0; e < bn + 11; ++e)
-        for (size_t t = 0; t < 4; ++t) {
-            const size_t j = e - 7 + t;  // wraps below zero: then no word of b
-            quads[8 * e + 2 * t] = j < bn ? b[j] : 0;
-            quads[8 * e + 2 * t + 1] = 0;
-        }
-    const __m256i* quad0 = reinterpret_cast<const __m256i*>(quads) + 7;
+        quads[e] = _mm256_cvtepu32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(padded + e)));
+    const __m256i* quad0 = quads + 7;
     const size_t columns = an + bn - 1;
     uint64_t carry = 0;
     for (size_t k = 0; k < columns; k += 8) {
