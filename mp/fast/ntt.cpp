@@ -142,15 +142,51 @@ void load(uint32_t* t, const uint32_t* a, size_t an, size_t n, const field& f, c
     k.multiply(t, &r2, n, true, false, f);
 }
 
-// Residues of the convolution of a and b modulo prime `which` into c[0..n), in [0, p).
-void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, size_t n, int which,
-              const kernels& k, uint32_t* scratch)
+// The least power of two from 8 that holds `words` values.
+size_t transform_length(size_t words)
 {
-    const field f = field_of(PRIMES[which]);
-    uint32_t* t = scratch;
-    uint32_t* w = t + n;
-    const uint32_t root = pow_mod(GENERATORS[which], (f.p - 1) / static_cast<uint32_t>(n), f.p);
-    twiddles(w, n, root, f);
+    size_t n = 8;  // the vector transforms' least
+    while (n < words)
+        n *= 2;
+    return n;
+}
+
+// The transforms of a product of an x bn words: a cyclic convolution of n points, and the top `wrapped`
+// coefficients (those from n up, which the cyclic one adds onto its first ones) computed apart by a
+// transform of `small` points (0: none).
+struct plan {
+    size_t n, wrapped, small;
+};
+
+// A product whose an + bn - 1 coefficients just pass a power of two (as the radix change's are: its
+// powers of a base B < 2^32 take a few more words than the binary ones) would double the transforms. When
+// the excess m is at most a quarter of that power n and a fits in n points, the convolution is cyclic of
+// n points instead and its top m coefficients come from the top m words of each operand, by a transform
+// of at most n / 2 points: about 0.6 of the doubled cost.
+plan plan_of(size_t an, size_t bn)
+{
+    const size_t coefficients = an + bn - 1, doubled = transform_length(coefficients), n = doubled / 2;
+    if (n >= 8 && an <= n && coefficients - n <= n / 4) {
+        const size_t m = coefficients - n;
+        return {n, m, transform_length(2 * m - 1)};
+    }
+    return {doubled, 0, 0};
+}
+
+// The scaling of an inverse transform of n points: its values are n R times the convolution (the inputs
+// came in times R, the products took one R out), so they are multiplied by n^-1 (p - (p - 1) / n, as n
+// divides p - 1) with one more R taken out, and reduced to [0, p).
+void scale(uint32_t* c, size_t n, const field& f, const kernels& k)
+{
+    const uint32_t n_inverse = f.p - (f.p - 1) / static_cast<uint32_t>(n);
+    k.multiply(c, &n_inverse, n, true, true, f);
+}
+
+// c = the transform of a[0..an) (n points), times that of b (a square when b is a), pointwise; t holds n
+// values. Both in the transform's order, as the inverse takes them.
+void transformed_product(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, size_t n,
+                         const uint32_t* w, const field& f, const kernels& k, uint32_t* t)
+{
     load(c, a, an, n, f, k);
     k.forward(c, n, w, f);
     if (a == b && an == bn) {
@@ -160,12 +196,38 @@ void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size
         k.forward(t, n, w, f);
         k.multiply(c, t, n, false, false, f);
     }
+}
+
+// Residues of the convolution of a and b modulo prime `which` into c[0..an+bn-1), in [0, p), by the
+// transforms of `pl`; scratch holds 2 n + pl.small values.
+void convolve(uint32_t* c, const uint32_t* a, size_t an, const uint32_t* b, size_t bn, const plan& pl, int which,
+              const kernels& k, uint32_t* scratch)
+{
+    const field f = field_of(PRIMES[which]);
+    const size_t n = pl.n, m = pl.wrapped;
+    uint32_t* t = scratch;
+    uint32_t* w = t + n;
+    uint32_t* u = w + n;
+    const uint32_t root = pow_mod(GENERATORS[which], (f.p - 1) / static_cast<uint32_t>(n), f.p);
+    twiddles(w, n, root, f);  // those of a shorter transform are their first entries
+    transformed_product(c, a, an, b, bn, n, w, f, k, t);
+    if (m != 0) {
+        // Coefficient n + j (j < m) takes a[i] b[n + j - i] for n - bn < i < an: the top m words of
+        // each operand, whose linear convolution d has it at d[m - 1 + j].
+        transformed_product(t, a + (an - m), m, b + (bn - m), m, pl.small, w, f, k, u);
+    }
     invert_twiddles(w, n, f.p);
     k.inverse(c, n, w, f);
-    // The values are n R times the convolution (the inputs came in times R, the products took one R out):
-    // multiplied by n^-1 (p - (p - 1) / n, as n divides p - 1) with one more R taken out, they are it.
-    const uint32_t n_inverse = f.p - (f.p - 1) / static_cast<uint32_t>(n);
-    k.multiply(c, &n_inverse, n, true, true, f);
+    scale(c, n, f, k);
+    if (m != 0) {
+        k.inverse(t, pl.small, w, f);
+        scale(t, pl.small, f, k);
+        for (size_t j = 0; j < m; ++j) {
+            const uint32_t top = t[m - 1 + j];
+            c[j] = c[j] >= top ? c[j] - top : c[j] + f.p - top;
+            c[n + j] = top;
+        }
+    }
 }
 
 // The constants of Garner's step for PRIMES.
@@ -180,14 +242,6 @@ fast_detail::ntt_garner garner_of()
     g.p1_mod3 = montgomery_form(p1 % p3, p3);
     g.inverse12 = montgomery_form(pow_mod(mul_mod(p1 % p3, p2 % p3, p3), p3 - 2, p3), p3);
     return g;
-}
-
-size_t transform_length(size_t words)
-{
-    size_t n = 8;  // the vector transforms' least
-    while (n < words)
-        n *= 2;
-    return n;
 }
 
 }  // namespace
@@ -217,14 +271,16 @@ void fast_mul_ntt(uint32_t* r, const uint32_t* a, size_t an, const uint32_t* b, 
     MP_EXPECTS(vectors != fast_vectors::none && vectors <= fast_widest_vectors());
     MP_EXPECTS(words_disjoint(r, an + bn, a, an) && words_disjoint(r, an + bn, b, bn));
     MP_EXPECTS(words_disjoint(r, an + bn, scratch, fast_mul_ntt_scratch_words(an, bn)));
-    const size_t n = transform_length(an + bn - 1);
-    uint32_t* residues[3] = {scratch, scratch + n, scratch + 2 * n};
+    // Three residue arrays of the coefficients (rounded up for the four lanes of Garner's step) or of the
+    // cyclic transform, then the transforms' scratch: within five times the doubled transform length.
+    const plan pl = plan_of(an, bn);
+    const size_t columns = an + bn - 1, lanes = (columns + 3) / 4 * 4, stride = lanes > pl.n ? lanes : pl.n;
+    uint32_t* residues[3] = {scratch, scratch + stride, scratch + 2 * stride};
     const kernels k = kernels_of(vectors);
     for (int which = 0; which < 3; ++which)
-        convolve(residues[which], a, an, b, bn, n, which, k, scratch + 3 * n);
-    fast_detail::ntt_garner_sse2(residues[0], residues[1], residues[2], n, garner_of());
+        convolve(residues[which], a, an, b, bn, pl, which, k, scratch + 3 * stride);
+    fast_detail::ntt_garner_sse2(residues[0], residues[1], residues[2], lanes, garner_of());
     const word_limbs words = word_limbs_of(base);
-    const size_t columns = an + bn - 1;
     const uint64_t p1 = PRIMES[0], p2 = PRIMES[1];
     uint64_t carry = 0;
     for (size_t i = 0; i < columns; ++i) {

@@ -48,7 +48,9 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
 {
     // Shapes around the Karatsuba thresholds, the unbalanced split, Toom-3 (from 300 limbs), deep recursion
     // and the transforms (from NTT_THRESHOLD* words; every shape also through fast_mul_ntt, whose
-    // transform lengths are powers of two from 8: 5 x 4 fills 8 points, 5 x 5 spills into 16).
+    // transform lengths are powers of two from 8: 5 x 4 fills 8 points, 5 x 5 spills into 16, or into 8
+    // with its top coefficient computed apart, as 9 x 9, 41 x 40 (the most that is: a quarter more) and
+    // 2401 x 2400 are; not 41 x 41, nor 140 x 5, whose first operand does not fit the shorter transform).
     const size_t T = KARATSUBA_THRESHOLD, TB = 2 * KARATSUBA_THRESHOLD_WIDE_B;  // the latter in words
     const size_t T1 = KARATSUBA_THRESHOLD_B;
     const std::pair<size_t, size_t> shapes[] = {{TB - 2, TB - 2},
@@ -61,6 +63,10 @@ TEST(FastArith, ProductsMatchRowByRowProductInEveryBase)
                                                 {7, 3},
                                                 {5, 4},
                                                 {5, 5},
+                                                {9, 9},
+                                                {41, 40},
+                                                {41, 41},
+                                                {140, 5},
                                                 {T - 1, T - 1},
                                                 {T, T},
                                                 {T + 1, T},
