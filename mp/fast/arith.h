@@ -66,6 +66,8 @@ constexpr size_t KARATSUBA_THRESHOLD = 96;
 constexpr size_t KARATSUBA_THRESHOLD_B = 192;
 // The same in two-word binary limbs (x86-64): 48 measured best against 16, 24, 32, 64, 80, 96 and 128 (at 4370
 // words in base 10^9: 0.90 ms against 1.07 ms at 32 and 0.94 ms at 96).
+// With the rows of mp/fast/wide_rows.cpp, 32, 40 and 48 took alike (fastest of five rounds: 1.54, 1.54 and
+// 1.55 ms for BM_cinstr/10/32767, 19.3 us each for BM_fast_mul/512/0).
 constexpr size_t KARATSUBA_THRESHOLD_WIDE = 48;
 // The same for base-B^2 limbs, whose columns also pay two divisions: 64 measured best against 48, 80 and 96
 // once the division lost its unpredictable branch (at 4096 words in base 10^9: 0.72 ms against 0.79 ms at
@@ -77,6 +79,10 @@ constexpr size_t KARATSUBA_THRESHOLD_WIDE_B = 64;
 // infinity) from 500 to 1500 limbs gained nothing measurable up to the 2048-limb products used here. On
 // i686 (word limbs, the bench32 build) 120, 200, 300 and 450 took alike within the noise: fastest of three
 // rounds 1.81-1.87 ms for BM_fast_mul/4096/0 and 3.20-3.46 ms for /4096/1.
+// On x86-64 with the binary rows (mp/fast/wide_rows.cpp), 150 and 200 against 300 traded binary for base B
+// (BM_fast_mul/512/0 21.0 and 20.9 us against 19.3, /512/1 43.5 and 43.3 against 45.6) and the radix
+// change took alike (BM_cinstr/10/32767 1.57 and 1.56 ms against 1.55, BM_cotstr/10/32767 3.03 and 3.01
+// against 2.99).
 constexpr size_t TOOM3_THRESHOLD = 300;
 // Shorter operand, in words, from which fast_mul takes the transforms of fast_mul_ntt (where they run),
 // binary words and words of a base B. Measured on the radix change both ways (BM_cotstr and BM_cinstr,
