@@ -12,7 +12,9 @@
 //   summed in a 96-bit accumulator of 32x32->64-bit products, then reduced once (base 2^32: a shift;
 //   base B: two divisions by B through a precomputed reciprocal, on 32-bit targets a word at a time).
 //   On 32-bit x86 with SSE2 four columns are summed at once in vector registers, two products an
-//   instruction (mp/fast/vector_columns.cpp), about twice as fast; the thresholds below are set for it.
+//   instruction (mp/fast/vector_columns.cpp), about twice as fast; with AVX2 eight, four products an
+//   instruction, faster again by up to 1.8 (binary) and 1.3 (base B, whose divisions stay scalar); the
+//   thresholds below are set for them.
 //   A square (a the same array as b, of the same length) takes each product off the diagonal once and
 //   doubles the column: half the products. The recursive steps keep a square a square; the power
 //   tables of the radix change are built by squaring. Measured (bench/bench_fast.cpp, BM_fast_sqr against
@@ -30,14 +32,16 @@
 // - fast_mul_ntt: number-theoretic transforms of the word sequences modulo three primes below 2^30,
 //   pointwise products, the inverse transforms, and the coefficients put together by the Chinese
 //   remainder theorem and carried into the word base: O(n log n), for any word base. The butterflies run
-//   in vector registers, four (SSE2) or eight (AVX2) at a time: on i686 (BM_fast_mul/4096/0, bench32 build,
-//   AVX2) 0.39 ms against 1.12 ms by Toom-3 and GMP's 0.90 ms.
+//   in vector registers, four (SSE2) or eight (AVX2) at a time, and so does the remainders' first step: on
+//   i686 (BM_fast_mul/4096/0, bench32 build, AVX2) 0.31 ms against 1.12 ms by Toom-3 and GMP's 0.90 ms. A
+//   product whose coefficients pass a power of two by at most a quarter (as the radix change's powers of a
+//   base B do) takes the cyclic transform of that power and its top coefficients apart.
 //
 // One file per algorithm:
 // - mp/fast/carry.h/.cpp: the carry chains (add, subtract with carry or borrow, four limbs a step), strip,
 //   compare and the product by one word.
 // - mp/fast/schoolbook.h/.cpp: product scanning over word and two-word limbs; below KARATSUBA_THRESHOLD*.
-// - mp/fast/vector_columns.cpp: the SSE2 columns of word limbs on 32-bit x86.
+// - mp/fast/vector_columns.cpp: the SSE2 and AVX2 columns of word limbs on 32-bit x86.
 // - mp/fast/wide_rows.cpp: the rows of binary two-word limbs on x86-64 with mulx, adcx and adox.
 // - mp/fast/karatsuba.cpp: the product driver (schoolbook, pieces, Toom-3 or Karatsuba) and fast_mul with its
 //   packing into two-word limbs; from KARATSUBA_THRESHOLD* on the shorter operand.

@@ -1,7 +1,8 @@
-// The vector kernels of the number-theoretic transforms (mp/fast/ntt.cpp): butterflies, and products of
-// residues with Montgomery's reduction, four at a time in SSE2 (mp/fast/ntt_sse2.cpp) or eight at a time
-// in AVX2 (mp/fast/ntt_avx2.cpp, which leaves the spans below eight to the SSE2 kernels). Values are
-// residues in [0, 2p) for a prime p < 2^30; transform lengths are powers of two from 8. Internal to mp/.
+// The vector kernels of the number-theoretic transforms (mp/fast/ntt.cpp): butterflies, products of
+// residues with Montgomery's reduction and Garner's step of the Chinese remainders, four at a time in SSE2
+// (mp/fast/ntt_sse2.cpp), or eight at a time in AVX2 (mp/fast/ntt_avx2.cpp, which leaves the spans below
+// eight and Garner's step to the SSE2 kernels). Values are residues in [0, 2p) for a prime p < 2^30;
+// transform lengths are powers of two from 8. Internal to mp/.
 #pragma once
 
 #include <cstddef>
