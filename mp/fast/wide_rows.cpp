@@ -12,11 +12,17 @@
 
 #if defined(__x86_64__)
 
+#include <cpuid.h>
+
 namespace fast_detail {
 
 bool mulx_adx_available()
 {
-    static const bool available = __builtin_cpu_supports("bmi2") != 0 && __builtin_cpu_supports("adx") != 0;
+    // Asked of cpuid directly: not every compiler's __builtin_cpu_supports knows ADX.
+    static const bool available = [] {
+        unsigned eax, ebx, ecx, edx;
+        return __get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx) != 0 && (ebx & bit_BMI2) != 0 && (ebx & bit_ADX) != 0;
+    }();
     return available;
 }
 
