@@ -12,6 +12,7 @@
 //   fixed cost  the Left arrow typed and timed the same way, until the caret has moved: starting xdotool,
 //               the X server, Wine's delivery of the key and the polls, none of which depends on the edit.
 //               The key times printed have its median taken off.
+//   as WM_CHAR  the same keys sent as WM_CHAR (paste_timing's last and first key), in this setting
 // Needs an X display, Wine's X11 driver and xdotool; tools/key-timing.sh sets them up and runs this.
 // Arguments: the radixes to try (default 10 36 60 16 64), -n N for the median of N runs, and
 // --program PATH to time another build's Morvane.exe.
@@ -92,8 +93,7 @@ template <typename F> double time_typed(const char* keysym, F done)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION typist = {};
     const auto start = steady::now();
-    if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &typist))
+    if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &typist))
         return -1;
     double elapsed = 0;
     bool finished = false;
@@ -108,20 +108,27 @@ template <typename F> double time_typed(const char* keysym, F done)
     return finished ? elapsed : -1;
 }
 
-// The character at `at` of the full source field replaced by a key the X server types, and put back.
-double time_key(HWND dialog, int source, size_t at)
+struct key_times {
+    double typed, message;  // negative when the typed key was not seen
+};
+
+// The character at `at` of the full source field replaced by a key sent as WM_CHAR, put back, replaced
+// by the same key typed by the X server, and put back.
+key_times time_key(HWND dialog, int source, size_t at)
 {
     const char original = control_text(dialog, source)[at];
     const char key = original == '1' ? '2' : '1';  // a digit of every source the rows use
     const shown_fields before = read_shown(dialog, source);
+    const auto start = steady::now();
     replace_by_message(dialog, source, at, key);
+    key_times times = {-1, std::chrono::duration<double>(steady::now() - start).count()};
     const shown_fields after = read_shown(dialog, source);
     replace_by_message(dialog, source, at, original);
     if (after == before || !(read_shown(dialog, source) == before) || !focus_field(dialog, source, at, at + 1))
-        return -1;
-    const double seconds = time_typed(key == '1' ? "1" : "2", [&] { return read_shown(dialog, source) == after; });
+        return times;
+    times.typed = time_typed(key == '1' ? "1" : "2", [&] { return read_shown(dialog, source) == after; });
     replace_by_message(dialog, source, at, original);
-    return seconds;
+    return times;
 }
 
 // The Left arrow typed with the character at `at` selected, until the caret has moved.
@@ -142,7 +149,7 @@ double median(std::vector<double> v)
 }
 
 struct timing {
-    double last_key, first_key, fixed_cost;
+    double last_key, first_key, fixed_cost, last_message, first_message;
 };
 
 // One source field and radix, in a program of its own; false when a key was not seen in time.
@@ -163,10 +170,14 @@ bool time_source(const std::string& program_path, int source, const std::string&
     }
     replace_text(dialog, source, pasted.c_str());
     const size_t last = control_text(dialog, source).size() - 1;
-    std::vector<double> last_key, first_key, fixed_cost;
+    std::vector<double> last_key, first_key, fixed_cost, last_message, first_message;
     for (int run = 0; run < runs; ++run) {
-        last_key.push_back(time_key(dialog, source, last));
-        first_key.push_back(time_key(dialog, source, 0));
+        const key_times last_times = time_key(dialog, source, last);
+        const key_times first_times = time_key(dialog, source, 0);
+        last_key.push_back(last_times.typed);
+        first_key.push_back(first_times.typed);
+        last_message.push_back(last_times.message);
+        first_message.push_back(first_times.message);
         fixed_cost.push_back(time_fixed_cost(dialog, source, last));
         fixed_cost.push_back(time_fixed_cost(dialog, source, 0));
     }
@@ -181,6 +192,8 @@ bool time_source(const std::string& program_path, int source, const std::string&
     out.fixed_cost = median(fixed_cost);
     out.last_key = median(last_key) - out.fixed_cost;
     out.first_key = median(first_key) - out.fixed_cost;
+    out.last_message = median(last_message);
+    out.first_message = median(first_message);
     return true;
 }
 
@@ -207,8 +220,8 @@ int main(int argc, char** argv)
         const char* name;
     } sources[] = {{IDC_HEX, "HEX"}, {IDC_BASEX, "BASE(X)"}};
 
-    std::printf("| source | radix | last key (s) | first key (s) | fixed cost (s) |\n");
-    std::printf("|---|---|---|---|---|\n");
+    std::printf("| source | radix | last key (s) | first key (s) | fixed cost (s) | as WM_CHAR: last, first (s) |\n");
+    std::printf("|---|---|---|---|---|---|\n");
     for (const auto& source : sources) {
         for (const std::string& radix : radixes) {
             if (source.field == IDC_BASEX && radix == "16")
@@ -219,8 +232,8 @@ int main(int argc, char** argv)
                             radix.c_str());
                 return 1;
             }
-            std::printf("| %s | %s | %.3f | %.3f | %.3f |\n", source.name, radix.c_str(), t.last_key, t.first_key,
-                        t.fixed_cost);
+            std::printf("| %s | %s | %.3f | %.3f | %.3f | %.3f, %.3f |\n", source.name, radix.c_str(), t.last_key,
+                        t.first_key, t.fixed_cost, t.last_message, t.first_message);
             std::fflush(stdout);
         }
     }
