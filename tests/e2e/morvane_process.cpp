@@ -6,9 +6,8 @@
 #include "ui/resource.h"
 
 // The build gives a Unix path; under Wine the root of the Unix file system is drive Z:.
-static std::string program_path()
+static std::string windows_path(std::string path)
 {
-    std::string path = MORVANE_EXE;
     if (!path.empty() && path[0] == '/') {
         for (char& c : path)
             if (c == '/')
@@ -39,10 +38,15 @@ static BOOL CALLBACK match_process_window(HWND window, LPARAM param)
 
 morvane_process start_morvane(const char* arguments)
 {
+    return start_morvane_at(MORVANE_EXE, arguments);
+}
+
+morvane_process start_morvane_at(const std::string& path, const char* arguments)
+{
     morvane_process process = {};
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    std::string command = "\"" + program_path() + "\" " + arguments;
+    std::string command = "\"" + windows_path(path) + "\" " + arguments;
     std::vector<char> command_line(command.begin(), command.end());
     command_line.push_back('\0');
     if (!CreateProcessA(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,

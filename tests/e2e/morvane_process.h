@@ -14,6 +14,8 @@ struct morvane_process {
 // Starts the program (path from the build) with the arguments given and waits for its dialog;
 // dialog is null on failure.
 morvane_process start_morvane(const char* arguments = "");
+// The same for the program at `path` (a Windows path, or a Unix path taken as drive Z:).
+morvane_process start_morvane_at(const std::string& path, const char* arguments = "");
 // Waits up to timeout_ms for the process to end; returns its exit code, or -1 while it still runs.
 long wait_for_exit(morvane_process& process, DWORD timeout_ms);
 // Ends a process that is still running and releases its handles.
