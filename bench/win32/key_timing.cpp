@@ -25,8 +25,7 @@
 #include <vector>
 
 #include "bench/random_hex.h"
-#include "tests/e2e/morvane_process.h"
-#include "ui/resource.h"
+#include "bench/win32/full_field.h"
 
 namespace {
 
@@ -51,9 +50,7 @@ shown_fields read_shown(HWND dialog, int source)
     for (int id : others)
         if (id != source)
             texts.push_back(control_text(dialog, id));
-    return {texts[0], texts[1],
-            control_text(dialog, IDC_HEX_COUNT) + " " + control_text(dialog, IDC_BYTE_COUNT) + " " +
-                control_text(dialog, IDC_BASEX_COUNT) + " " + control_text(dialog, IDC_BIGNUM_BITS)};
+    return {texts[0], texts[1], counters_text(dialog)};
 }
 
 DWORD selection(HWND edit)
@@ -142,12 +139,6 @@ double time_fixed_cost(HWND dialog, int source, size_t at)
     return time_typed("Left", [&] { return read_shown(dialog, source) == shown && selection(edit) != selected; });
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 struct timing {
     double last_key, first_key, fixed_cost, last_message, first_message;
 };
@@ -160,15 +151,7 @@ bool time_source(const std::string& program_path, int source, const std::string&
     if (!program.dialog)
         return false;
     HWND dialog = program.dialog;
-    replace_text(dialog, IDC_BASE_NUMBER, radix.c_str());
-    std::string pasted = hex;
-    if (source == IDC_BASEX) {
-        replace_text(dialog, IDC_HEX, hex.c_str());
-        pasted = control_text(dialog, IDC_BASEX);
-        click_button(dialog, IDC_CLEAR_ALL);
-        click_button(dialog, IDC_SRC_BASEX);
-    }
-    replace_text(dialog, source, pasted.c_str());
+    replace_text(dialog, source, source_text(dialog, source, radix, hex).c_str());
     const size_t last = control_text(dialog, source).size() - 1;
     std::vector<double> last_key, first_key, fixed_cost, last_message, first_message;
     for (int run = 0; run < runs; ++run) {

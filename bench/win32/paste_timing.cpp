@@ -16,13 +16,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "bench/random_hex.h"
-#include "tests/e2e/morvane_process.h"
-#include "ui/resource.h"
+#include "bench/win32/full_field.h"
 
 namespace {
 
@@ -31,16 +29,6 @@ template <typename F> double seconds(F action)
     const auto start = std::chrono::steady_clock::now();
     action();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// 32,767 printable characters from a fixed seed: what a user pastes into the ASCII field.
-std::string printable_text()
-{
-    std::mt19937 generator(32767);
-    std::string text(32767, ' ');
-    for (char& c : text)
-        c = (char)(0x20 + generator() % 0x5F);
-    return text;
 }
 
 // Replaces the character at `at` of the source field by a typed key.
@@ -73,21 +61,9 @@ bool time_source(int source, const std::string& radix, const std::string& hex, t
     if (!program.dialog)
         return false;
     HWND dialog = program.dialog;
-    replace_text(dialog, IDC_BASE_NUMBER, radix.c_str());
-    std::string pasted = hex;
-    if (source == IDC_BASEX) {
-        // the radix form of the data, as the program makes it, into the emptied BASE(X) source
-        replace_text(dialog, IDC_HEX, hex.c_str());
-        pasted = control_text(dialog, IDC_BASEX);
-        click_button(dialog, IDC_CLEAR_ALL);
-        click_button(dialog, IDC_SRC_BASEX);
-    } else if (source == IDC_ASCII) {
-        pasted = printable_text();
-        click_button(dialog, IDC_SRC_ASCII);
-    }
+    const std::string pasted = source_text(dialog, source, radix, hex);
     out.paste = seconds([&] { replace_text(dialog, source, pasted.c_str()); });
-    out.counters = control_text(dialog, IDC_HEX_COUNT) + " " + control_text(dialog, IDC_BYTE_COUNT) + " " +
-                   control_text(dialog, IDC_BASEX_COUNT) + " " + control_text(dialog, IDC_BIGNUM_BITS);
+    out.counters = counters_text(dialog);
     const size_t length = control_text(dialog, source).size();
     out.last_key = key_over(dialog, source, length - 1);
     out.first_key = key_over(dialog, source, 0);
@@ -96,12 +72,6 @@ bool time_source(int source, const std::string& radix, const std::string& hex, t
     wait_for_exit(program, 10000);
     finish(program);
     return true;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace
